@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// The values the screens hand each other for the whole run. One instance,
+// created by main() and passed to every screen; nothing of it is saved.
+struct AppState
+{
+    // The folder that holds the executable; every path derives from it.
+    QString program_dir;
+
+    // Record counts are held in an int: the file layer refuses to pass the
+    // 16-bit limit of the format, so they never leave its range.
+    int record_count = 0;
+    QString set_path;
+    qint16 SET_RECORD_LEN = 0;
+    int draw_count = 0;
+    QString draw_path;
+    qint16 DRAW_RECORD_LEN = 0;
+    QString player_name;
+    QString set_name;
+    QString winnings;
+    qint16 lifelines_used = 0;
+    QString creator;
+    QString message;
+    QString password;
+    qint16 poll_a = 0;
+    qint16 poll_b = 0;
+    qint16 poll_c = 0;
+    qint16 poll_d = 0;
+
+    QString questionsDir() const;
+    QString musicDir() const;
+    // The file a set name stands for: empty or ".dat" is "untitled.dat".
+    static QString setFileName(const QString &set_name);
+    QString setPathFor(const QString &set_name) const;
+};

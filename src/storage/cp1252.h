@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Set files store one byte per character in Windows-1252. The five bytes that
+// code page leaves undefined (81, 8D, 8F, 90, 9D) decode to the C1 control of
+// the same value, so every byte survives a read and a write unchanged.
+namespace Cp1252 {
+
+QString decode(QByteArrayView bytes);
+
+// Characters the code page cannot hold become '?'.
+QByteArray encode(QStringView text);
+
+// True when every character of text has a byte of its own.
+bool canEncode(QStringView text);
+
+} // namespace Cp1252

@@ -1,0 +1,157 @@
+#include "setfile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+constexpr qint64 kScanChunkRecords = 512;
+
+QString describe(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+SetFile::SetFile(const QString &path)
+    : m_file(path)
+{
+}
+
+bool SetFile::open()
+{
+    m_atEnd = false;
+    if (!m_file.open(QIODevice::ReadWrite))
+        return fail(QStringLiteral("Could not open \"%1\"").arg(describe(path())));
+    return true;
+}
+
+bool SetFile::openReadOnly()
+{
+    m_atEnd = false;
+    if (!m_file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Could not open \"%1\"").arg(describe(path())));
+    return true;
+}
+
+void SetFile::close()
+{
+    m_file.close();
+}
+
+qint64 SetFile::length() const
+{
+    return m_file.isOpen() ? m_file.size() : QFileInfo(m_file.fileName()).size();
+}
+
+int SetFile::countFromLength(qint64 bytes)
+{
+    if (bytes <= 0)
+        return 0;
+    const qint64 whole = bytes / QuestionRecord::LENGTH;
+    const qint64 rest = bytes % QuestionRecord::LENGTH;
+    // 2 * rest can never equal 405, so there is no true tie to break.
+    const qint64 count = (2 * rest > QuestionRecord::LENGTH) ? whole + 1 : whole;
+    return count > INT_MAX ? INT_MAX : int(count);
+}
+
+bool SetFile::readRaw(int n, QByteArray &raw)
+{
+    if (n < 1 || !m_file.seek(qint64(n - 1) * QuestionRecord::LENGTH)) {
+        m_atEnd = true;
+        return false;
+    }
+    raw = m_file.read(QuestionRecord::LENGTH);
+    m_atEnd = raw.size() < QuestionRecord::LENGTH;
+    return !m_atEnd;
+}
+
+bool SetFile::read(int n, QuestionRecord &record)
+{
+    QByteArray raw;
+    if (!readRaw(n, raw))
+        return false;
+    record = QuestionRecord::fromBytes(raw);
+    return true;
+}
+
+bool SetFile::write(int n, const QuestionRecord &record)
+{
+    return writeRaw(n, record.toBytes());
+}
+
+bool SetFile::writeRaw(int n, QByteArrayView raw)
+{
+    Q_ASSERT(raw.size() == QuestionRecord::LENGTH);
+    if (n < 1 || n > MAX_RECORDS) {
+        m_error = QStringLiteral("A question set cannot hold more than %1 records.")
+                      .arg(MAX_RECORDS);
+        return false;
+    }
+    const qint64 at = qint64(n - 1) * QuestionRecord::LENGTH;
+    const qint64 size = m_file.size();
+    if (at > size) {
+        // Fill the gap ourselves: a seek past the end leaves it undefined.
+        if (!m_file.seek(size) || m_file.write(QByteArray(at - size, '\0')) != at - size)
+            return fail(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
+    }
+    if (!m_file.seek(at) || m_file.write(raw.data(), raw.size()) != raw.size())
+        return fail(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
+    return flush();
+}
+
+bool SetFile::flush()
+{
+    if (!m_file.flush())
+        return fail(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
+    return true;
+}
+
+bool SetFile::fail(const QString &what)
+{
+    m_error = QStringLiteral("%1: %2").arg(what, m_file.errorString());
+    return false;
+}
+
+bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
+{
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = QStringLiteral("Could not open \"%1\": %2")
+                         .arg(describe(path), file.errorString());
+        return false;
+    }
+    const qint64 chunkBytes = kScanChunkRecords * QuestionRecord::LENGTH;
+    QByteArray buffer(chunkBytes, Qt::Uninitialized);
+    qint64 filled = 0;
+    int n = 0;
+    for (;;) {
+        const qint64 got = file.read(buffer.data() + filled, chunkBytes - filled);
+        if (got < 0) {
+            if (error)
+                *error = QStringLiteral("Could not read \"%1\": %2")
+                             .arg(describe(path), file.errorString());
+            return false;
+        }
+        if (got == 0)
+            return true; // what is left over is a partial record
+        filled += got;
+        const qint64 whole = filled / QuestionRecord::LENGTH;
+        for (qint64 i = 0; i < whole; ++i) {
+            const QByteArrayView raw(buffer.constData() + i * QuestionRecord::LENGTH,
+                                     QuestionRecord::LENGTH);
+            if (!visit(++n, raw))
+                return true;
+        }
+        const qint64 used = whole * QuestionRecord::LENGTH;
+        std::memmove(buffer.data(), buffer.constData() + used, filled - used);
+        filled -= used;
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "questionrecord.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+#include <functional>
+
+// Random access to a set file by record number (records count from 1). One
+// SetFile is one open handle; callers open it, work and let it go within one
+// event, so nothing stays open between events.
+class SetFile
+{
+public:
+    // Record numbers and counts are 16-bit in the file format.
+    static constexpr int MAX_RECORDS = 32767;
+
+    explicit SetFile(const QString &path);
+
+    // Opens for reading and writing; a missing file is created empty.
+    bool open();
+    bool openReadOnly();
+    void close();
+
+    qint64 length() const;
+    int recordCount() const { return countFromLength(length()); }
+    // Length / 405, rounded to the nearest whole number, ties to even.
+    static int countFromLength(qint64 bytes);
+
+    // A read that cannot get a whole record returns false and sets atEnd().
+    bool read(int n, QuestionRecord &record);
+    bool readRaw(int n, QByteArray &raw);
+    bool atEnd() const { return m_atEnd; }
+
+    // Writing past the end fills the gap with zero bytes.
+    bool write(int n, const QuestionRecord &record);
+    bool writeRaw(int n, QByteArrayView raw);
+    bool flush();
+
+    QString errorString() const { return m_error; }
+    QString path() const { return m_file.fileName(); }
+
+    // Walks the whole records of a file from record 1 in large reads; the
+    // visitor gets each record's number and bytes and returns false to stop.
+    // A missing file has no records. A trailing partial record is never seen.
+    using Visitor = std::function<bool(int n, QByteArrayView raw)>;
+    static bool scan(const QString &path, const Visitor &visit, QString *error = nullptr);
+
+private:
+    bool fail(const QString &what);
+
+    QFile m_file;
+    QString m_error;
+    bool m_atEnd = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every message box and text prompt of the program goes through here, so that
+// tests can script the answers.
+class DialogService
+{
+public:
+    virtual ~DialogService() = default;
+
+    // A message box with an OK button and no icon.
+    virtual void message(QWidget *parent, const QString &text, const QString &title) = 0;
+    // A Yes/No box with no icon; true on Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;
+
+    struct PromptOptions
+    {
+        bool masked = false;
+        // Top-left corner of the prompt in global coordinates, when given.
+        std::optional<QPoint> position;
+    };
+    // A text prompt; Cancel answers an empty text.
+    virtual QString prompt(QWidget *parent, const QString &text, const QString &title,
+                           const PromptOptions &options) = 0;
+    QString prompt(QWidget *parent, const QString &text, const QString &title)
+    {
+        return prompt(parent, text, title, PromptOptions{});
+    }
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "dialogservice.h"
+
+class QtDialogService final : public DialogService
+{
+public:
+    void message(QWidget *parent, const QString &text, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    using DialogService::prompt;
+    QString prompt(QWidget *parent, const QString &text, const QString &title,
+                   const PromptOptions &options) override;
+};

@@ -1,0 +1,217 @@
+#include "app/form1.h"
+#include "app/form4.h"
+#include "storage/setnames.h"
+#include "testprogram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+class TestForm4 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { TestProgram::closeAllWindows(); }
+    void continueFixesTheSet_data();
+    void continueFixesTheSet();
+    void listShowsSetFilesAndPickingReplacesName();
+    void missingQuestionsFolderIsCreated();
+    void unsafeNamesAreRefused_data();
+    void unsafeNamesAreRefused();
+    void nameRulesBeyondTheBox_data();
+    void nameRulesBeyondTheBox();
+    void controlsAreNamedAndLabelled();
+
+private:
+    static QWidget *topLevel(const QString &name);
+};
+
+QWidget *TestForm4::topLevel(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+void TestForm4::continueFixesTheSet_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("creator");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("pass");
+    QTest::addColumn<QString>("password");
+
+    QTest::newRow("plain name") << "quiz" << "quiz.dat" << "quiz.dat" << "Ann" << "Ann" << "Hi"
+                                << "" << "";
+    QTest::newRow("already .dat") << "quiz.dat" << "quiz.dat" << "quiz.dat" << "" << "Not Given"
+                                  << "" << "x" << "x";
+    QTest::newRow("upper-case .DAT") << "quiz.DAT" << "quiz.DAT.dat" << "quiz.DAT.dat" << "A"
+                                     << "A" << "m" << "" << "";
+    QTest::newRow("empty name") << "" << ".dat" << ".dat" << "   " << "Not Given" << "   "
+                                << "" << "";
+    QTest::newRow("spaces around") << "  quiz  " << "  quiz  .dat" << "quiz  .dat" << " Ann"
+                                   << " Ann" << " hello " << " pw " << "pw";
+}
+
+void TestForm4::continueFixesTheSet()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shownAfter);
+    QFETCH(QString, set_name);
+    QFETCH(QString, name);
+    QFETCH(QString, creator);
+    QFETCH(QString, message);
+    QFETCH(QString, pass);
+    QFETCH(QString, password);
+
+    TestProgram program;
+    auto *form = Form4::showNew(program.state, program.services);
+    QPointer<Form4> guard(form);
+    form->Text1->setText(typed);
+    form->txt_name->setText(name);
+    form->txt_message->setText(message.isEmpty() ? QString() : message);
+    form->txt_pass->setText(pass);
+    QCOMPARE(form->findChild<QPushButton *>("Command1")->text(), QStringLiteral("Continue"));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+
+    QCOMPARE(form->Text1->text(), shownAfter);
+    QCOMPARE(program.state.set_name, set_name);
+    QCOMPARE(program.state.creator, creator);
+    const QString expectedMessage =
+        message.trimmed().isEmpty() ? QStringLiteral("No Message") : message;
+    QCOMPARE(program.state.message, expectedMessage);
+    QCOMPARE(program.state.password, password);
+    QVERIFY(program.dialogs.shown.isEmpty());
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull()); // the start screen closed and went away
+    QVERIFY(topLevel(QStringLiteral("Form1")));
+}
+
+void TestForm4::listShowsSetFilesAndPickingReplacesName()
+{
+    TestProgram program;
+    for (const char *name : {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT"})
+        program.writeSet(QString::fromLatin1(name), {});
+    QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
+
+    auto *form = Form4::showNew(program.state, program.services);
+    QStringList listed;
+    for (int i = 0; i < form->File1->count(); ++i)
+        listed << form->File1->item(i)->text();
+    QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
+
+    form->Text1->setText(QStringLiteral("typed"));
+    QTest::mouseClick(form->File1->viewport(), Qt::LeftButton, {},
+                      form->File1->visualItemRect(form->File1->item(1)).center());
+    QCOMPARE(form->Text1->text(), QStringLiteral("b quiz.dat"));
+    form->File1->setFocus();
+    QTest::keyClick(form->File1, Qt::Key_Down);
+    QCOMPARE(form->Text1->text(), QStringLiteral("DATA.DAT"));
+
+    // A picked name ending in .dat is kept as it is.
+    QTest::mouseClick(form->File1->viewport(), Qt::LeftButton, {},
+                      form->File1->visualItemRect(form->File1->item(0)).center());
+    form->Command1->click();
+    QCOMPARE(program.state.set_name, QStringLiteral("a.dat"));
+}
+
+void TestForm4::missingQuestionsFolderIsCreated()
+{
+    TestProgram program;
+    QVERIFY(QDir(program.questionsDir()).removeRecursively());
+    auto *form = Form4::showNew(program.state, program.services);
+    QVERIFY(QDir(program.questionsDir()).exists());
+    QCOMPARE(form->File1->count(), 0);
+}
+
+void TestForm4::unsafeNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("slash") << "../escape";
+    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("control character") << QStringLiteral("a\tb");
+}
+
+void TestForm4::unsafeNamesAreRefused()
+{
+    QFETCH(QString, typed);
+    TestProgram program;
+    auto *form = Form4::showNew(program.state, program.services);
+    QPointer<Form4> guard(form);
+    form->Text1->setText(typed);
+    form->Command1->click();
+    QCOMPARE(program.dialogs.shown.size(), 1);
+    QCOMPARE(program.dialogs.shown[0].title, QStringLiteral("Question Set"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!guard.isNull());
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->Text1->text(), typed + QStringLiteral(".dat"));
+    QVERIFY(program.state.set_name.isEmpty());
+    QVERIFY(!topLevel(QStringLiteral("Form1")));
+    // Nothing was created anywhere.
+    QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files).size(), 0);
+    QCOMPARE(QDir(program.dir()).entryList(QDir::Files).size(), 0);
+}
+
+void TestForm4::nameRulesBeyondTheBox_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("ordinary") << "my quiz.dat" << true;
+    QTest::newRow("dots inside") << "..quiz.dat" << true;
+    QTest::newRow("accented") << QStringLiteral("caf\u00E9.dat") << true;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("delete char") << QStringLiteral("a\x7F.dat") << false;
+    QTest::newRow("300 characters") << QString(296, QLatin1Char('x')) + ".dat" << false;
+    QTest::newRow("255 bytes") << QString(251, QLatin1Char('x')) + ".dat" << true;
+}
+
+void TestForm4::nameRulesBeyondTheBox()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, ok);
+    QCOMPARE(SetNames::problem(fileName).isEmpty(), ok);
+}
+
+void TestForm4::controlsAreNamedAndLabelled()
+{
+    TestProgram program;
+    auto *form = Form4::showNew(program.state, program.services);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Startup"));
+    const QList<std::pair<const char *, int>> boxes = {
+        {"Text1", 30}, {"txt_name", 30}, {"txt_message", 150}, {"txt_pass", 6}};
+    for (const auto &[name, max] : boxes) {
+        auto *box = form->findChild<QLineEdit *>(name);
+        QVERIFY2(box, name);
+        QCOMPARE(box->maxLength(), max);
+        QCOMPARE(box->echoMode(), QLineEdit::Normal);
+        bool hasBuddy = false;
+        for (QLabel *label : form->findChildren<QLabel *>())
+            hasBuddy = hasBuddy || label->buddy() == box;
+        QVERIFY2(hasBuddy, name);
+    }
+    // Focus order: Text1, txt_name, txt_message, txt_pass, File1, Command1.
+    QWidget *w = form->Text1;
+    QStringList order;
+    for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus)
+            w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    QCOMPARE(order, QStringList({"Text1", "txt_name", "txt_message", "txt_pass", "File1",
+                                 "Command1"}));
+}
+
+QTEST_MAIN(TestForm4)
+#include "tst_form4.moc"

@@ -1,0 +1,70 @@
+#include "scripteddialogs.h"
+
+#include <QTest>
+
+void ScriptedDialogs::message(QWidget *, const QString &text, const QString &title)
+{
+    shown.append({Kind::Message, text, title, {}});
+    if (onShown)
+        onShown(shown.last());
+}
+
+bool ScriptedDialogs::askYesNo(QWidget *, const QString &text, const QString &title)
+{
+    shown.append({Kind::YesNo, text, title, {}});
+    if (onShown)
+        onShown(shown.last());
+    if (yesNo.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unscripted Yes/No box: %1 | %2").arg(text, title)),
+                     __FILE__, __LINE__);
+        return false;
+    }
+    return yesNo.dequeue();
+}
+
+QString ScriptedDialogs::prompt(QWidget *, const QString &text, const QString &title,
+                                const PromptOptions &options)
+{
+    shown.append({Kind::Prompt, text, title, options});
+    if (onShown)
+        onShown(shown.last());
+    if (texts.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unscripted prompt: %1 | %2").arg(text, title)),
+                     __FILE__, __LINE__);
+        return {};
+    }
+    return texts.dequeue();
+}
+
+void ScriptedDialogs::answerYes(int times)
+{
+    for (int i = 0; i < times; ++i)
+        yesNo.enqueue(true);
+}
+
+void ScriptedDialogs::answerNo(int times)
+{
+    for (int i = 0; i < times; ++i)
+        yesNo.enqueue(false);
+}
+
+void ScriptedDialogs::answerText(const QString &text)
+{
+    texts.enqueue(text);
+}
+
+QStringList ScriptedDialogs::log() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        out << s.text + QLatin1Char('|') + s.title;
+    return out;
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        out << s.text;
+    return out;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/dialogservice.h"
+
+#include <QList>
+#include <functional>
+#include <QQueue>
+#include <QString>
+
+// Records every message box and prompt and answers from queues. A question
+// asked with an empty queue fails the running test.
+class ScriptedDialogs final : public DialogService
+{
+public:
+    enum class Kind { Message, YesNo, Prompt };
+    struct Shown
+    {
+        Kind kind;
+        QString text;
+        QString title;
+        PromptOptions options;
+    };
+
+    void message(QWidget *parent, const QString &text, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    using DialogService::prompt;
+    QString prompt(QWidget *parent, const QString &text, const QString &title,
+                   const PromptOptions &options) override;
+
+    void answerYes(int times = 1);
+    void answerNo(int times = 1);
+    void answerText(const QString &text);
+
+    // Called after each box is recorded, while it would be on screen.
+    std::function<void(const Shown &)> onShown;
+
+    QList<Shown> shown;
+    QQueue<bool> yesNo;
+    QQueue<QString> texts;
+
+    // "text|title" of every box shown, in order, for compact comparisons.
+    QStringList log() const;
+    QStringList messageTexts() const;
+    void clear() { shown.clear(); }
+    bool queuesEmpty() const { return yesNo.isEmpty() && texts.isEmpty(); }
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/services.h"
+#include "scripteddialogs.h"
+#include "storage/appstate.h"
+#include "storage/questionrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh program folder with a Questions folder, the shared state pointing at
+// it and scripted dialogs; one per test.
+class TestProgram
+{
+public:
+    TestProgram();
+    ~TestProgram();
+
+    QString dir() const { return m_dir.path(); }
+    QString questionsDir() const { return state.questionsDir(); }
+    QString setPath(const QString &fileName) const;
+
+    // Writes a set file made of the given records, in order.
+    QString writeSet(const QString &fileName, const QList<QuestionRecord> &records) const;
+    QByteArray readFile(const QString &path) const;
+
+    // Closes and deletes every top-level window left open.
+    static void closeAllWindows();
+
+    AppState state;
+    ScriptedDialogs dialogs;
+    Services services;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Handy record builders.
+QuestionRecord makeQuestion(int round, int number, const QString &question,
+                            const QString &right = QStringLiteral("a"));
+QuestionRecord makeHeader(const QString &message, const QString &creator,
+                          const QString &password);

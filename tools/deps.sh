@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quorvane needs to build, run and test, skipping
+# what is already there. Run as root or with sudo available.
+set -euo pipefail
+
+packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+fi
