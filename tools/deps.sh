@@ -3,7 +3,7 @@
 # what is already there. Run as root or with sudo available.
 set -euo pipefail
 
-packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb)
+packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do
