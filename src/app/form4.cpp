@@ -6,6 +6,7 @@
 #include "storage/fixedtext.h"
 #include "storage/setnames.h"
 #include "ui/dialogservice.h"
+#include "ui/geometry.h"
 #include "ui/windowicon.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ void Form4::buildControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
+    Colors::setForeground(Label1, QColor(20, 40, 140));
 
     Label4 = wrapped(QStringLiteral("If you would like to load a set of questions, select it "
                                     "from the list below."),
@@ -95,6 +97,9 @@ void Form4::buildControls()
                                     "It must be no more than 6 characters. Make sure you WRITE "
                                     "IT DOWN!"),
                      "Label7");
+    Label7->setFrameShape(QFrame::StyledPanel);
+    Label7->setMargin(6);
+    Colors::setBackground(Label7, QColor(255, 248, 214));
     Label6 = wrapped(QStringLiteral("The beauty of this system is you can send and receive the "
                                     "question files between friends across the net and play "
                                     "what they have made. Other people may also want to play "
