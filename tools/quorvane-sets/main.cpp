@@ -296,7 +296,7 @@ int main(int argc, char *argv[])
     }
     for (const Command &c : kCommands) {
         if (name == QLatin1String(c.name)) {
-            // The parser names the tool in its usage line, not its full path.
+            // The parser takes the first argument for the program and skips it.
             args.first() = QLatin1String(kTool);
             return c.run(args);
         }
