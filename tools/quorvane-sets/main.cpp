@@ -282,7 +282,7 @@ int main(int argc, char *argv[])
     if (!args.isEmpty())
         args.removeFirst();
     if (args.isEmpty()) {
-        put(stderr, usage());
+        complain(QStringLiteral("no command given; try %1 --help").arg(QLatin1String(kTool)));
         return EXIT_UNUSABLE;
     }
     const QString name = args.first();
