@@ -1,0 +1,70 @@
+#include "setexport.h"
+
+#include "csv.h"
+#include "questionrecord.h"
+#include "setfile.h"
+
+#include <QFileInfo>
+
+namespace SetExport {
+
+const QStringList &columns()
+{
+    static const QStringList names = {
+        QStringLiteral("round"),    QStringLiteral("question"), QStringLiteral("answer_a"),
+        QStringLiteral("answer_b"), QStringLiteral("answer_c"), QStringLiteral("answer_d"),
+        QStringLiteral("right"),
+    };
+    return names;
+}
+
+Result toCsv(const QString &path)
+{
+    Result result;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        result.error = QStringLiteral("\"%1\" does not exist or is not a file").arg(path);
+        return result;
+    }
+    static const QString letters = QStringLiteral("abcd");
+    QString text = Csv::row(columns());
+    const bool read = SetFile::scan(
+        path,
+        [&](int n, QByteArrayView raw) {
+            const QuestionRecord rec = QuestionRecord::fromBytes(raw);
+            if (rec.isHeader()) {
+                // Never a question, whatever its round: it holds the password.
+                if (rec.inRound())
+                    result.warnings << QStringLiteral("record %1 left out: it is a header "
+                                                      "(number 9999) although its round is %2")
+                                           .arg(n)
+                                           .arg(rec.round);
+                return true;
+            }
+            if (!rec.inRound()) {
+                result.warnings << QStringLiteral("record %1 left out: round %2 is outside 1 to 15")
+                                           .arg(n)
+                                           .arg(rec.round);
+                return true;
+            }
+            if (rec.right_answer.size() != 1 || !letters.contains(rec.right_answer))
+                result.warnings << QStringLiteral("record %1: right answer \"%2\" is not a to d; "
+                                                  "its row will not import until it is fixed")
+                                       .arg(n)
+                                       .arg(rec.right_answer);
+            text += Csv::row({QString::number(rec.round), rec.question, rec.answer_a, rec.answer_b,
+                              rec.answer_c, rec.answer_d, rec.right_answer.toUpper()});
+            ++result.rows;
+            return true;
+        },
+        &result.error);
+    if (!read)
+        return result;
+    if (info.size() % QuestionRecord::LENGTH != 0)
+        result.warnings << QStringLiteral("the last %1 byte(s) are not a whole record and are left out")
+                               .arg(info.size() % QuestionRecord::LENGTH);
+    result.csv = text.toUtf8();
+    return result;
+}
+
+} // namespace SetExport

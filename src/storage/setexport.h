@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A set's questions as comma-separated values that the import reads back.
+namespace SetExport {
+
+// The header row, in column order.
+const QStringList &columns();
+
+struct Result
+{
+    QString error; // the set could not be read; csv is then empty
+    QByteArray csv; // UTF-8, CRLF line ends, header row first
+    int rows = 0;
+    // Records left out or exported in a form the import will refuse.
+    QStringList warnings;
+};
+
+// Every record counted in a round, in file order: round as 1 to 15, the
+// right letter in upper case, texts as stored.
+Result toCsv(const QString &path);
+
+} // namespace SetExport

@@ -1,0 +1,304 @@
+#include "setimport.h"
+
+#include "cp1252.h"
+#include "csv.h"
+#include "fixedtext.h"
+#include "ladder.h"
+#include "savefile.h"
+#include "setexport.h"
+#include "setfile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kColumns = 7;
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
+// Why text cannot be stored in a field of width bytes, or empty. typed is
+// what the user wrote, text what would be stored.
+QString fieldProblem(const QString &name, const QString &typed, const QString &text, int width)
+{
+    for (const QChar c : text) {
+        if (isControl(c))
+            return QStringLiteral("%1 holds a line break or another control character").arg(name);
+    }
+    if (!Cp1252::canEncode(typed))
+        return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
+    if (!Cp1252::canEncode(text))
+        return QStringLiteral("%1 holds a letter whose upper case Windows-1252 cannot store")
+            .arg(name);
+    const qsizetype bytes = Cp1252::encode(text).size();
+    if (bytes > width)
+        return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
+    return {};
+}
+
+int roundFrom(const QString &field)
+{
+    const QString text = field.trimmed();
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    if (isNumber && digitsOnly && value >= 1 && value <= Ladder::STEPS)
+        return value;
+    return Ladder::stepOf(text);
+}
+
+QString rightFrom(const QString &field)
+{
+    const QString letter = field.trimmed().toLower();
+    if (letter.size() == 1 && QStringLiteral("abcd").contains(letter))
+        return letter;
+    return {};
+}
+
+bool isHeaderRow(const QStringList &fields)
+{
+    if (fields.size() != kColumns)
+        return false;
+    for (int i = 0; i < kColumns; ++i) {
+        if (fields[i].trimmed().compare(SetExport::columns()[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
+{
+    QList<SetImport::Problem> problems;
+    auto add = [&](const QString &reason) { problems << SetImport::Problem{row.line, reason}; };
+    if (row.fields.size() != kColumns) {
+        add(QStringLiteral("%1 field(s) instead of %2").arg(row.fields.size()).arg(kColumns));
+        return problems;
+    }
+    const int round = roundFrom(row.fields[0]);
+    if (round == 0)
+        add(QStringLiteral("round \"%1\" is not 1 to 15 or a prize amount such as \u00A31000")
+                .arg(row.fields[0].trimmed()));
+    rec.round = qint16(round);
+
+    QString *texts[] = {&rec.question, &rec.answer_a, &rec.answer_b, &rec.answer_c, &rec.answer_d};
+    for (int i = 0; i < 5; ++i) {
+        const QString &name = SetExport::columns()[i + 1];
+        const QString &typed = row.fields[i + 1];
+        const QString text = SetImport::storedText(typed);
+        const int width = i == 0 ? QuestionRecord::QUESTION_WIDTH : QuestionRecord::ANSWER_WIDTH;
+        if (text.isEmpty())
+            add(QStringLiteral("%1 is missing").arg(name));
+        else if (const QString why = fieldProblem(name, typed, text, width); !why.isEmpty())
+            add(why);
+        *texts[i] = text;
+    }
+
+    rec.right_answer = rightFrom(row.fields[6]);
+    if (rec.right_answer.isEmpty())
+        add(QStringLiteral("right \"%1\" is not A, B, C or D").arg(row.fields[6].trimmed()));
+    return problems;
+}
+
+SetImport::Result refused(SetImport::Result::Status status, const QString &message)
+{
+    SetImport::Result r;
+    r.status = status;
+    r.messages << message;
+    return r;
+}
+
+// Packs the questions numbered from first on, refusing to pass the limits.
+std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int first,
+                               SetImport::Result &result)
+{
+    const qsizetype count = questions.size();
+    if (records + count > SetFile::MAX_RECORDS) {
+        result = refused(SetImport::Result::Refused,
+                         QStringLiteral("%1 question(s) would take the set past %2 records")
+                             .arg(count)
+                             .arg(SetFile::MAX_RECORDS));
+        return std::nullopt;
+    }
+    if (count > 0 && first + count - 1 >= SetImport::FIRST_BAD_NUMBER) {
+        result = refused(SetImport::Result::Refused,
+                         QStringLiteral("%1 question(s) would need numbers up to %2; numbers "
+                                        "stop below %3")
+                             .arg(count)
+                             .arg(first + count - 1)
+                             .arg(SetImport::FIRST_BAD_NUMBER));
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bytes.reserve(count * QuestionRecord::LENGTH);
+    for (qsizetype k = 0; k < count; ++k) {
+        questions[k].number = qint16(first + k);
+        bytes += questions[k].toBytes();
+    }
+    return bytes;
+}
+
+} // namespace
+
+namespace SetImport {
+
+QString storedText(const QString &typed)
+{
+    return FixedText::trimSpaces(typed.toUpper());
+}
+
+Rows readCsv(const QByteArray &bytes)
+{
+    Rows out;
+    QString text;
+    int badLine = 0;
+    if (!Csv::decodeUtf8(bytes, text, &badLine)) {
+        out.problems << Problem{badLine, QStringLiteral("not UTF-8 text")};
+        return out;
+    }
+    const Csv::Parsed parsed = Csv::parse(text);
+    if (parsed.rows.isEmpty() && parsed.error.isEmpty()) {
+        out.problems << Problem{1, QStringLiteral("the file is empty; it needs at least the "
+                                                  "header row %1")
+                                       .arg(SetExport::columns().join(QLatin1Char(',')))};
+        return out;
+    }
+    if (!parsed.rows.isEmpty() && !isHeaderRow(parsed.rows.first().fields)) {
+        out.problems << Problem{parsed.rows.first().line,
+                                QStringLiteral("the first row must be the header row %1")
+                                    .arg(SetExport::columns().join(QLatin1Char(',')))};
+        return out;
+    }
+    for (qsizetype i = 1; i < parsed.rows.size(); ++i) {
+        QuestionRecord rec;
+        const QList<Problem> problems = validate(parsed.rows[i], rec);
+        if (problems.isEmpty())
+            out.questions << rec;
+        out.problems << problems;
+    }
+    if (!parsed.error.isEmpty())
+        out.problems << Problem{parsed.errorLine, parsed.error};
+    return out;
+}
+
+QuestionRecord headerFor(const Details &details)
+{
+    QString creator = FixedText::trimSpaces(details.creator);
+    QString message = FixedText::trimSpaces(details.message);
+    if (creator.isEmpty())
+        creator = QStringLiteral("Not Given");
+    if (message.isEmpty())
+        message = QStringLiteral("No Message");
+    return QuestionRecord::header(message, creator, details.password);
+}
+
+QStringList detailProblems(const Details &details)
+{
+    const QuestionRecord header = headerFor(details);
+    struct Field
+    {
+        QString name;
+        QString text;
+        int width;
+    };
+    const Field fields[] = {
+        {QStringLiteral("the creator's name"), header.answer_a, QuestionRecord::ANSWER_WIDTH},
+        {QStringLiteral("the message"), header.question, QuestionRecord::QUESTION_WIDTH},
+        {QStringLiteral("the password"), header.answer_b, QuestionRecord::ANSWER_WIDTH},
+    };
+    QStringList out;
+    for (const Field &f : fields) {
+        if (const QString why = fieldProblem(f.name, f.text, f.text, f.width); !why.isEmpty())
+            out << why;
+    }
+    return out;
+}
+
+Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions)
+{
+    if (QFileInfo::exists(path))
+        return refused(Result::Failed, QStringLiteral("\"%1\" already exists; give --append to add "
+                                                      "to it")
+                                           .arg(path));
+    if (const QStringList problems = detailProblems(details); !problems.isEmpty()) {
+        Result r;
+        r.status = Result::Refused;
+        r.messages = problems;
+        return r;
+    }
+    Result result;
+    const std::optional<QByteArray> packed = pack(questions, 1, 2, result);
+    if (!packed)
+        return result;
+    QString error;
+    if (!SaveFile::write(path, headerFor(details).toBytes() + *packed, &error))
+        return refused(Result::Failed, error);
+    result.status = Result::Written;
+    result.first_number = 2;
+    result.records = 1 + int(questions.size());
+    return result;
+}
+
+Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return refused(Result::Failed, QStringLiteral("\"%1\" does not exist or is not a file; "
+                                                      "leave out --append to create it")
+                                           .arg(path));
+    if (info.size() % QuestionRecord::LENGTH != 0)
+        return refused(Result::Refused,
+                       QStringLiteral("\"%1\" is %2 bytes long, not a whole number of records; "
+                                      "run check on it first")
+                           .arg(path)
+                           .arg(info.size()));
+
+    QByteArray existing;
+    std::optional<QuestionRecord> header;
+    int records = 0;
+    int highest = 0;
+    QString error;
+    const bool read = SetFile::scan(
+        path,
+        [&](int n, QByteArrayView raw) {
+            records = n;
+            existing += raw;
+            const qint16 number = QuestionRecord::numberOf(raw);
+            if (number == QuestionRecord::HEADER_NUMBER) {
+                if (!header)
+                    header = QuestionRecord::fromBytes(raw);
+            } else if (number < FIRST_BAD_NUMBER) {
+                highest = std::max<int>(highest, number);
+            }
+            return true;
+        },
+        &error);
+    if (!read)
+        return refused(Result::Failed, error);
+    if (existing.size() != info.size())
+        return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
+    // Exactly the adding screen's test: the first header, both sides trimmed.
+    if (!header)
+        return refused(Result::Refused,
+                       QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
+    if (header->answer_b != FixedText::trimSpaces(password))
+        return refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path));
+
+    Result result;
+    const int first = std::max(records + 1, highest + 1);
+    const std::optional<QByteArray> packed = pack(questions, records, first, result);
+    if (!packed)
+        return result;
+    if (!SaveFile::write(path, existing + *packed, &error))
+        return refused(Result::Failed, error);
+    result.status = Result::Written;
+    result.first_number = first;
+    result.records = records + int(questions.size());
+    return result;
+}
+
+} // namespace SetImport
