@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The file side of adding a question to a set: the password check, where the
+// new question goes and which number it gets, and how its texts are stored.
+namespace SetAdding {
+
+// Numbers from here on are never given to a question: the manager hides them
+// and 9999 marks the header.
+constexpr int FIRST_RESERVED_NUMBER = 9000;
+
+// True when a header of the set holds the typed password; both sides are
+// trimmed of spaces and compared case and all. A file that cannot be read
+// sets error.
+bool passwordMatches(const QString &path, const QString &typed, QString *error = nullptr);
+
+struct Slot
+{
+    int record = 0; // record number to write at
+    int number = 0; // question number to give
+};
+
+// The next question is written at record_count + 1 and numbered one past both
+// that and the highest number in the file, so numbers stay unique after
+// deletions. Empty, with problem set, when the set is full or unreadable.
+std::optional<Slot> nextSlot(const QString &path, int record_count, QString *problem = nullptr);
+
+// Upper case as stored in a set; a character whose capital the code page
+// cannot hold keeps its typed form instead of turning into '?'.
+QString storedText(const QString &typed);
+
+} // namespace SetAdding

@@ -1,0 +1,117 @@
+#include "form2.h"
+
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/windowicon.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+const char *const kLegalText =
+    "DISCLAIMER\n"
+    "\n"
+    "Quorvane is given away free of charge. Its makers accept no responsibility for any "
+    "damage that the direct or indirect use of this software may do to your computer or "
+    "to anything stored on it. You use it entirely at your own risk.\n"
+    "\n"
+    "LEGAL INFORMATION\n"
+    "\n"
+    "Quorvane was written by the Quorvane team, a small group of volunteers who make quiz "
+    "games for fun.\n"
+    "\n"
+    "The software must not be used for anything other than what it is meant for: playing "
+    "quiz games and making question sets for them.\n"
+    "\n"
+    "Anyone may offer Quorvane for download on their own web site. Linking directly to the "
+    "download on our own site is not allowed; please link to our home page instead.\n"
+    "\n"
+    "Other quiz games inspired Quorvane, but no part of it is copied from any of them: the "
+    "program, its pictures and its sounds were all made by its makers.\n"
+    "\n"
+    "CONTACT\n"
+    "\n"
+    "Updates and new question sets are published on our web site:\n"
+    "www.quorvane.example\n"
+    "\n"
+    "If you find a fault in the software, please report it with as much detail as you can "
+    "(what you did, what you expected and what happened instead) to:\n"
+    "feedback@quorvane.example\n"
+    "\n"
+    "We would also love to hear your comments and wishes about the software. Tell us what "
+    "you like, what you miss and what we could do better.";
+
+QLabel *banner(const QString &text, const char *name, qreal pointSize, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(Fonts::dialog(pointSize, true));
+    Colors::setBackground(label, Colors::fromBgr(0xFF8080));
+    return label;
+}
+
+} // namespace
+
+Form2::Form2(AppState &, Services &, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("About Game"));
+    WindowIcon::apply(this);
+    Twips::setClientSize(this, 5640, 5985);
+    Colors::setBackground(this, Colors::fromBgr(0xFFC0C0));
+
+    Label1 = banner(QStringLiteral("About Game"), "Label1", 13.5, this);
+    Label1->setAlignment(Qt::AlignCenter);
+    Twips::place(Label1, 120, 120, 5415, 375);
+
+    Label2 = banner(QStringLiteral("Version 1.0.0"), "Label2", 8.25, this);
+    Twips::place(Label2, 120, 600, 5415, 255);
+
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setAccessibleName(QStringLiteral("Legal information"));
+    Text2->setReadOnly(true);
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text2->setPlainText(QString::fromUtf8(kLegalText));
+    Twips::place(Text2, 120, 960, 5415, 4095);
+
+    Label3 = banner(QStringLiteral("Troubleshooting and FAQ coming in next update"), "Label3",
+                    8.25, this);
+    Twips::place(Label3, 120, 5160, 5415, 255);
+
+    Command1 = new QPushButton(QStringLiteral("Back"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Twips::place(Command1, 3840, 5520, 1695, 375);
+    Command1->setDefault(true);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_click);
+}
+
+void Form2::showModal(AppState &state, Services &services, QWidget *parent)
+{
+    QPointer<Form2> form = new Form2(state, services, parent);
+    form->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(form, &Form2::closed, &loop, &QEventLoop::quit);
+    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    form->show();
+    loop.exec();
+    delete form; // nothing of the screen survives its closing
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closed();
+}
+
+void Form2::Command1_click()
+{
+    close();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+struct AppState;
+struct Services;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The About screen: version, the legal text and a note about help to come.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form2(AppState &state, Services &services, QWidget *parent = nullptr);
+
+    // Shows a fresh About screen modally over parent and returns once it has
+    // closed.
+    static void showModal(AppState &state, Services &services, QWidget *parent);
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QPlainTextEdit *Text2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Command1_click();
+};
