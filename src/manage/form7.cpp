@@ -351,11 +351,16 @@ void Form7::ListView1_click()
     file.close();
     if (!read)
         return;
-    txt_q->setText(record.question);
-    txt_a->setText(record.answer_a);
-    txt_b->setText(record.answer_b);
-    txt_c->setText(record.answer_c);
-    txt_d->setText(record.answer_d);
+    // Long texts are shown from their beginning.
+    auto show = [](QLineEdit *box, const QString &text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    };
+    show(txt_q, record.question);
+    show(txt_a, record.answer_a);
+    show(txt_b, record.answer_b);
+    show(txt_c, record.answer_c);
+    show(txt_d, record.answer_d);
     txt_id->setText(QString::number(record.number));
     txt_round->setText(QString::number(record.round));
     txt_right->setText(record.right_answer.toUpper());
