@@ -1,0 +1,96 @@
+#include "setedits.h"
+
+#include "saferewrite.h"
+#include "setfile.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace SetEdits {
+
+std::optional<SetStore::Found> findNumber(const QString &path, int number, QString *error)
+{
+    std::optional<SetStore::Found> found;
+    SetFile::scan(
+        path,
+        [&](int n, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) != number)
+                return true;
+            found = SetStore::Found{n, QuestionRecord::fromBytes(raw)};
+            return false;
+        },
+        error);
+    return found;
+}
+
+bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *error)
+{
+    SetFile file(path);
+    if (!file.open() || !file.write(n, record)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    file.close();
+    return true;
+}
+
+std::optional<Removal> removeNumber(const QString &path, int number, QString *error)
+{
+    QByteArray kept;
+    Removal result;
+    const bool read = SetFile::scan(
+        path,
+        [&](int, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) == number) {
+                ++result.removed;
+            } else {
+                kept.append(raw.data(), raw.size());
+                ++result.remaining;
+            }
+            return true;
+        },
+        error);
+    if (!read)
+        return std::nullopt;
+    if (result.removed > 0 && !SafeRewrite::replace(path, kept, error))
+        return std::nullopt;
+    return result;
+}
+
+int nextNumber(const QString &path, int record_count, QString *error)
+{
+    std::vector<bool> used(SetFile::MAX_RECORDS + 1, false);
+    int highest = 0;
+    const bool read = SetFile::scan(
+        path,
+        [&](int, QByteArrayView raw) {
+            const int number = QuestionRecord::numberOf(raw);
+            if (number > 0 && number != QuestionRecord::HEADER_NUMBER) {
+                used[number] = true;
+                highest = std::max(highest, number);
+            }
+            return true;
+        },
+        error);
+    if (!read)
+        return 0;
+    auto usable = [&](int number) {
+        return number >= 1 && number <= SetFile::MAX_RECORDS
+               && number != QuestionRecord::HEADER_NUMBER && !used[number];
+    };
+    int next = std::max(record_count + 1, highest + 1);
+    if (next == QuestionRecord::HEADER_NUMBER)
+        ++next;
+    if (usable(next))
+        return next;
+    // Past the top of the range: take the lowest free number instead.
+    for (int number = 1; number <= SetFile::MAX_RECORDS; ++number) {
+        if (usable(number))
+            return number;
+    }
+    return 0;
+}
+
+} // namespace SetEdits

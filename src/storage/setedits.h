@@ -1,0 +1,36 @@
+#pragma once
+
+#include "setstore.h"
+
+#include <QString>
+
+#include <optional>
+
+// The changes question management makes to a set file, each opening the file,
+// doing its work and closing it again.
+namespace SetEdits {
+
+// The first record whose number is the given one.
+std::optional<SetStore::Found> findNumber(const QString &path, int number,
+                                          QString *error = nullptr);
+
+// Overwrites record n in place.
+bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *error = nullptr);
+
+struct Removal
+{
+    int removed = 0;   // records dropped
+    int remaining = 0; // records left in the file
+};
+
+// Drops every record with the given number; all others keep their contents
+// and order. The file is replaced as a whole and atomically, and only when a
+// record was dropped; on failure it is left exactly as it was.
+std::optional<Removal> removeNumber(const QString &path, int number, QString *error = nullptr);
+
+// A number for the next question that no record of the set carries: at
+// least record_count + 1, past every number in use, never the header's 9999
+// and within the 16-bit range. 0 when the set has no free number.
+int nextNumber(const QString &path, int record_count, QString *error = nullptr);
+
+} // namespace SetEdits
