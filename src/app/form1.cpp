@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "app/form4.h"
+#include "manage/form7.h"
 #include "app/services.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
@@ -463,9 +464,10 @@ void Form1::openGame()
 
 void Form1::openManager()
 {
-    showPlaceholder(QStringLiteral("Manage Questions"),
-                    QStringLiteral("The question manager is not part of this version yet."));
-    activate();
+    // A refused password opened nothing, so there is nothing to refresh and
+    // the add-question fields keep what was typed.
+    if (Form7::openGuarded(this, m_state, m_services))
+        activate();
 }
 
 void Form1::showPlaceholder(const QString &title, const QString &text)

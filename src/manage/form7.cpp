@@ -114,7 +114,7 @@ Form7::Form7(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-void Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
+bool Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
 {
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
                                                    QStringLiteral("Password"));
@@ -122,12 +122,12 @@ void Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services
     const bool opens = passwordOpens(state.set_path, entry, &error);
     if (!error.isEmpty()) {
         services.dialogs->message(mainWindow, error, kSetProblemTitle);
-        return;
+        return false;
     }
     if (!opens) {
         services.dialogs->message(mainWindow, QStringLiteral("Password Incorrect"),
                                   QStringLiteral("Password"));
-        return;
+        return false;
     }
 
     QPointer<Form7> form = new Form7(state, services, mainWindow);
@@ -138,6 +138,7 @@ void Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services
     form->show();
     if (form)
         loop.exec();
+    return true;
 }
 
 void Form7::buildControls()

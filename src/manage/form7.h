@@ -21,8 +21,9 @@ public:
     Form7(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Asks for the set's password and, when it is right, shows the manager
-    // modally over mainWindow; returns once the manager has closed.
-    static void openGuarded(QWidget *mainWindow, AppState &state, Services &services);
+    // modally over mainWindow; returns once the manager has closed, true when
+    // it was opened at all.
+    static bool openGuarded(QWidget *mainWindow, AppState &state, Services &services);
 
     // Empties the question list and fills it again from the set file.
     void updatelist();

@@ -59,38 +59,4 @@ std::optional<Removal> removeNumber(const QString &path, int number, QString *er
     return result;
 }
 
-int nextNumber(const QString &path, int record_count, QString *error)
-{
-    std::vector<bool> used(SetFile::MAX_RECORDS + 1, false);
-    int highest = 0;
-    const bool read = SetFile::scan(
-        path,
-        [&](int, QByteArrayView raw) {
-            const int number = QuestionRecord::numberOf(raw);
-            if (number > 0 && number != QuestionRecord::HEADER_NUMBER) {
-                used[number] = true;
-                highest = std::max(highest, number);
-            }
-            return true;
-        },
-        error);
-    if (!read)
-        return 0;
-    auto usable = [&](int number) {
-        return number >= 1 && number <= SetFile::MAX_RECORDS
-               && number != QuestionRecord::HEADER_NUMBER && !used[number];
-    };
-    int next = std::max(record_count + 1, highest + 1);
-    if (next == QuestionRecord::HEADER_NUMBER)
-        ++next;
-    if (usable(next))
-        return next;
-    // Past the top of the range: take the lowest free number instead.
-    for (int number = 1; number <= SetFile::MAX_RECORDS; ++number) {
-        if (usable(number))
-            return number;
-    }
-    return 0;
-}
-
 } // namespace SetEdits

@@ -28,9 +28,4 @@ struct Removal
 // record was dropped; on failure it is left exactly as it was.
 std::optional<Removal> removeNumber(const QString &path, int number, QString *error = nullptr);
 
-// A number for the next question that no record of the set carries: at
-// least record_count + 1, past every number in use, never the header's 9999
-// and within the 16-bit range. 0 when the set has no free number.
-int nextNumber(const QString &path, int record_count, QString *error = nullptr);
-
 } // namespace SetEdits

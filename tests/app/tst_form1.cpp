@@ -201,17 +201,22 @@ void TestForm1::modalScreensRefreshOnReturn_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
-    QTest::newRow("Play Game") << "cmd_play" << "placeholder";
-    QTest::newRow("Manage Questions") << "cmd_view" << "placeholder";
-    QTest::newRow("About Game") << "cmd_about" << "Form2";
+    QTest::addColumn<QStringList>("prompts");
+    QTest::newRow("Play Game") << "cmd_play" << "placeholder" << QStringList();
+    QTest::newRow("Manage Questions") << "cmd_view" << "Form7"
+                                      << QStringList{"Type In Password|Password"};
+    QTest::newRow("About Game") << "cmd_about" << "Form2" << QStringList();
 }
 
 void TestForm1::modalScreensRefreshOnReturn()
 {
     QFETCH(QString, button);
     QFETCH(QString, screen);
+    QFETCH(QStringList, prompts);
 
     TestProgram program;
+    if (!prompts.isEmpty())
+        program.dialogs.answerText(QStringLiteral(" PW ")); // the gate ignores case and spaces
     const QString path = program.writeSet(QStringLiteral("q.dat"), everyRound());
     program.state.set_name = QStringLiteral("q.dat");
     auto *form = Form1::showNew(program.state, program.services);
@@ -236,7 +241,7 @@ void TestForm1::modalScreensRefreshOnReturn()
     QCOMPARE(form->t[2]->text(), QStringLiteral("2"));
     QCOMPARE(form->lbl_total->text(), QStringLiteral("16"));
     QCOMPARE(form->txt_q->text(), QString());
-    QVERIFY(program.dialogs.shown.isEmpty()); // no password asked here
+    QCOMPARE(program.dialogs.log(), prompts);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form->findChild<Form2 *>());
     QVERIFY(!form->findChild<QDialog *>());

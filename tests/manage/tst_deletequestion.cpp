@@ -1,6 +1,7 @@
 #include "manage/form7.h"
 #include "managerhelpers.h"
 #include "storage/saferewrite.h"
+#include "storage/setadding.h"
 #include "storage/setedits.h"
 #include "storage/setstore.h"
 #include "testprogram.h"
@@ -146,7 +147,10 @@ void TestDeleteQuestion::nextQuestionGoesStraightAfterTheLast()
     form->cmd_delete->click();
 
     // What adding on the main window does with the count and a fresh number.
-    const int number = SetEdits::nextNumber(program.state.set_path, program.state.record_count);
+    const auto slot = SetAdding::nextSlot(program.state.set_path, program.state.record_count);
+    QVERIFY(slot);
+    QCOMPARE(slot->record, 4); // straight after the last record
+    const int number = slot->number;
     QVERIFY(SetStore::append(program.state.set_path, program.state.record_count,
                              makeQuestion(5, number, "NEW?")));
     const QList<QuestionRecord> records = readRecords(program.state.set_path);

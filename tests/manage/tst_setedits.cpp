@@ -12,40 +12,9 @@ class TestSetEdits : public QObject
     Q_OBJECT
 
 private slots:
-    void nextNumberIsFresh_data();
-    void nextNumberIsFresh();
     void replaceWritesExactlyAndKeepsPermissions();
     void replaceIntoMissingFolderFails();
 };
-
-void TestSetEdits::nextNumberIsFresh_data()
-{
-    QTest::addColumn<QList<int>>("numbers");
-    QTest::addColumn<int>("record_count");
-    QTest::addColumn<int>("next");
-
-    QTest::newRow("new set") << QList<int>{9999} << 1 << 2;
-    QTest::newRow("no gaps") << QList<int>{9999, 2, 3, 4} << 4 << 5;
-    QTest::newRow("after a deletion") << QList<int>{9999, 2, 4} << 3 << 5;
-    QTest::newRow("count ahead of the numbers") << QList<int>{9999, 2} << 6 << 7;
-    QTest::newRow("skips the header's number") << QList<int>{9999, 9998} << 2 << 10000;
-    QTest::newRow("top of the range taken") << QList<int>{9999, 2, 32767} << 3 << 1;
-    QTest::newRow("top taken, low ones too") << QList<int>{1, 9999, 32767} << 3 << 2;
-}
-
-void TestSetEdits::nextNumberIsFresh()
-{
-    QFETCH(QList<int>, numbers);
-    QFETCH(int, record_count);
-    QFETCH(int, next);
-    TestProgram program;
-    QList<QuestionRecord> records;
-    for (int number : numbers)
-        records << (number == 9999 ? makeHeader("Hi", "Ann", "")
-                                   : makeQuestion(1, number, QStringLiteral("Q?")));
-    const QString path = program.writeSet("set.dat", records);
-    QCOMPARE(SetEdits::nextNumber(path, record_count), next);
-}
 
 void TestSetEdits::replaceWritesExactlyAndKeepsPermissions()
 {
