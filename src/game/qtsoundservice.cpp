@@ -1,0 +1,69 @@
+#include "qtsoundservice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <map>
+
+namespace {
+
+// Each sound is a QSoundEffect that was given its file once. A missing file
+// gets no effect at all; a file Qt cannot decode, or a machine without an
+// output device, leaves the effect in its Error status or without a sink, and
+// QSoundEffect then plays nothing.
+class QtSoundBank final : public SoundBank
+{
+public:
+    explicit QtSoundBank(const QString &musicDir)
+    {
+        for (GameSound sound : GameSounds::ALL) {
+            const QString path = QDir(musicDir).filePath(GameSounds::fileName(sound));
+            if (!QFileInfo(path).isFile())
+                continue;
+            auto effect = std::make_unique<QSoundEffect>();
+            effect->setLoopCount(GameSounds::isBackground(sound) ? QSoundEffect::Infinite : 1);
+            effect->setSource(QUrl::fromLocalFile(path));
+            m_effects[sound] = std::move(effect);
+        }
+    }
+
+    void play(GameSound sound) override
+    {
+        if (QSoundEffect *effect = usable(sound)) {
+            // Stopping first makes the next play start from the beginning.
+            effect->stop();
+            effect->play();
+        }
+    }
+
+    void stop(GameSound sound) override
+    {
+        if (QSoundEffect *effect = usable(sound))
+            effect->stop();
+    }
+
+private:
+    QSoundEffect *usable(GameSound sound) const
+    {
+        const auto it = m_effects.find(sound);
+        if (it == m_effects.end() || it->second->status() == QSoundEffect::Error)
+            return nullptr;
+        return it->second.get();
+    }
+
+    std::map<GameSound, std::unique_ptr<QSoundEffect>> m_effects;
+};
+
+} // namespace
+
+QtSoundService::QtSoundService() = default;
+QtSoundService::~QtSoundService() = default;
+
+SoundBank &QtSoundService::loadGame(const QString &musicDir)
+{
+    m_bank.reset(); // the previous game's sounds stop here
+    m_bank = std::make_unique<QtSoundBank>(musicDir);
+    return *m_bank;
+}
