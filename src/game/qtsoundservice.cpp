@@ -8,19 +8,30 @@
 #include <map>
 
 namespace {
+constexpr qint64 MIN_WAV_BYTES = 44;
+} // namespace
 
-// Each sound is a QSoundEffect that was given its file once. A missing file
-// gets no effect at all; a file Qt cannot decode, or a machine without an
+// Each sound is a QSoundEffect that was given its file once. A missing file,
+// or one too short for a WAV header, gets no effect at all; a file Qt cannot decode, or a machine without an
 // output device, leaves the effect in its Error status or without a sink, and
 // QSoundEffect then plays nothing.
 class QtSoundBank final : public SoundBank
 {
 public:
+    std::optional<QSoundEffect::Status> status(GameSound sound) const
+    {
+        const auto it = m_effects.find(sound);
+        if (it == m_effects.end())
+            return std::nullopt;
+        return it->second->status();
+    }
+
     explicit QtSoundBank(const QString &musicDir)
     {
         for (GameSound sound : GameSounds::ALL) {
             const QString path = QDir(musicDir).filePath(GameSounds::fileName(sound));
-            if (!QFileInfo(path).isFile())
+            // Too short for a WAV header: Qt would wait for the rest forever.
+            if (!QFileInfo(path).isFile() || QFileInfo(path).size() < MIN_WAV_BYTES)
                 continue;
             auto effect = std::make_unique<QSoundEffect>();
             effect->setLoopCount(GameSounds::isBackground(sound) ? QSoundEffect::Infinite : 1);
@@ -56,8 +67,6 @@ private:
     std::map<GameSound, std::unique_ptr<QSoundEffect>> m_effects;
 };
 
-} // namespace
-
 QtSoundService::QtSoundService() = default;
 QtSoundService::~QtSoundService() = default;
 
@@ -66,4 +75,9 @@ SoundBank &QtSoundService::loadGame(const QString &musicDir)
     m_bank.reset(); // the previous game's sounds stop here
     m_bank = std::make_unique<QtSoundBank>(musicDir);
     return *m_bank;
+}
+
+std::optional<QSoundEffect::Status> QtSoundService::status(GameSound sound) const
+{
+    return m_bank ? m_bank->status(sound) : std::nullopt;
 }
