@@ -127,8 +127,10 @@ void Form3::buildControls()
     for (QPushButton *button : {Command1, Command2})
         button->setFont(Fonts::sans(8));
 
-    // Holds the winnings for the messages; deliberately too small to read.
+    // Holds the winnings for the messages; deliberately too small to read,
+    // and drawn in the window's colour so that no clipped glyph shows.
     lbl_dosh = textLabel(this, "lbl_dosh", QString(), 9);
+    Colors::setForeground(lbl_dosh, Colors::fromBgr(0x800000));
     Twips::place(lbl_dosh, 0, 240, 135, 135);
 
     connect(cmd_music, &QPushButton::clicked, this, &Form3::cmd_music_click);

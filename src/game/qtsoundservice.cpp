@@ -12,9 +12,9 @@ constexpr qint64 MIN_WAV_BYTES = 44;
 } // namespace
 
 // Each sound is a QSoundEffect that was given its file once. A missing file,
-// or one too short for a WAV header, gets no effect at all; a file Qt cannot decode, or a machine without an
-// output device, leaves the effect in its Error status or without a sink, and
-// QSoundEffect then plays nothing.
+// or one too short for a WAV header, gets no effect at all; a file Qt cannot
+// decode leaves its effect in the Error status; without an output device
+// QSoundEffect plays nothing. Each case is silence for that sound alone.
 class QtSoundBank final : public SoundBank
 {
 public:

@@ -120,6 +120,7 @@ private slots:
     void effectsPlayWithMusicOff();
     void hoverAndLetterKeys();
     void unreadableSetEndsTheGameWithAMessage();
+    void playRunsModallyUntilClosed();
 };
 
 void TestForm3::controlsStandWhereTheyBelong_data()
@@ -547,6 +548,29 @@ void TestForm3::unreadableSetEndsTheGameWithAMessage()
     QVERIFY(form->isOver());
     QVERIFY(!form->isVisible());
     QVERIFY(!game.sound.backgroundPlaying());
+}
+
+void TestForm3::playRunsModallyUntilClosed()
+{
+    Game game;
+    QWidget main;
+    main.show();
+    game.program.dialogs.answerText("Ann");
+    game.random.pushPick(1, 1);
+    game.program.dialogs.answerYes(); // to "Are You Sure You Want To Quit?"
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] {
+        auto *form = qobject_cast<Form3 *>(QApplication::activeModalWidget());
+        wasModal = form && form->isVisible() && form->parentWidget() == &main;
+        if (form)
+            form->close();
+    });
+    Form3::play(&main, game.program.state, game.program.services);
+
+    QVERIFY(wasModal);
+    QVERIFY(main.findChildren<Form3 *>().isEmpty());
+    QVERIFY(!game.sound.backgroundPlaying());
+    QCOMPARE(game.program.dialogs.log().last(), QString("Are You Sure You Want To Quit?|Quit"));
 }
 
 QTEST_MAIN(TestForm3)
