@@ -1,0 +1,131 @@
+#pragma once
+
+#include "gamestate.h"
+#include "soundservice.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <optional>
+
+struct AppState;
+struct Services;
+class CrossMark;
+class LifelineButton;
+class QLabel;
+class QPushButton;
+class ShapeBox;
+
+// The game screen: one game of fifteen questions, from the name prompt to
+// the last answer, walking away or quitting.
+class Form3 : public QWidget
+{
+    Q_OBJECT
+public:
+    // Loads the game at once: sounds, name prompt, ladder, first question.
+    Form3(AppState &state, Services &services, QWidget *parent = nullptr);
+    ~Form3() override;
+
+    // Runs one game modally over the main window and returns once the game
+    // screen has closed and been destroyed.
+    static void play(QWidget *mainWindow, AppState &state, Services &services);
+
+    // True once the game has ended and the screen is closing (or closed).
+    bool isOver() const { return m_over; }
+    const GameState &game() const { return m_game; }
+
+    // Draws the next round's question and shows it.
+    void ask_question();
+    // Redraws the ladder, lbl_dosh and the answers from the level, and
+    // changes the background at the band steps.
+    void money();
+
+    // Sound operations, also for the lifelines.
+    void stop_background();
+    void play_effect(GameSound sound);
+    void play_background(GameSound sound);
+    static std::optional<GameSound> step_background(int level);
+    static std::optional<GameSound> band_background(int level);
+
+    // Answers with "a" .. "d" as a click on that answer's label does.
+    void answer_click(const QString &letter);
+    void Command1_click();
+    void Command2_click();
+    void cmd_music_click();
+
+    QPushButton *cmd_music = nullptr;
+    ShapeBox *sh_question = nullptr;
+    QLabel *lbl_q = nullptr;
+    ShapeBox *sh_a = nullptr;
+    ShapeBox *sh_b = nullptr;
+    ShapeBox *sh_c = nullptr;
+    ShapeBox *sh_d = nullptr;
+    QLabel *la_a = nullptr;
+    QLabel *la_b = nullptr;
+    QLabel *la_c = nullptr;
+    QLabel *la_d = nullptr;
+    QLabel *lbl_a = nullptr;
+    QLabel *lbl_b = nullptr;
+    QLabel *lbl_c = nullptr;
+    QLabel *lbl_d = nullptr;
+    ShapeBox *sh_qbox = nullptr;
+    // Index i holds step i + 1: q1 .. q15 and q100 .. q1000000.
+    QList<QLabel *> stepLabels;
+    QList<QLabel *> amountLabels;
+    QLabel *lbl_dosh = nullptr;
+    ShapeBox *sh_talk = nullptr;
+    ShapeBox *Shape1 = nullptr;
+    ShapeBox *Shape2 = nullptr;
+    LifelineButton *life_50 = nullptr;
+    LifelineButton *life_ask = nullptr;
+    LifelineButton *life_ring = nullptr;
+    CrossMark *cross_50 = nullptr;
+    CrossMark *cross_ask = nullptr;
+    CrossMark *cross_ring = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+    // The colours of the ladder and the answer boxes.
+    static QColor ladderNormal();
+    static QColor ladderReached();
+    static QColor boxNormal();
+    static QColor boxHover();
+    static QColor boxChosen();
+    static QColor boxRight();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildAnswers();
+    void buildLadder();
+    void buildLifelines();
+    void load();
+    void askPlayerName();
+    void answer_hover(const QString &letter);
+    void rightAnswer(const QString &letter);
+    void topPrize(const QString &letter);
+    void wrongAnswer();
+    void recordResult();
+    // Ends a game won or walked away from; the certificate opens from here.
+    void showCertificate();
+    void endGame();
+    void resetBoxes();
+
+    ShapeBox *boxOf(const QString &letter) const;
+    QLabel *answerLabelOf(const QString &letter) const;
+    QString letterOf(QObject *answerLabel) const;
+    QWidget *dialogParent();
+    void message(const QString &text, const QString &title);
+    bool askYesNo(const QString &text, const QString &title);
+
+    AppState &m_state;
+    Services &m_services;
+    GameState m_game;
+    bool m_over = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// The picture of a lifeline, drawn in code; clicking it uses the lifeline.
+class LifelineButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    enum class Kind { Fifty, Ask, Ring };
+
+    LifelineButton(Kind kind, QWidget *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawFifty(QPainter &painter, const QRectF &area) const;
+    void drawAsk(QPainter &painter, const QRectF &area) const;
+    void drawRing(QPainter &painter, const QRectF &area) const;
+
+    Kind m_kind;
+};
