@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "app/form4.h"
+#include "game/form3.h"
 #include "manage/form7.h"
 #include "app/services.h"
 #include "storage/appstate.h"
@@ -457,8 +458,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::openGame()
 {
-    showPlaceholder(QStringLiteral("Play Game"),
-                    QStringLiteral("The game screen is not part of this version yet."));
+    Form3::play(this, m_state, m_services);
     activate();
 }
 
@@ -468,20 +468,6 @@ void Form1::openManager()
     // the add-question fields keep what was typed.
     if (Form7::openGuarded(this, m_state, m_services))
         activate();
-}
-
-void Form1::showPlaceholder(const QString &title, const QString &text)
-{
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("placeholder"));
-    dialog.setWindowTitle(title);
-    WindowIcon::apply(&dialog);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(text));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    dialog.exec();
 }
 
 // ------------------------------------------------------------ adding

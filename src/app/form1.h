@@ -105,7 +105,6 @@ private:
 
     void openGame();
     void openManager();
-    void showPlaceholder(const QString &title, const QString &text);
 
     // List position + 1, or 0 when no round is picked from the list.
     int chosenRound() const;

@@ -1,5 +1,6 @@
 #include "app/form4.h"
 #include "app/services.h"
+#include "game/qtsoundservice.h"
 #include "storage/appstate.h"
 #include "ui/qtdialogservice.h"
 
@@ -15,8 +16,11 @@ int main(int argc, char *argv[])
     state.program_dir = QApplication::applicationDirPath();
 
     QtDialogService dialogs;
+    QtSoundService sound;
     Services services;
     services.dialogs = &dialogs;
+    services.sound = &sound;
+    // services.random stays empty: each game seeds a generator of its own.
 
     Form4::showNew(state, services);
     return app.exec();
