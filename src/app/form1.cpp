@@ -13,6 +13,7 @@
 #include "storage/setstore.h"
 #include "ui/dialogservice.h"
 #include "ui/form2.h"
+#include "ui/geometry.h"
 #include "ui/windowicon.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ void Form1::buildControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
+    Colors::setForeground(Label1, QColor(20, 40, 140)); // as on the start screen
     Label5 = label(QStringLiteral("Add a question for every round, then press Play Game."),
                    QStringLiteral("Label5"));
     Label5->setWordWrap(true);

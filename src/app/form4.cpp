@@ -167,6 +167,9 @@ void Form4::buildControls()
     connect(File1, &QListWidget::currentRowChanged, this, &Form4::File1_click);
     connect(File1, &QListWidget::itemClicked, this, &Form4::File1_click);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_click);
+    // Enter in any field means "Continue", as in a dialog.
+    for (QLineEdit *box : {Text1, txt_name, txt_message, txt_pass})
+        connect(box, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     resize(720, 480);
 }
 
