@@ -15,6 +15,7 @@
 #include "ui/windowicon.h"
 
 #include <QEventLoop>
+#include <QStyledItemDelegate>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -222,6 +223,28 @@ void Form7::buildControls()
     connect(cmd_back, &QPushButton::clicked, this, &Form7::cmd_back_click);
 }
 
+namespace {
+
+// The list holds each question as stored, padded to its field; painting it
+// without the padding keeps short questions from ending in an ellipsis.
+class UnpaddedDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        qsizetype end = option->text.size();
+        while (end > 0 && option->text.at(end - 1) == u' ')
+            --end;
+        option->text.truncate(end);
+    }
+};
+
+} // namespace
+
 void Form7::buildList()
 {
     ListView1 = new QTreeView(this);
@@ -235,6 +258,7 @@ void Form7::buildList()
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model = new QuestionListModel(this);
     ListView1->setModel(m_model);
+    ListView1->setItemDelegate(new UnpaddedDelegate(ListView1));
     ListView1->header()->setStretchLastSection(false);
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->resizeSection(QuestionListModel::RoundColumn, Twips::px(900));
