@@ -14,10 +14,10 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modal.h"
 #include "ui/windowicon.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -94,12 +94,7 @@ void Form3::play(QWidget *mainWindow, AppState &state, Services &services)
         delete form;
         return;
     }
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
-    form->show();
-    loop.exec();
+    Modal::showUntilClosed(form);
 }
 
 void Form3::buildControls()

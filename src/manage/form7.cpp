@@ -12,9 +12,9 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modal.h"
 #include "ui/windowicon.h"
 
-#include <QEventLoop>
 #include <QStyledItemDelegate>
 #include <QFrame>
 #include <QHeaderView>
@@ -131,14 +131,7 @@ bool Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services
         return false;
     }
 
-    QPointer<Form7> form = new Form7(state, services, mainWindow);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
-    form->show();
-    if (form)
-        loop.exec();
+    Modal::showUntilClosed(new Form7(state, services, mainWindow));
     return true;
 }
 

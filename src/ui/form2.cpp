@@ -1,11 +1,11 @@
 #include "form2.h"
 
+#include "ui/modal.h"
+
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/windowicon.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -95,20 +95,7 @@ Form2::Form2(AppState &, Services &, QWidget *parent)
 
 void Form2::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    QPointer<Form2> form = new Form2(state, services, parent);
-    form->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(form, &Form2::closed, &loop, &QEventLoop::quit);
-    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
-    form->show();
-    loop.exec();
-    delete form; // nothing of the screen survives its closing
-}
-
-void Form2::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit closed();
+    Modal::showUntilClosed(new Form2(state, services, parent));
 }
 
 void Form2::Command1_click()

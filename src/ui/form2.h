@@ -25,12 +25,6 @@ public:
     QLabel *Label3 = nullptr;
     QPushButton *Command1 = nullptr;
 
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void Command1_click();
 };
