@@ -3,6 +3,7 @@
 #include "game/qtsoundservice.h"
 #include "storage/appstate.h"
 #include "ui/qtdialogservice.h"
+#include "ui/windowicon.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    QApplication::setWindowIcon(WindowIcon::icon());
 
     AppState state;
     state.program_dir = QApplication::applicationDirPath();
