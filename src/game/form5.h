@@ -26,6 +26,8 @@ public:
     QWidget *clientArea() const { return m_client; }
 
     QMenuBar *menu = nullptr;
+    // The menu command "&Close"; the window itself closes through
+    // QWidget::close().
     QAction *close = nullptr;
     QAction *print = nullptr;
 

@@ -49,7 +49,8 @@ QStringList outputFolders()
     }
     const passwd *user = getpwuid(getuid());
     const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
-    const QString name = user ? QString::fromLocal8Bit(user->pw_name) : qEnvironmentVariable("USER");
+    const QString name =
+        user ? QString::fromLocal8Bit(user->pw_name) : qEnvironmentVariable("USER");
     out.replace("${HOME}", home).replace("${USER}", name);
     return {out, anonymous};
 }

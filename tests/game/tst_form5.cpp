@@ -83,8 +83,9 @@ void TestForm5::filledInAtLoad_data()
         << "[ 0 LIFELINES USED ]";
     QTest::newRow("one used, same plural") << "Bo" << "history.dat" << "£100" << 1 << "BO"
                                            << "HISTORY" << "[ 1 LIFELINES USED ]";
-    QTest::newRow("all used, spaces kept") << " jo o'neil " << "Mixed Bag.dat" << "£1000000" << 3
-                                           << " JO O'NEIL " << "MIXED BAG" << "[ 3 LIFELINES USED ]";
+    QTest::newRow("all used, spaces kept")
+        << " jo o'neil " << "Mixed Bag.dat" << "£1000000" << 3 << " JO O'NEIL " << "MIXED BAG"
+        << "[ 3 LIFELINES USED ]";
     QTest::newRow("unnamed set") << "Ann" << ".dat" << "£300" << 2 << "ANN" << ""
                                  << "[ 2 LIFELINES USED ]";
 }

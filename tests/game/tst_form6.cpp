@@ -43,7 +43,8 @@ void TestForm6::barsStandOnTheBaseLine_data()
     QTest::addColumn<QList<int>>("votes");
     QTest::addColumn<QList<int>>("tops");
 
-    QTest::newRow("62/13/12/13") << QList<int>{62, 13, 12, 13} << QList<int>{1280, 2260, 2280, 2260};
+    QTest::newRow("62/13/12/13")
+        << QList<int>{62, 13, 12, 13} << QList<int>{1280, 2260, 2280, 2260};
     QTest::newRow("all to one") << QList<int>{0, 0, 100, 0} << QList<int>{2520, 2520, 520, 2520};
     QTest::newRow("no votes") << QList<int>{0, 0, 0, 0} << QList<int>{2520, 2520, 2520, 2520};
     QTest::newRow("1/33/33/33") << QList<int>{1, 33, 33, 33} << QList<int>{2500, 1860, 1860, 1860};

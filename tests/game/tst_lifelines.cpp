@@ -224,9 +224,11 @@ void TestLifelines::pollAveragesWithTheRealGenerator()
             sums[k] += votes[k];
     }
     const double wrongMean = (100.0 - rightMean) / 3;
-    QVERIFY2(qAbs(sums[2] / POLLS - rightMean) < 1.0, qPrintable(QString::number(sums[2] / POLLS)));
+    QVERIFY2(qAbs(sums[2] / POLLS - rightMean) < 1.0,
+             qPrintable(QString::number(sums[2] / POLLS)));
     for (int k : {0, 1, 3})
-        QVERIFY2(qAbs(sums[k] / POLLS - wrongMean) < 1.0, qPrintable(QString::number(sums[k] / POLLS)));
+        QVERIFY2(qAbs(sums[k] / POLLS - wrongMean) < 1.0,
+                 qPrintable(QString::number(sums[k] / POLLS)));
 }
 
 void TestLifelines::ringABuddy_data()
@@ -238,7 +240,8 @@ void TestLifelines::ringABuddy_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("1 right") << "c" << "Ann" << 1 << 2 << "Hi Ann, I Think The Answer Is 'C'";
-    QTest::newRow("2 wrong, first") << "a" << "Ann" << 2 << 1 << "Hi Ann, I Think The Answer Is 'B'";
+    QTest::newRow("2 wrong, first")
+        << "a" << "Ann" << 2 << 1 << "Hi Ann, I Think The Answer Is 'B'";
     QTest::newRow("2 wrong, last") << "c" << "Ann" << 2 << 3 << "Hi Ann, I Think The Answer Is 'D'";
     QTest::newRow("3 unsure, wrong")
         << "d" << "Ann" << 3 << 2 << "Sorry Ann, I'm Not Sure. I'd Guess At 'B'";
@@ -377,7 +380,8 @@ void TestLifelines::musicAfterTheDialog()
     QCOMPARE(game.sound.plays().first(), GameSounds::name(effect));
     if (musicOn) {
         QCOMPARE(game.sound.backgroundsStarted(), QStringList{band});
-        QCOMPARE(game.sound.calls.mid(game.sound.calls.size() - 4), STOP_ALL + QStringList{"play " + band});
+        QCOMPARE(game.sound.calls.mid(game.sound.calls.size() - 4),
+                 STOP_ALL + QStringList{"play " + band});
         QVERIFY(game.sound.backgroundPlaying());
     } else {
         QVERIFY(game.sound.backgroundsStarted().isEmpty());
