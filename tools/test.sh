@@ -6,4 +6,5 @@ bash tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -1,5 +1,6 @@
 #include "app/form4.h"
 #include "app/services.h"
+#include "game/qtprintservice.h"
 #include "game/qtsoundservice.h"
 #include "storage/appstate.h"
 #include "ui/qtdialogservice.h"
@@ -19,9 +20,11 @@ int main(int argc, char *argv[])
 
     QtDialogService dialogs;
     QtSoundService sound;
+    QtPrintService printer;
     Services services;
     services.dialogs = &dialogs;
     services.sound = &sound;
+    services.printer = &printer;
     // services.random stays empty: each game seeds a generator of its own.
 
     Form4::showNew(state, services);

@@ -2,7 +2,10 @@
 
 #include "app/services.h"
 #include "crossmark.h"
+#include "form5.h"
+#include "form6.h"
 #include "lifelinebutton.h"
+#include "qtprintservice.h"
 #include "qtsoundservice.h"
 #include "questiondraw.h"
 #include "randomsource.h"
@@ -79,15 +82,18 @@ Form3::~Form3() = default;
 
 void Form3::play(QWidget *mainWindow, AppState &state, Services &services)
 {
-    // The program's own generator and sounds serve unless the caller brings
-    // its own; a fresh generator per game is seeded once for that game.
+    // The program's own generator, sounds and printer serve unless the caller
+    // brings its own; a fresh generator per game is seeded once for that game.
     SystemRandomSource random;
     std::optional<QtSoundService> sound;
+    std::optional<QtPrintService> printer;
     Services game = services;
     if (!game.random)
         game.random = &random;
     if (!game.sound)
         game.sound = &sound.emplace();
+    if (!game.printer)
+        game.printer = &printer.emplace();
 
     QPointer<Form3> form = new Form3(state, game, mainWindow);
     if (form->isOver()) {
@@ -131,6 +137,9 @@ void Form3::buildControls()
     connect(cmd_music, &QPushButton::clicked, this, &Form3::cmd_music_click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_click);
+    connect(life_50, &LifelineButton::clicked, this, &Form3::life_50_click);
+    connect(life_ask, &LifelineButton::clicked, this, &Form3::life_ask_click);
+    connect(life_ring, &LifelineButton::clicked, this, &Form3::life_ring_click);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, cmd_music);
@@ -477,7 +486,126 @@ void Form3::recordResult()
 
 void Form3::showCertificate()
 {
+    Form5::showModal(m_state, m_services, this);
     endGame();
+}
+
+QStringList Form3::fiftyHides(const QString &right_letter)
+{
+    if (right_letter == QLatin1String("a"))
+        return {QStringLiteral("b"), QStringLiteral("d")};
+    if (right_letter == QLatin1String("b"))
+        return {QStringLiteral("a"), QStringLiteral("c")};
+    if (right_letter == QLatin1String("c"))
+        return {QStringLiteral("a"), QStringLiteral("b")};
+    if (right_letter == QLatin1String("d"))
+        return {QStringLiteral("c"), QStringLiteral("b")};
+    return {};
+}
+
+QString Form3::wrongGuess(const QString &right_letter, int g)
+{
+    if (!LETTERS.contains(right_letter) || g < 1 || g > 3)
+        return {};
+    QStringList others = LETTERS;
+    others.removeOne(right_letter);
+    return others.at(g - 1).toUpper();
+}
+
+QString Form3::buddyReply(const QString &player_name, const QString &right_letter, int r, int g)
+{
+    const QString right = right_letter.toUpper();
+    const QString wrong = wrongGuess(right_letter, g);
+    const QString think = QStringLiteral(", I Think The Answer Is '");
+    const QString unsure = QStringLiteral(", I'm Not Sure. I'd Guess At '");
+    const QString hi = QStringLiteral("Hi ");
+    const QString sorry = QStringLiteral("Sorry ");
+    const QString quote = QStringLiteral("'");
+    switch (r) {
+    case 1:
+    case 5: return hi + player_name + think + right + quote;
+    case 2: return hi + player_name + think + wrong + quote;
+    case 3: return sorry + player_name + unsure + wrong + quote;
+    case 4: return sorry + player_name + unsure + right + quote;
+    case 6: return QStringLiteral("I Haven't A Clue");
+    case 7: return QStringLiteral("The Answer Is '") + right + QStringLiteral("'. Definitely");
+    default: return {};
+    }
+}
+
+int Form3::pollSides(int level)
+{
+    if (level < 5)
+        return 8;
+    if (level < 10)
+        return 6;
+    return 5;
+}
+
+std::array<qint16, 4> Form3::poll(RandomSource &random, int level, const QString &right_letter)
+{
+    const int sides = pollSides(level);
+    const int right = LETTERS.indexOf(right_letter);
+    std::array<qint16, 4> votes{0, 0, 0, 0};
+    for (int i = 0; i < 100; ++i) {
+        const int v = random.pick(sides);
+        if (right < 0)
+            continue; // every friend is still asked, but no vote counts
+        ++votes[v <= 4 ? v - 1 : right];
+    }
+    return votes;
+}
+
+void Form3::life_50_click()
+{
+    if (!cross_50->isHidden())
+        return;
+    for (const QString &letter : fiftyHides(m_game.right_letter))
+        answerLabelOf(letter)->hide();
+    stop_background();
+    play_effect(GameSound::fifty);
+    cross_50->show();
+    message(QStringLiteral("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
+    restartMusic();
+}
+
+void Form3::life_ask_click()
+{
+    if (!cross_ask->isHidden())
+        return;
+    stop_background();
+    play_effect(GameSound::ask);
+    cross_ask->show();
+    const std::array<qint16, 4> votes =
+        poll(*m_services.random, m_game.level, m_game.right_letter);
+    m_state.poll_a = votes[0];
+    m_state.poll_b = votes[1];
+    m_state.poll_c = votes[2];
+    m_state.poll_d = votes[3];
+    Form6::showModal(m_state, m_services, this);
+    restartMusic();
+}
+
+void Form3::life_ring_click()
+{
+    if (!cross_ring->isHidden())
+        return;
+    cross_ring->show();
+    stop_background();
+    play_effect(GameSound::ring);
+    const int r = m_services.random->pick(7);
+    const int g = m_services.random->pick(3);
+    message(buddyReply(m_state.player_name, m_game.right_letter, r, g),
+            QStringLiteral("Ring A Buddy"));
+    restartMusic();
+}
+
+void Form3::restartMusic()
+{
+    if (!m_game.music_on)
+        return;
+    if (const auto track = band_background(m_game.level))
+        play_background(*track);
 }
 
 void Form3::endGame()

@@ -4,8 +4,10 @@
 #include "soundservice.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 struct AppState;
@@ -14,6 +16,7 @@ class CrossMark;
 class LifelineButton;
 class QLabel;
 class QPushButton;
+class RandomSource;
 class ShapeBox;
 
 // The game screen: one game of fifteen questions, from the name prompt to
@@ -52,6 +55,27 @@ public:
     void Command1_click();
     void Command2_click();
     void cmd_music_click();
+    // The three lifelines; each works once per game.
+    void life_50_click();
+    void life_ask_click();
+    void life_ring_click();
+
+    // The two answers 50:50 takes away for a right letter; none for a
+    // letter that is not "a" .. "d".
+    static QStringList fiftyHides(const QString &right_letter);
+    // The friend's wrong guess: the g-th (1..3) of the other three letters,
+    // upper case; empty for a letter that is not "a" .. "d".
+    static QString wrongGuess(const QString &right_letter, int g);
+    // What the friend says for reply r (1..7) and guess g (1..3).
+    static QString buddyReply(const QString &player_name, const QString &right_letter, int r,
+                              int g);
+    // The sides K of the die each friend throws: 1 to 4 vote for A to D,
+    // the rest for the right answer, which so gets (K - 3) / K of the votes.
+    static int pollSides(int level);
+    // One poll of 100 votes for A .. D; no votes at all for a right letter
+    // that is not "a" .. "d".
+    static std::array<qint16, 4> poll(RandomSource &random, int level,
+                                      const QString &right_letter);
 
     QPushButton *cmd_music = nullptr;
     ShapeBox *sh_question = nullptr;
@@ -112,6 +136,8 @@ private:
     void topPrize(const QString &letter);
     void wrongAnswer();
     void recordResult();
+    // After a lifeline's dialog: the band's track from its beginning.
+    void restartMusic();
     // Ends a game won or walked away from; the certificate opens from here.
     void showCertificate();
     void endGame();

@@ -1,8 +1,10 @@
 #include "fakesound.h"
 #include "game/crossmark.h"
 #include "game/form3.h"
+#include "game/form5.h"
 #include "game/lifelinebutton.h"
 #include "game/shapebox.h"
+#include "modalwatch.h"
 #include "scriptedrandom.h"
 #include "storage/ladder.h"
 #include "testprogram.h"
@@ -234,6 +236,12 @@ void TestForm3::wholeGameToTheTopPrize()
     Game game(2);
     Form3 *form = game.start(2);
     game.program.dialogs.clear();
+    // The top prize ends with the certificate; the game screen closes after it.
+    bool certificateOverOpenGame = false;
+    ModalWatch certificate([&](QWidget *modal) {
+        certificateOverOpenGame = qobject_cast<Form5 *>(modal) && !form->isOver();
+        modal->close();
+    });
     QStringList expected;
     for (int level = 1; level <= 15; ++level) {
         // The question on screen is the one drawn for this round.
@@ -266,6 +274,7 @@ void TestForm3::wholeGameToTheTopPrize()
             bands << "final_bg";
         QCOMPARE(game.sound.backgroundsStarted(), bands);
     }
+    QVERIFY(certificateOverOpenGame);
     QVERIFY(form->isOver());
     QCOMPARE(game.program.state.winnings, QString("£1000000"));
     QCOMPARE(game.program.state.lifelines_used, qint16(0));
@@ -388,7 +397,14 @@ void TestForm3::takeMoney()
         form->findChild<CrossMark *>(cross)->show();
     game.program.dialogs.clear();
     game.program.dialogs.answerYes();
+    QString certificateLine;
+    ModalWatch certificate([&](QWidget *modal) {
+        if (auto *form5 = qobject_cast<Form5 *>(modal))
+            certificateLine = form5->lbl_money->text() + " " + form5->lbl_life->text();
+        modal->close();
+    });
     QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QCOMPARE(certificateLine, QString("%1 [ %2 LIFELINES USED ]").arg(amount).arg(used));
     QCOMPARE(game.program.dialogs.log(),
              (QStringList{"Is That Your Final Answer?|Leave", "You Go Away With " + amount + "|Leave",
                           "Click Here To Continue|Leave"}));

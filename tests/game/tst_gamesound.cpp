@@ -1,5 +1,7 @@
 #include "game/form3.h"
+#include "game/form5.h"
 #include "game/qtsoundservice.h"
+#include "modalwatch.h"
 #include "scriptedrandom.h"
 #include "testprogram.h"
 
@@ -198,11 +200,16 @@ void TestGameSound::gameWithoutMusicFolderPlaysToTheEnd()
     program.dialogs.answerText("Ann");
     Form3 form(program.state, program.services, nullptr);
     form.show();
+    ModalWatch certificate([](QWidget *modal) {
+        QVERIFY(qobject_cast<Form5 *>(modal));
+        modal->close();
+    });
     for (int level = 1; level <= 15; ++level) {
         program.dialogs.answerYes();
         QTest::mouseClick(form.lbl_d, Qt::LeftButton);
         QCOMPARE(form.game().level, level);
     }
+    QVERIFY(certificate.ran());
     QVERIFY(form.isOver());
     QCOMPARE(program.state.winnings, QString("£1000000"));
     QVERIFY(!form.isVisible());

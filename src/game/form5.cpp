@@ -1,0 +1,207 @@
+#include "form5.h"
+
+#include "app/services.h"
+#include "certificatelogo.h"
+#include "linecontrol.h"
+#include "qtprintservice.h"
+#include "shapebox.h"
+#include "storage/appstate.h"
+#include "ui/dialogservice.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/windowicon.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 8040;
+constexpr int CLIENT_HEIGHT = 3495;
+
+enum class Style { Heading, Filled, Footer };
+
+QLabel *certificateLabel(QWidget *parent, const char *name, const QString &text, Style style,
+                         int left, int top, int width)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    switch (style) {
+    case Style::Heading: label->setFont(Fonts::sans(11.25, true)); break;
+    case Style::Filled: label->setFont(Fonts::serif(11.25, true, true)); break;
+    case Style::Footer:
+        label->setFont(Fonts::sans(8.25, true));
+        label->setAlignment(Qt::AlignCenter);
+        break;
+    }
+    Colors::setForeground(label, Qt::black);
+    Twips::place(label, left, top, width, 255);
+    return label;
+}
+
+} // namespace
+
+Form5::Form5(AppState &state, Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::Dialog)
+    , m_state(state)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Winner Certificate"));
+    WindowIcon::apply(this);
+    buildMenu();
+    buildCertificate();
+    // The client area keeps its size below the menu bar.
+    const int menuHeight = menu->sizeHint().height();
+    menu->setGeometry(0, 0, m_client->width(), menuHeight);
+    m_client->move(0, menuHeight);
+    setFixedSize(m_client->width(), menuHeight + m_client->height());
+    load();
+}
+
+void Form5::showModal(AppState &state, Services &services, QWidget *parent)
+{
+    QPointer<Form5> form = new Form5(state, services, parent);
+    form->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(form, &Form5::closed, &loop, &QEventLoop::quit);
+    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    form->show();
+    loop.exec();
+    delete form; // nothing of the certificate survives its closing
+}
+
+void Form5::buildMenu()
+{
+    menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("menu"));
+    // Inside the window on every desktop, so the client area is the same.
+    menu->setNativeMenuBar(false);
+    close = menu->addAction(QStringLiteral("&Close"));
+    close->setObjectName(QStringLiteral("close"));
+    print = menu->addAction(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("print"));
+    connect(close, &QAction::triggered, this, &Form5::close_click);
+    connect(print, &QAction::triggered, this, &Form5::print_click);
+}
+
+void Form5::buildCertificate()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    Twips::setClientSize(m_client, CLIENT_WIDTH, CLIENT_HEIGHT);
+    Colors::setBackground(m_client, Qt::white);
+    QWidget *c = m_client;
+
+    Shape1 = new ShapeBox(c);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setBorderColor(Qt::black);
+    Twips::place(Shape1, 120, 120, 7815, 3255);
+
+    Image1 = new QLabel(c);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Quorvane logo"));
+    Image1->setPixmap(CertificateLogo::pixmap());
+    Twips::place(Image1, 240, 240, 2625, 1365);
+
+    Label1 = certificateLabel(c, "Label1", QStringLiteral("This is to certify that"),
+                              Style::Heading, 3000, 240, 6615);
+    lbl_name = certificateLabel(c, "lbl_name", QStringLiteral("NAME"), Style::Filled, 3000, 600,
+                                4815);
+    Label3 = certificateLabel(c, "Label3", QStringLiteral("won"), Style::Heading, 3000, 960, 6615);
+    lbl_money = certificateLabel(c, "lbl_money", QStringLiteral("£MONEY"), Style::Filled, 3000,
+                                 1320, 1455);
+    lbl_life = certificateLabel(c, "lbl_life", QStringLiteral("[LIFELINES]"), Style::Filled, 4680,
+                                1320, 2415);
+    Label6 = certificateLabel(c, "Label6",
+                              QStringLiteral("by answering questions about the following subject:"),
+                              Style::Heading, 240, 1680, 6615);
+    lbl_subject = certificateLabel(c, "lbl_subject", QStringLiteral("SUBJECT"), Style::Filled, 240,
+                                   2040, 7575);
+    Line1 = LineControl::horizontal(c, QStringLiteral("Line1"), 240, 7800, 2400, Qt::black);
+    Label7 = certificateLabel(c, "Label7", QStringLiteral("QUORVANE"), Style::Footer, 240, 2520,
+                              7575);
+    Label8 = certificateLabel(c, "Label8", QStringLiteral("Download it at www.quorvane.example"),
+                              Style::Footer, 240, 2760, 7575);
+    Label9 = certificateLabel(
+        c, "Label9",
+        QStringLiteral("Create questions and send them round the world for your friends to try."),
+        Style::Footer, 240, 3000, 7575);
+}
+
+void Form5::load()
+{
+    lbl_name->setText(m_state.player_name.toUpper());
+    lbl_money->setText(m_state.winnings);
+    // The set's file name less its ".dat".
+    lbl_subject->setText(m_state.set_name.left(qMax(0, m_state.set_name.size() - 4)).toUpper());
+    lbl_life->setText(QStringLiteral("[ ") + QString::number(m_state.lifelines_used) +
+                      QStringLiteral(" LIFELINES USED ]"));
+}
+
+QString Form5::documentTitle()
+{
+    return QStringLiteral("Quorvane Certificate");
+}
+
+QString Form5::suggestedPdfPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(documentTitle() + QStringLiteral(".pdf"));
+}
+
+void Form5::close_click()
+{
+    QWidget::close();
+}
+
+void Form5::print_click()
+{
+    QtPrintService fallback;
+    PrintService &printer = m_services.printer ? *m_services.printer : fallback;
+    if (!printer.hasPrinter()) {
+        saveAsPdf();
+        return;
+    }
+    if (!printer.print(*m_client, documentTitle()))
+        m_services.dialogs->message(
+            this, QStringLiteral("The certificate could not be sent to the printer."),
+            QStringLiteral("Print"));
+}
+
+void Form5::saveAsPdf()
+{
+    // Many desktops have no printer; a PDF file can still be printed or sent.
+    if (!m_services.dialogs->askYesNo(
+            this,
+            QStringLiteral("There is no printer set up on this computer, so the certificate "
+                           "cannot be printed.\n\nSave it as a PDF file instead?"),
+            QStringLiteral("Print")))
+        return;
+    QtPrintService fallback;
+    PrintService &printer = m_services.printer ? *m_services.printer : fallback;
+    QString path = printer.askPdfPath(this, suggestedPdfPath());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".pdf");
+    if (!PrintService::savePdf(*m_client, path, documentTitle()))
+        m_services.dialogs->message(
+            this, QStringLiteral("The certificate could not be saved as %1.")
+                      .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Print"));
+}
+
+void Form5::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,40 @@
+#include "printservice.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QWidget>
+
+bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &title)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Quorvane"));
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     widget.width() > widget.height() ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    return paintPage(widget, writer) && QFileInfo(path).size() > 0;
+}
+
+bool PrintService::paintPage(QWidget &widget, QPagedPaintDevice &device)
+{
+    if (widget.width() <= 0 || widget.height() <= 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // The page's printable area in device units; the picture keeps its shape.
+    const qreal pageWidth = device.width();
+    const qreal pageHeight = device.height();
+    const qreal scale = qMin(pageWidth / widget.width(), pageHeight / widget.height());
+    painter.translate((pageWidth - widget.width() * scale) / 2,
+                      (pageHeight - widget.height() * scale) / 2);
+    painter.scale(scale, scale);
+    widget.render(&painter, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return painter.end();
+}

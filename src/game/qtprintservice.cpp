@@ -1,0 +1,34 @@
+#include "qtprintservice.h"
+
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+bool QtPrintService::hasPrinter()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool QtPrintService::print(QWidget &widget, const QString &title)
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull())
+        return false;
+    QPrinter printer(target, QPrinter::HighResolution);
+    if (!printer.isValid())
+        return false;
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Quorvane"));
+    // A wide picture prints across the page, a tall one down it.
+    printer.setPageOrientation(widget.width() > widget.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+    return paintPage(widget, printer);
+}
+
+QString QtPrintService::askPdfPath(QWidget *parent, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Certificate"), suggested,
+                                        QStringLiteral("PDF files (*.pdf)"));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "fakesound.h"
+#include "recordingprinter.h"
+#include "scriptedrandom.h"
+#include "testprogram.h"
+
+#include <QString>
+
+#include <memory>
+
+class Form3;
+class QLabel;
+
+// A game screen over a set with one question per round, with fake sound,
+// scripted random numbers and a recording printer wired in.
+class GameDriver
+{
+public:
+    // Every question's right letter is rightLetter, stored as given; when it
+    // is empty, the rounds cycle through "b", "c", "d", "a", ...
+    explicit GameDriver(const QString &rightLetter = QString(),
+                        const QString &setName = QStringLiteral("quiz.dat"));
+    ~GameDriver();
+
+    // Opens the game screen for the player; the first question is drawn.
+    Form3 *start(const QString &name = QStringLiteral("Ann"));
+
+    QLabel *answerLabel(const QString &letter) const;
+    // Answers the question on screen right and confirms it.
+    void answerRight();
+    void climbTo(int level);
+
+    TestProgram program;
+    FakeSoundService sound;
+    ScriptedRandom random;
+    RecordingPrinter printer;
+    std::unique_ptr<Form3> form;
+};
