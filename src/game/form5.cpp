@@ -9,11 +9,10 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modal.h"
 #include "ui/windowicon.h"
 
-#include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -67,14 +66,7 @@ Form5::Form5(AppState &state, Services &services, QWidget *parent)
 
 void Form5::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    QPointer<Form5> form = new Form5(state, services, parent);
-    form->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(form, &Form5::closed, &loop, &QEventLoop::quit);
-    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
-    form->show();
-    loop.exec();
-    delete form; // nothing of the certificate survives its closing
+    Modal::showUntilClosed(new Form5(state, services, parent));
 }
 
 void Form5::buildMenu()
@@ -198,10 +190,4 @@ void Form5::saveAsPdf()
             this, QStringLiteral("The certificate could not be saved as %1.")
                       .arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Print"));
-}
-
-void Form5::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit closed();
 }

@@ -49,12 +49,6 @@ public:
     static QString documentTitle();
     static QString suggestedPdfPath();
 
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void buildMenu();
     void buildCertificate();

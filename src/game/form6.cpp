@@ -5,10 +5,9 @@
 #include "storage/appstate.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modal.h"
 #include "ui/windowicon.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -60,14 +59,7 @@ Form6::Form6(AppState &state, Services &, QWidget *parent)
 
 void Form6::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    QPointer<Form6> form = new Form6(state, services, parent);
-    form->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(form, &Form6::closed, &loop, &QEventLoop::quit);
-    connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
-    form->show();
-    loop.exec();
-    delete form; // nothing of the chart survives its closing
+    Modal::showUntilClosed(new Form6(state, services, parent));
 }
 
 void Form6::buildControls()
@@ -136,10 +128,4 @@ void Form6::load()
 void Form6::cmd_back_click()
 {
     close();
-}
-
-void Form6::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit closed();
 }

@@ -40,12 +40,6 @@ public:
     QLabel *Label3 = nullptr;
     QPushButton *cmd_back = nullptr;
 
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void buildControls();
     void load();
