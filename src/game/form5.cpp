@@ -1,13 +1,13 @@
 #include "form5.h"
 
 #include "app/services.h"
-#include "certificatelogo.h"
 #include "linecontrol.h"
 #include "qtprintservice.h"
 #include "shapebox.h"
 #include "storage/appstate.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
+#include "ui/artwork.h"
 #include "ui/geometry.h"
 #include "ui/modal.h"
 #include "ui/windowicon.h"
@@ -99,7 +99,7 @@ void Form5::buildCertificate()
     Image1 = new QLabel(c);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Quorvane logo"));
-    Image1->setPixmap(CertificateLogo::pixmap());
+    Image1->setPixmap(Artwork::certificateLogo());
     Twips::place(Image1, 240, 240, 2625, 1365);
 
     Label1 = certificateLabel(c, "Label1", QStringLiteral("This is to certify that"),

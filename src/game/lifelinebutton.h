@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-// The picture of a lifeline, drawn in code; clicking it uses the lifeline.
+// The picture of a lifeline; clicking it uses the lifeline.
 class LifelineButton : public QAbstractButton
 {
     Q_OBJECT
@@ -17,9 +17,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void drawFifty(QPainter &painter, const QRectF &area) const;
-    void drawAsk(QPainter &painter, const QRectF &area) const;
-    void drawRing(QPainter &painter, const QRectF &area) const;
-
     Kind m_kind;
 };

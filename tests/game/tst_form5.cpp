@@ -1,9 +1,9 @@
-#include "game/certificatelogo.h"
 #include "game/form3.h"
 #include "game/form5.h"
 #include "game/shapebox.h"
 #include "gamedriver.h"
 #include "modalwatch.h"
+#include "ui/artwork.h"
 #include "ui/geometry.h"
 
 #include <QFontInfo>
@@ -181,8 +181,8 @@ void TestForm5::textsFitTheirLabels()
     QCOMPARE(labels.size(), 11);
     for (QLabel *label : labels) {
         if (label == c.form->Image1) {
-            QCOMPARE(label->pixmap().size(), CertificateLogo::SIZE);
-            QCOMPARE(label->size(), CertificateLogo::SIZE);
+            QCOMPARE(label->pixmap().size(), QSize(Artwork::LOGO_WIDTH, Artwork::LOGO_HEIGHT));
+            QCOMPARE(label->size(), QSize(Artwork::LOGO_WIDTH, Artwork::LOGO_HEIGHT));
             continue;
         }
         const int advance = QFontMetrics(label->font()).horizontalAdvance(label->text());
