@@ -25,6 +25,10 @@ public:
 
     // Replaces every row at once, so a view repaints once however many rows.
     void setRows(QList<Row> rows);
+    // Refills the rows from the set file: one per question numbered below
+    // 9000 in rounds 1 to 15, in file order, question text untrimmed. On a
+    // read error the rows read so far stay and error is set.
+    void fill(const QString &path, QString *error = nullptr);
     const Row &row(int index) const { return m_rows.at(index); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
