@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QList>
 
 namespace {
 
@@ -19,13 +18,14 @@ int recordsIn(qint64 bytes)
     return int(2 * (bytes % DrawRecord::LENGTH) > DrawRecord::LENGTH ? whole + 1 : whole);
 }
 
-bool writeRecord(QFile &file, int n, const QByteArray &raw)
+// Writes records one after another from record n on, in one write.
+bool writeRecords(QFile &file, int n, const QByteArray &raw)
 {
     const qint64 at = qint64(n - 1) * DrawRecord::LENGTH;
     const qint64 size = file.size();
     if (at > size && (!file.seek(size) || file.write(QByteArray(at - size, '\0')) != at - size))
         return false;
-    return file.seek(at) && file.write(raw) == raw.size();
+    return file.seek(at) && file.write(raw) == raw.size() && file.flush();
 }
 
 // The last record in file order whose sequence number is r.
@@ -33,10 +33,12 @@ std::optional<DrawRecord> findInScratch(QFile &file, int r, bool &readOk)
 {
     std::optional<DrawRecord> found;
     readOk = file.seek(0);
-    while (readOk) {
-        const QByteArray raw = file.read(DrawRecord::LENGTH);
-        if (raw.size() < DrawRecord::LENGTH)
-            break;
+    if (!readOk)
+        return found;
+    const QByteArray all = file.readAll();
+    const QByteArrayView records(all);
+    for (qsizetype at = 0; at + DrawRecord::LENGTH <= records.size(); at += DrawRecord::LENGTH) {
+        const QByteArrayView raw = records.sliced(at, DrawRecord::LENGTH);
         if (DrawRecord::seqOf(raw) == r)
             found = DrawRecord::fromBytes(raw);
     }
@@ -64,24 +66,26 @@ Result run(AppState &state, int round, RandomSource &random)
     bool scratchOk = scratch.open(QIODevice::ReadWrite);
     state.draw_count = scratchOk ? recordsIn(scratch.size()) : 0;
 
-    // Kept as well in memory, so that a scratch file that cannot be written
-    // does not stop the game: the draw is the same either way.
-    QList<QByteArray> copies;
+    // The round's records as the scratch file holds them, gathered in one
+    // pass over the set and written in one go. Kept in memory as well, so
+    // that a scratch file that cannot be written does not stop the game: the
+    // draw is the same either way.
+    QByteArray packed;
+    const int first = state.draw_count + 1;
     const bool setOk = SetFile::scan(
         state.set_path,
         [&](int, QByteArrayView raw) {
             if (QuestionRecord::roundOf(raw) != round)
                 return true;
-            const QByteArray record = DrawRecord::pack(qint16(copies.size() + 1), raw);
-            copies.append(record);
-            ++state.draw_count;
-            if (scratchOk)
-                scratchOk = writeRecord(scratch, state.draw_count, record);
+            ++result.count;
+            packed += DrawRecord::pack(qint16(result.count), raw);
             return true;
         },
         &result.error);
+    state.draw_count += result.count;
+    if (scratchOk && result.count > 0)
+        scratchOk = writeRecords(scratch, first, packed);
 
-    result.count = int(copies.size());
     result.drawn = random.pick(result.count);
     if (!setOk) {
         result.ok = false;
@@ -89,8 +93,11 @@ Result run(AppState &state, int round, RandomSource &random)
         bool readOk = false;
         if (scratchOk)
             result.record = findInScratch(scratch, result.drawn, readOk);
-        if (!readOk || !result.record)
-            result.record = DrawRecord::fromBytes(copies.at(result.drawn - 1));
+        if (!readOk || !result.record) {
+            result.record = DrawRecord::fromBytes(
+                QByteArrayView(packed).sliced(qsizetype(result.drawn - 1) * DrawRecord::LENGTH,
+                                              DrawRecord::LENGTH));
+        }
     }
     scratch.close();
     scratch.remove();
