@@ -1,13 +1,26 @@
 #include "windowicon.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
 #include <QWidget>
 
 namespace {
 
-QPixmap draw(int size)
+// The letter's outline, taken from the font once and scaled for every size:
+// asking the font for each size would load and set up a font per size.
+QPainterPath letter()
+{
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(100);
+    QPainterPath path;
+    path.addText(0, 0, font, QStringLiteral("Q"));
+    return path;
+}
+
+QPixmap draw(int size, const QPainterPath &letter)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -20,12 +33,14 @@ QPixmap draw(int size)
     p.setBrush(glow);
     p.setPen(QPen(QColor(230, 180, 40), size / 16.0));
     p.drawEllipse(disc);
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(int(size * 0.62));
-    p.setFont(font);
-    p.setPen(QColor(255, 215, 90));
-    p.drawText(disc, Qt::AlignCenter, QStringLiteral("Q"));
+    const qreal scale = size * 0.62 / 100;
+    const QRectF box = letter.boundingRect();
+    p.translate(disc.center());
+    p.scale(scale, scale);
+    p.translate(-box.center());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 215, 90));
+    p.drawPath(letter);
     return pixmap;
 }
 
@@ -36,8 +51,9 @@ namespace WindowIcon {
 QIcon icon()
 {
     QIcon result;
+    const QPainterPath q = letter();
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        result.addPixmap(draw(size));
+        result.addPixmap(draw(size, q));
     return result;
 }
 
