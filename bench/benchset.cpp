@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <random>
 
 #include <unistd.h>
@@ -14,14 +15,18 @@
 namespace {
 
 // Question numbers at 9000 and above are reserved (9999 marks the header), so
-// 32766 questions cannot all have numbers of their own: they run through
-// 2 .. 8998 again and again, as in a set merged from several, and only the
-// last question has a number, 8999, that no other record has.
+// 32766 questions cannot all have numbers of their own: in a set that large
+// they run through 2 .. 8998 again and again, as in a set merged from
+// several, and only the last question has a number, 8999, that no other
+// record has. A smaller set numbers its questions by position, as adding
+// does, and so still takes one more question.
 constexpr int kLastNumber = 8999;
 constexpr int kCycledNumbers = kLastNumber - 2;
 
 int numberOfRecord(int n, int records)
 {
+    if (records < kLastNumber)
+        return n;
     return n == records ? kLastNumber : 2 + (n - 2) % kCycledNumbers;
 }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs the set-file benchmarks on the largest set, writes Google
 # Benchmark's JSON to bench/results.json and prints each benchmark's median
-# time and its ratio to the floor it is measured against.
+# time and its ratio to the floor it is measured against. Repetitions of all
+# benchmarks run interleaved in random order, so that a busy spell on a shared
+# machine does not fall on one benchmark alone.
 #   BENCH_REPETITIONS  repetitions of each benchmark (default 10)
 #   BENCH_MIN_TIME     seconds each repetition runs at least (default 0.5)
 #   BENCH_NO_BUILD=1   use the benchmark as already built
@@ -20,6 +22,7 @@ QT_QPA_PLATFORM=offscreen ./build/bench/quorvane_bench \
     --benchmark_repetitions="${BENCH_REPETITIONS:-10}" \
     --benchmark_min_time="${BENCH_MIN_TIME:-0.5}" \
     --benchmark_report_aggregates_only=true \
+    --benchmark_enable_random_interleaving=true \
     --benchmark_out="$results" --benchmark_out_format=json "$@" >&2
 
 machine="$(lscpu 2>/dev/null | sed -n 's/^Model name: *//p' | head -n1)"

@@ -28,21 +28,19 @@ bool writeRecords(QFile &file, int n, const QByteArray &raw)
     return file.seek(at) && file.write(raw) == raw.size() && file.flush();
 }
 
-// The last record in file order whose sequence number is r.
-std::optional<DrawRecord> findInScratch(QFile &file, int r, bool &readOk)
+// The last record in file order whose sequence number is r. The draw's own
+// records follow anything an interrupted run left, numbered 1, 2, 3, ... from
+// record first on, so that is record first + r - 1: read just that one.
+std::optional<DrawRecord> findInScratch(QFile &file, int first, int r, bool &readOk)
 {
-    std::optional<DrawRecord> found;
-    readOk = file.seek(0);
+    readOk = file.seek(qint64(first + r - 2) * DrawRecord::LENGTH);
     if (!readOk)
-        return found;
-    const QByteArray all = file.readAll();
-    const QByteArrayView records(all);
-    for (qsizetype at = 0; at + DrawRecord::LENGTH <= records.size(); at += DrawRecord::LENGTH) {
-        const QByteArrayView raw = records.sliced(at, DrawRecord::LENGTH);
-        if (DrawRecord::seqOf(raw) == r)
-            found = DrawRecord::fromBytes(raw);
-    }
-    return found;
+        return std::nullopt;
+    const QByteArray raw = file.read(DrawRecord::LENGTH);
+    readOk = raw.size() == DrawRecord::LENGTH;
+    if (!readOk || DrawRecord::seqOf(raw) != r)
+        return std::nullopt;
+    return DrawRecord::fromBytes(raw);
 }
 
 } // namespace
@@ -78,7 +76,7 @@ Result run(AppState &state, int round, RandomSource &random)
             if (QuestionRecord::roundOf(raw) != round)
                 return true;
             ++result.count;
-            packed += DrawRecord::pack(qint16(result.count), raw);
+            DrawRecord::packInto(packed, qint16(result.count), raw);
             return true;
         },
         &result.error);
@@ -92,7 +90,7 @@ Result run(AppState &state, int round, RandomSource &random)
     } else if (result.count > 0) {
         bool readOk = false;
         if (scratchOk)
-            result.record = findInScratch(scratch, result.drawn, readOk);
+            result.record = findInScratch(scratch, first, result.drawn, readOk);
         if (!readOk || !result.record) {
             result.record = DrawRecord::fromBytes(
                 QByteArrayView(packed).sliced(qsizetype(result.drawn - 1) * DrawRecord::LENGTH,
