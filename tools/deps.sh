@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb fonts-liberation2)
 packages+=(cups printer-driver-cups-pdf)
+packages+=(libbenchmark-dev)
+packages+=(time)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -17,14 +17,22 @@ QString text(QByteArrayView raw, int at, int width)
 
 QByteArray DrawRecord::pack(qint16 seq, QByteArrayView setRecord)
 {
-    Q_ASSERT(setRecord.size() >= QuestionRecord::LENGTH);
-    QByteArray raw(LENGTH, '\0');
-    qToLittleEndian<qint16>(seq, raw.data() + SEQ_AT);
-    // The six texts sit together at the end of both records.
-    const QByteArrayView texts =
-        setRecord.sliced(QuestionRecord::QUESTION_AT, QuestionRecord::LENGTH - QuestionRecord::QUESTION_AT);
-    raw.replace(QUESTION_AT, texts.size(), texts.toByteArray());
+    QByteArray raw;
+    raw.reserve(LENGTH);
+    packInto(raw, seq, setRecord);
     return raw;
+}
+
+void DrawRecord::packInto(QByteArray &out, qint16 seq, QByteArrayView setRecord)
+{
+    Q_ASSERT(setRecord.size() >= QuestionRecord::LENGTH);
+    char le[2];
+    qToLittleEndian<qint16>(seq, le);
+    out.append(le, 2);
+    // The six texts sit together at the end of both records.
+    out.append(setRecord.sliced(QuestionRecord::QUESTION_AT,
+                                QuestionRecord::LENGTH - QuestionRecord::QUESTION_AT));
+    static_assert(QUESTION_AT + QuestionRecord::LENGTH - QuestionRecord::QUESTION_AT == LENGTH);
 }
 
 DrawRecord DrawRecord::fromBytes(QByteArrayView raw)

@@ -28,6 +28,8 @@ struct DrawRecord
 
     // The draw record for a raw 405-byte set record.
     static QByteArray pack(qint16 seq, QByteArrayView setRecord);
+    // The same, added to the end of out.
+    static void packInto(QByteArray &out, qint16 seq, QByteArrayView setRecord);
     // raw must hold at least LENGTH bytes.
     static DrawRecord fromBytes(QByteArrayView raw);
     static qint16 seqOf(QByteArrayView raw);

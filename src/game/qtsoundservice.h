@@ -7,9 +7,12 @@
 #include <memory>
 #include <optional>
 
-class QtSoundBank;
+namespace SoundModule {
+class Effects;
+}
 
-// Plays the game's sounds through QSoundEffect.
+// Plays the game's sounds through QSoundEffect, in a module loaded when the
+// first game opens. Without the module every sound is silent.
 class QtSoundService final : public SoundService
 {
 public:
@@ -23,5 +26,5 @@ public:
     std::optional<QSoundEffect::Status> status(GameSound sound) const;
 
 private:
-    std::unique_ptr<QtSoundBank> m_bank;
+    std::unique_ptr<SoundModule::Effects> m_bank;
 };

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QList>
 
 namespace {
 
@@ -19,28 +18,29 @@ int recordsIn(qint64 bytes)
     return int(2 * (bytes % DrawRecord::LENGTH) > DrawRecord::LENGTH ? whole + 1 : whole);
 }
 
-bool writeRecord(QFile &file, int n, const QByteArray &raw)
+// Writes records one after another from record n on, in one write.
+bool writeRecords(QFile &file, int n, const QByteArray &raw)
 {
     const qint64 at = qint64(n - 1) * DrawRecord::LENGTH;
     const qint64 size = file.size();
     if (at > size && (!file.seek(size) || file.write(QByteArray(at - size, '\0')) != at - size))
         return false;
-    return file.seek(at) && file.write(raw) == raw.size();
+    return file.seek(at) && file.write(raw) == raw.size() && file.flush();
 }
 
-// The last record in file order whose sequence number is r.
-std::optional<DrawRecord> findInScratch(QFile &file, int r, bool &readOk)
+// The last record in file order whose sequence number is r. The draw's own
+// records follow anything an interrupted run left, numbered 1, 2, 3, ... from
+// record first on, so that is record first + r - 1: read just that one.
+std::optional<DrawRecord> findInScratch(QFile &file, int first, int r, bool &readOk)
 {
-    std::optional<DrawRecord> found;
-    readOk = file.seek(0);
-    while (readOk) {
-        const QByteArray raw = file.read(DrawRecord::LENGTH);
-        if (raw.size() < DrawRecord::LENGTH)
-            break;
-        if (DrawRecord::seqOf(raw) == r)
-            found = DrawRecord::fromBytes(raw);
-    }
-    return found;
+    readOk = file.seek(qint64(first + r - 2) * DrawRecord::LENGTH);
+    if (!readOk)
+        return std::nullopt;
+    const QByteArray raw = file.read(DrawRecord::LENGTH);
+    readOk = raw.size() == DrawRecord::LENGTH;
+    if (!readOk || DrawRecord::seqOf(raw) != r)
+        return std::nullopt;
+    return DrawRecord::fromBytes(raw);
 }
 
 } // namespace
@@ -64,33 +64,38 @@ Result run(AppState &state, int round, RandomSource &random)
     bool scratchOk = scratch.open(QIODevice::ReadWrite);
     state.draw_count = scratchOk ? recordsIn(scratch.size()) : 0;
 
-    // Kept as well in memory, so that a scratch file that cannot be written
-    // does not stop the game: the draw is the same either way.
-    QList<QByteArray> copies;
+    // The round's records as the scratch file holds them, gathered in one
+    // pass over the set and written in one go. Kept in memory as well, so
+    // that a scratch file that cannot be written does not stop the game: the
+    // draw is the same either way.
+    QByteArray packed;
+    const int first = state.draw_count + 1;
     const bool setOk = SetFile::scan(
         state.set_path,
         [&](int, QByteArrayView raw) {
             if (QuestionRecord::roundOf(raw) != round)
                 return true;
-            const QByteArray record = DrawRecord::pack(qint16(copies.size() + 1), raw);
-            copies.append(record);
-            ++state.draw_count;
-            if (scratchOk)
-                scratchOk = writeRecord(scratch, state.draw_count, record);
+            ++result.count;
+            DrawRecord::packInto(packed, qint16(result.count), raw);
             return true;
         },
         &result.error);
+    state.draw_count += result.count;
+    if (scratchOk && result.count > 0)
+        scratchOk = writeRecords(scratch, first, packed);
 
-    result.count = int(copies.size());
     result.drawn = random.pick(result.count);
     if (!setOk) {
         result.ok = false;
     } else if (result.count > 0) {
         bool readOk = false;
         if (scratchOk)
-            result.record = findInScratch(scratch, result.drawn, readOk);
-        if (!readOk || !result.record)
-            result.record = DrawRecord::fromBytes(copies.at(result.drawn - 1));
+            result.record = findInScratch(scratch, first, result.drawn, readOk);
+        if (!readOk || !result.record) {
+            result.record = DrawRecord::fromBytes(
+                QByteArrayView(packed).sliced(qsizetype(result.drawn - 1) * DrawRecord::LENGTH,
+                                              DrawRecord::LENGTH));
+        }
     }
     scratch.close();
     scratch.remove();

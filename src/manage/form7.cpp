@@ -3,11 +3,10 @@
 #include "app/services.h"
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
-#include "storage/cp1252.h"
 #include "storage/fixedtext.h"
-#include "storage/ladder.h"
 #include "storage/setedits.h"
 #include "storage/setfile.h"
+#include "storage/setread.h"
 #include "storage/setstore.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
@@ -32,9 +31,6 @@ namespace {
 
 const QColor kWindowColor = Colors::fromBgr(0xFFC0C0); // red 192, green 192, blue 255
 const QColor kLabelColor = Colors::fromBgr(0xFF8080);  // red 128, green 128, blue 255
-
-// Records numbered this high are the header (or act like it) and are not listed.
-constexpr int kFirstUnlistedNumber = 9000;
 
 const QString kSetProblemTitle = QStringLiteral("Question Set");
 
@@ -321,25 +317,8 @@ void Form7::load()
 
 void Form7::updatelist()
 {
-    const QStringList amounts = Ladder::amounts();
-    QList<QuestionListModel::Row> rows;
     QString error;
-    SetFile::scan(
-        m_state.set_path,
-        [&](int n, QByteArrayView raw) {
-            const int round = QuestionRecord::roundOf(raw);
-            if (QuestionRecord::numberOf(raw) >= kFirstUnlistedNumber || round < 1 || round > 15)
-                return true;
-            const QByteArrayView question =
-                raw.sliced(QuestionRecord::QUESTION_AT, QuestionRecord::QUESTION_WIDTH);
-            const QByteArrayView right =
-                raw.sliced(QuestionRecord::RIGHT_AT, QuestionRecord::RIGHT_WIDTH);
-            rows.append({n, amounts.at(round - 1), Cp1252::decode(question),
-                         stripped(Cp1252::decode(right).toUpper())});
-            return true;
-        },
-        &error);
-    m_model->setRows(std::move(rows));
+    m_model->fill(m_state.set_path, &error);
     full_row_select(ListView1, true);
     if (!error.isEmpty())
         showProblem(error);
@@ -358,17 +337,15 @@ void Form7::ListView1_click()
     const QModelIndexList picked = ListView1->selectionModel()->selectedRows();
     if (picked.isEmpty())
         return;
-    SetFile file(m_state.set_path);
-    if (!file.openReadOnly()) {
-        showProblem(file.errorString());
-        return;
-    }
-    QuestionRecord record;
+    QString error;
     // A row whose record has gone from the file picks nothing.
-    const bool read = file.read(m_model->row(picked.first().row()).record, record);
-    file.close();
-    if (!read)
+    const std::optional<QuestionRecord> found =
+        SetRead::recordAt(m_state.set_path, m_model->row(picked.first().row()).record, &error);
+    if (!error.isEmpty())
+        showProblem(error);
+    if (!found)
         return;
+    const QuestionRecord &record = *found;
     // Long texts are shown from their beginning.
     auto show = [](QLineEdit *box, const QString &text) {
         box->setText(text);

@@ -1,10 +1,59 @@
 #include "questionlistmodel.h"
 
-void QuestionListModel::setRows(QList<Row> rows)
+#include "storage/cp1252.h"
+#include "storage/fixedtext.h"
+#include "storage/ladder.h"
+#include "storage/questionrecord.h"
+#include "storage/setfile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Records numbered this high are the header (or act like it) and are not listed.
+constexpr int kFirstUnlistedNumber = 9000;
+
+constexpr int kWidth = QuestionRecord::QUESTION_WIDTH;
+
+} // namespace
+
+void QuestionListModel::fill(const QString &path, QString *error)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows.clear();
+    // Room for every record, so that the buffers never move while filling.
+    const qint64 records = QFileInfo(path).size() / QuestionRecord::LENGTH;
+    m_rows.reserve(records);
+    m_questions.resize(0);
+    m_questions.reserve(records * kWidth);
+    SetFile::scan(
+        path,
+        [&](int n, QByteArrayView raw) {
+            const qint16 round = QuestionRecord::roundOf(raw);
+            if (QuestionRecord::numberOf(raw) >= kFirstUnlistedNumber || round < 1 || round > 15)
+                return true;
+            m_rows.append({n, round, raw.at(QuestionRecord::RIGHT_AT)});
+            m_questions.append(raw.data() + QuestionRecord::QUESTION_AT, kWidth);
+            return true;
+        },
+        error);
     endResetModel();
+}
+
+QString QuestionListModel::round(int index) const
+{
+    return Ladder::amount(m_rows.at(index).round);
+}
+
+QString QuestionListModel::question(int index) const
+{
+    return Cp1252::decode(QByteArrayView(m_questions).sliced(qsizetype(index) * kWidth, kWidth));
+}
+
+QString QuestionListModel::right(int index) const
+{
+    const char right = m_rows.at(index).right;
+    return FixedText::trimSpaces(Cp1252::decode(QByteArrayView(&right, 1)).toUpper());
 }
 
 int QuestionListModel::rowCount(const QModelIndex &parent) const
@@ -21,19 +70,18 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    const Row &r = m_rows.at(index.row());
     // Long questions do not fit their column; the tooltip shows them whole.
     if (role == Qt::ToolTipRole && index.column() == QuestionColumn)
-        return r.question.trimmed();
+        return question(index.row()).trimmed();
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
     case RoundColumn:
-        return r.round;
+        return round(index.row());
     case QuestionColumn:
-        return r.question;
+        return question(index.row());
     case RightColumn:
-        return r.right;
+        return right(index.row());
     default:
         return {};
     }

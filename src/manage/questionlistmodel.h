@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -14,18 +15,25 @@ public:
     struct Row
     {
         int record = 0; // record number in the set file
-        QString round;  // ladder amount
-        QString question;
-        QString right;
+        qint16 round = 0;
+        char right = 0; // the right-answer byte as stored
     };
 
     enum Column { RoundColumn, QuestionColumn, RightColumn, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every row at once, so a view repaints once however many rows.
-    void setRows(QList<Row> rows);
+    // Refills the rows from the set file: one per question numbered below
+    // 9000 in rounds 1 to 15, in file order. On a read error the rows read so
+    // far stay and error is set.
+    void fill(const QString &path, QString *error = nullptr);
+
     const Row &row(int index) const { return m_rows.at(index); }
+    // Column texts: the ladder amount, the question's 200 characters exactly
+    // as read (trailing spaces included) and the right letter in upper case.
+    QString round(int index) const;
+    QString question(int index) const;
+    QString right(int index) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -35,4 +43,8 @@ public:
 
 private:
     QList<Row> m_rows;
+    // The question bytes of every row, one after another. A large set has
+    // tens of thousands of rows and a view shows a dozen, so texts are
+    // decoded only when shown.
+    QByteArray m_questions;
 };

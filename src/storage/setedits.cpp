@@ -4,6 +4,7 @@
 #include "setfile.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -39,6 +40,9 @@ bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *
 std::optional<Removal> removeNumber(const QString &path, int number, QString *error)
 {
     QByteArray kept;
+    // Room for the whole file up front: growing a buffer of many megabytes
+    // step by step would copy it over and over.
+    kept.reserve(QFileInfo(path).size());
     Removal result;
     const bool read = SetFile::scan(
         path,

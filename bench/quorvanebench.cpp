@@ -1,0 +1,268 @@
+// Times what the screens do to the largest set file against the floor of
+// simply reading (or reading and rewriting) that file. Every benchmark calls
+// the same functions the screens call.
+#include "benchset.h"
+
+#include "game/questiondraw.h"
+#include "game/randomsource.h"
+#include "manage/questionlistmodel.h"
+#include "storage/questionrecord.h"
+#include "storage/saferewrite.h"
+#include "storage/setadding.h"
+#include "storage/setedits.h"
+#include "storage/setfile.h"
+#include "storage/setread.h"
+#include "storage/setstore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <numeric>
+
+namespace {
+
+int g_failures = 0;
+
+// Marks the benchmark as failed; the run then exits with a non-zero status,
+// so a smoke test notices a benchmark that no longer does its work.
+void fail(benchmark::State &state, const QString &why)
+{
+    ++g_failures;
+    state.SkipWithError(why.toStdString().c_str());
+}
+
+// Hands the set to a benchmark, or fails it when the set could not be made.
+BenchSet *benchSet(benchmark::State &state)
+{
+    BenchSet &set = BenchSet::instance();
+    if (!set.ok()) {
+        fail(state, QStringLiteral("no benchmark set: ") + set.problem());
+        return nullptr;
+    }
+    return &set;
+}
+
+class MiddleRandom final : public RandomSource
+{
+public:
+    double uniform() override { return 0.5; }
+};
+
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    if (file.read(bytes.data(), bytes.size()) != bytes.size())
+        return {};
+    return bytes;
+}
+
+void BM_FloorRead(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const qint64 expected = qint64(set->records()) * QuestionRecord::LENGTH;
+    for (auto _ : state) {
+        const QByteArray bytes = readWhole(set->path());
+        benchmark::DoNotOptimize(bytes.constData());
+        if (bytes.size() != expected)
+            return fail(state, QStringLiteral("short read"));
+    }
+    state.SetBytesProcessed(state.iterations() * expected);
+}
+
+void BM_FloorRewrite(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const QString copy = set->programFile(QStringLiteral("floor_copy.dat"));
+    for (auto _ : state) {
+        // A new file each time, as the deletion's copy is.
+        state.PauseTiming();
+        QFile::remove(copy);
+        state.ResumeTiming();
+        const QByteArray bytes = readWhole(set->path());
+        QString error;
+        // The same atomic replacement, with the same flush to disk, that a
+        // deletion ends with.
+        if (bytes.isEmpty() || !SafeRewrite::replace(copy, bytes, &error))
+            return fail(state, QStringLiteral("rewrite failed: ") + error);
+    }
+}
+
+void BM_MainWindowLoad(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const QString path = set->path();
+    for (auto _ : state) {
+        // The record count from the file length, the header, then totals.
+        int record_count = 0;
+        SetFile file(path);
+        if (!file.open())
+            return fail(state, file.errorString());
+        record_count = file.recordCount();
+        file.close();
+        QString error;
+        const auto header = SetStore::findHeader(path, &error);
+        const SetStore::RoundCounts counts = SetStore::countRounds(path, &error);
+        const int total = std::accumulate(counts.begin(), counts.end(), 0);
+        if (record_count != set->records() || !header || total != set->records() - 1)
+            return fail(state, QStringLiteral("wrong count, header or totals ") + error);
+    }
+}
+
+void BM_Draw(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    AppState &app = set->state();
+    MiddleRandom random;
+    const int expected = set->questionsOfRound(15);
+    for (auto _ : state) {
+        const QuestionDraw::Result result = QuestionDraw::run(app, 15, random);
+        if (!result.ok || result.count != expected || !result.record)
+            return fail(state, QStringLiteral("draw went wrong ") + result.error);
+    }
+}
+
+void BM_ListFill(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    QuestionListModel model;
+    for (auto _ : state) {
+        QString error;
+        model.fill(set->path(), &error);
+        if (model.rowCount() != set->listedRows() || !error.isEmpty())
+            return fail(state, QStringLiteral("list has the wrong rows ") + error);
+    }
+}
+
+void BM_Pick(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    QuestionListModel model;
+    model.fill(set->path());
+    const int last = model.rowCount() - 1;
+    if (last < 0)
+        return fail(state, QStringLiteral("empty list"));
+    for (auto _ : state) {
+        QString error;
+        const auto record = SetRead::recordAt(set->path(), model.row(last).record, &error);
+        if (!record || record->number != set->lastNumber())
+            return fail(state, QStringLiteral("picked the wrong record ") + error);
+    }
+}
+
+void BM_Edit(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const QString path = set->path();
+    for (auto _ : state) {
+        // Pressing Edit on the picked last question with its boxes unchanged:
+        // the record is written back as it was.
+        QString error;
+        auto found = SetEdits::findNumber(path, set->lastNumber(), &error);
+        if (!found || found->n != set->lastRecord())
+            return fail(state, QStringLiteral("last question not found ") + error);
+        if (!SetEdits::rewrite(path, found->n, found->record, &error))
+            return fail(state, QStringLiteral("edit failed ") + error);
+    }
+}
+
+void BM_Delete(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    for (auto _ : state) {
+        QString error;
+        const auto removal = SetEdits::removeNumber(set->path(), set->lastNumber(), &error);
+        state.PauseTiming();
+        const bool restored = set->restore();
+        state.ResumeTiming();
+        if (!removal || removal->removed != 1 || removal->remaining != set->records() - 1)
+            return fail(state, QStringLiteral("delete went wrong ") + error);
+        if (!restored)
+            return fail(state, QStringLiteral("could not put the set back"));
+    }
+}
+
+void BM_Add(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const QString path = set->path();
+    int record_count = set->records();
+    QuestionRecord record;
+    record.round = 15;
+    record.question = SetAdding::storedText(QStringLiteral("Which city lies on the Danube?"));
+    record.answer_a = SetAdding::storedText(QStringLiteral("Wien"));
+    record.answer_b = SetAdding::storedText(QStringLiteral("Zürich"));
+    record.answer_c = SetAdding::storedText(QStringLiteral("Genève"));
+    record.answer_d = SetAdding::storedText(QStringLiteral("Málaga"));
+    record.right_answer = QStringLiteral("a");
+    int written = 0;
+    for (auto _ : state) {
+        // As the Add Question button does: the password, the next free slot
+        // and the write, unless the set is full.
+        QString error;
+        if (!SetAdding::passwordMatches(path, QString::fromUtf8(BenchSet::PASSWORD), &error))
+            return fail(state, QStringLiteral("password refused ") + error);
+        QString problem;
+        const auto slot = SetAdding::nextSlot(path, record_count, &problem);
+        if (!slot)
+            continue;
+        record.number = qint16(slot->number);
+        if (!SetStore::append(path, record_count, record, &error))
+            return fail(state, QStringLiteral("add failed ") + error);
+        ++written;
+        state.PauseTiming();
+        // Back to the set as generated, for the next round.
+        QFile::resize(path, qint64(set->records()) * QuestionRecord::LENGTH);
+        record_count = set->records();
+        state.ResumeTiming();
+    }
+    state.SetLabel(written > 0 ? "added" : "refused: the set is full");
+}
+
+} // namespace
+
+BENCHMARK(BM_FloorRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FloorRewrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Draw)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Edit)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Delete)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Add)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (g_failures > 0)
+        std::fprintf(stderr, "%d benchmark(s) failed\n", g_failures);
+    return g_failures > 0 ? 1 : 0;
+}
