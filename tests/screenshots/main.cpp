@@ -161,6 +161,11 @@ private:
             }
         };
         climbTo(6);
+        if (!guard) {
+            err() << "the game ended before the seventh question" << Qt::endl;
+            m_ok = false;
+            return;
+        }
 
         // Sixty-two friends for the right answer and the rest spread over
         // the other three; 5 and 6 on the die vote for the right answer.
@@ -190,6 +195,11 @@ private:
         save(form, "game");
 
         climbTo(11);
+        if (!guard) {
+            err() << "the game ended before £64000" << Qt::endl;
+            m_ok = false;
+            return;
+        }
         m_program.dialogs.answerYes();
         ModalWatch watch([this](QWidget *certificate) {
             save(certificate, "certificate");
