@@ -7,6 +7,8 @@ packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb fonts-liberation2)
 packages+=(cups printer-driver-cups-pdf)
 packages+=(libbenchmark-dev)
 packages+=(time)
+# xvfb-run needs xauth, which xvfb only recommends (tools/screenshots.sh).
+packages+=(xauth)
 
 missing=()
 for p in "${packages[@]}"; do

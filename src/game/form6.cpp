@@ -84,7 +84,8 @@ void Form6::buildControls()
         auto *bar = new ShapeBox(this);
         bar->setObjectName(QLatin1String(barNames[i]));
         bar->setFillColor(QColor(192, 0, 192));
-        bar->setBorderColor(QColor(192, 0, 192));
+        // Neighbouring bars overlap by a pixel; a darker edge keeps them apart.
+        bar->setBorderColor(QColor(96, 0, 96));
         Twips::place(bar, COLUMN_LEFT[i], BASE_Y, COLUMN_WIDTH, 0);
         *bars[i] = bar;
     }

@@ -95,6 +95,8 @@ void fill(QLineEdit *box, const QString &text)
     if (box->maxLength() < text.size())
         box->setMaxLength(int(text.size()));
     box->setText(text);
+    // A long message reads from its beginning, not from its last words.
+    box->setCursorPosition(0);
 }
 
 } // namespace

@@ -119,6 +119,7 @@ void TestSetDetails::longStoredMessageSurvivesAPasswordChange()
     Form7 *form = openManager(program, {makeHeader(message, creator, "old")});
     QCOMPARE(form->txt_message->text(), message);
     QCOMPARE(form->txt_name->text(), creator);
+    QCOMPARE(form->txt_message->cursorPosition(), 0);
     form->txt_p1->setText(QStringLiteral("new"));
     form->cmd_ok->click();
     const QuestionRecord header = readRecords(program.state.set_path).at(0);

@@ -1,0 +1,272 @@
+// Plays one scripted session through every screen over a copy of the bundled
+// question set and saves a picture of each screen as a PNG:
+//
+//   quorvane-screenshots <set file> <output folder>
+//
+// The player, her answers, the question draw and the poll are scripted, so
+// every run shows the same questions and the same chart.
+
+#include "app/form1.h"
+#include "app/form4.h"
+#include "fakesound.h"
+#include "game/crossmark.h"
+#include "game/form3.h"
+#include "game/form5.h"
+#include "manage/form7.h"
+#include "managerhelpers.h"
+#include "modalwatch.h"
+#include "recordingprinter.h"
+#include "scriptedrandom.h"
+#include "testprogram.h"
+#include "ui/fonts.h"
+#include "ui/windowicon.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+const QString PLAYER = QStringLiteral("Ann Smith");
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Lets the window reach its final size and paint before it is grabbed.
+void settle(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window, 2000))
+        err() << "window " << window->objectName() << " was never exposed" << Qt::endl;
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+class Session
+{
+public:
+    Session(const QString &setFile, const QString &outDir)
+        : m_setFile(setFile)
+        , m_outDir(outDir)
+    {
+        m_program.services.sound = &m_sound;
+        m_program.services.random = &m_random;
+        m_program.services.printer = &m_printer;
+    }
+
+    bool run()
+    {
+        if (!QDir().mkpath(m_outDir)) {
+            err() << "cannot create " << m_outDir << Qt::endl;
+            return false;
+        }
+        const QString copy = m_program.questionsDir() + QLatin1Char('/') +
+                             QFileInfo(m_setFile).fileName();
+        if (!QFile::copy(m_setFile, copy)) {
+            err() << "cannot copy " << m_setFile << Qt::endl;
+            return false;
+        }
+        Form1 *main = startScreen();
+        if (!main) {
+            err() << "the start screen did not open the main window" << Qt::endl;
+            return false;
+        }
+        save(main, "main-window");
+        about(main);
+        game(main);
+        manager(main);
+        m_ok = m_ok && m_program.dialogs.queuesEmpty() && m_random.values.isEmpty();
+        if (!m_program.dialogs.queuesEmpty() || !m_random.values.isEmpty())
+            err() << "the script did not run as planned" << Qt::endl;
+        return m_ok;
+    }
+
+private:
+    void save(QWidget *window, const char *name)
+    {
+        settle(window);
+        const QString path = m_outDir + QLatin1Char('/') + QLatin1String(name) +
+                             QStringLiteral(".png");
+        if (!window->grab().save(path)) {
+            err() << "cannot write " << path << Qt::endl;
+            m_ok = false;
+            return;
+        }
+        err() << "wrote " << path << Qt::endl;
+    }
+
+    // The start screen with the bundled set picked; Continue opens the set.
+    Form1 *startScreen()
+    {
+        QPointer<Form4> start = Form4::showNew(m_program.state, m_program.services);
+        start->File1->setCurrentRow(0);
+        save(start, "start-screen");
+        start->Command1->click();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *main = qobject_cast<Form1 *>(w); main && main->isVisible())
+                return main;
+        }
+        return nullptr;
+    }
+
+    void about(Form1 *main)
+    {
+        ModalWatch watch([this](QWidget *about) {
+            save(about, "about");
+            about->close();
+        });
+        main->cmd_about->click();
+        if (!watch.ran()) {
+            err() << "the About screen did not open" << Qt::endl;
+            m_ok = false;
+        }
+    }
+
+    // Climbs to £2000, asks the audience at the seventh question, then goes on
+    // to £64000 and takes the money.
+    void game(Form1 *main)
+    {
+        m_program.dialogs.answerText(PLAYER);
+        // The question of each round, as a fraction of that round's list.
+        const double draws[] = {0.10, 0.55, 0.30, 0.70, 0.45, 0.20, 0.62,
+                                0.85, 0.05, 0.50, 0.35, 0.0};
+        m_random.push(draws[0]);
+        auto *form = new Form3(m_program.state, m_program.services, main);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<Form3> guard(form);
+        settle(form);
+
+        auto climbTo = [&](int level) {
+            while (guard && form->game().level < level) {
+                m_program.dialogs.answerYes();
+                m_random.push(draws[form->game().level + 1]);
+                form->answer_click(form->game().right_letter);
+            }
+        };
+        climbTo(6);
+        if (!guard) {
+            err() << "the game ended before the seventh question" << Qt::endl;
+            m_ok = false;
+            return;
+        }
+
+        // Sixty-two friends for the right answer and the rest spread over
+        // the other three; 5 and 6 on the die vote for the right answer.
+        const int right = QStringLiteral("abcd").indexOf(form->game().right_letter);
+        const int wrongVotes[] = {13, 12, 13};
+        int w = 0;
+        for (int letter = 0; letter < 4; ++letter) {
+            if (letter == right)
+                continue;
+            for (int i = 0; i < wrongVotes[w]; ++i)
+                m_random.pushPick(letter + 1, Form3::pollSides(form->game().level));
+            ++w;
+        }
+        for (int i = 0; i < 62; ++i)
+            m_random.pushPick(5, Form3::pollSides(form->game().level));
+        {
+            ModalWatch watch([this](QWidget *chart) {
+                save(chart, "poll-chart");
+                chart->close();
+            });
+            form->life_ask_click();
+            if (!watch.ran()) {
+                err() << "the poll chart did not open" << Qt::endl;
+                m_ok = false;
+            }
+        }
+        save(form, "game");
+
+        climbTo(11);
+        if (!guard) {
+            err() << "the game ended before £64000" << Qt::endl;
+            m_ok = false;
+            return;
+        }
+        m_program.dialogs.answerYes();
+        ModalWatch watch([this](QWidget *certificate) {
+            save(certificate, "certificate");
+            certificate->close();
+        });
+        form->Command1->click();
+        if (!watch.ran()) {
+            err() << "the certificate did not open" << Qt::endl;
+            m_ok = false;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (guard) {
+            err() << "the game screen stayed open" << Qt::endl;
+            m_ok = false;
+            delete guard;
+        }
+    }
+
+    // The manager with a question of the seventh round picked for editing.
+    void manager(Form1 *main)
+    {
+        auto *form = new Form7(m_program.state, m_program.services, main);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        settle(form);
+        // The seventh round's fourth question, the one of the game picture,
+        // in the middle of the list.
+        const int row = 34;
+        form->ListView1->scrollTo(form->ListView1->model()->index(row, 1),
+                                  QAbstractItemView::PositionAtCenter);
+        ManagerHelpers::pickRow(form, row);
+        save(form, "question-manager");
+        form->close();
+    }
+
+    QString m_setFile;
+    QString m_outDir;
+    TestProgram m_program;
+    FakeSoundService m_sound;
+    ScriptedRandom m_random;
+    RecordingPrinter m_printer;
+    bool m_ok = true;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setWindowIcon(WindowIcon::icon());
+    if (argc != 3) {
+        err() << "usage: quorvane-screenshots <set file> <output folder>" << Qt::endl;
+        return 2;
+    }
+    // The screens are laid out for Liberation Sans and Serif; pictures in a
+    // stand-in font would show clipping a user never sees.
+    for (const QFont &font : {Fonts::sans(9), Fonts::serif(9)}) {
+        if (!QFontInfo(font).family().startsWith(QLatin1String("Liberation"))) {
+            err() << "Liberation fonts missing (fonts-liberation2); found "
+                  << QFontInfo(font).family() << Qt::endl;
+            return 1;
+        }
+    }
+    bool ok = false;
+    {
+        Session session(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+        ok = session.run();
+    }
+    return ok ? 0 : 1;
+}
