@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb fonts-liberation2)
+packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
