@@ -9,6 +9,7 @@ packages+=(libbenchmark-dev)
 packages+=(time)
 # xvfb-run needs xauth, which xvfb only recommends (tools/screenshots.sh).
 packages+=(xauth)
+packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

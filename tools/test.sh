@@ -8,3 +8,35 @@ cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# --- Reliability: every test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target for 30 seconds. Reports go
+# to files as well, so one from a child process cannot pass unseen.
+reports="$PWD/build-asan/sanitizer-reports"
+rm -rf "$reports" && mkdir -p "$reports"
+lsan="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+status=0
+ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan" \
+LSAN_OPTIONS="$lsan" \
+    ctest --test-dir build-asan --output-on-failure -j"$(nproc)" || status=$?
+if compgen -G "$reports/*" >/dev/null; then
+    cat "$reports"/* >&2
+    echo "sanitizer reports in $reports" >&2
+    status=1
+fi
+((status == 0)) || exit "$status"
+
+if command -v clang++ >/dev/null; then
+    CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build-fuzz -j"$(nproc)"
+    for target in setfile cp1252 csvimport; do
+        mkdir -p "build-fuzz/corpus/$target" build-fuzz/crashes
+        LSAN_OPTIONS="$lsan" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+            "build-fuzz/fuzz_$target" -max_total_time=30 -timeout=20 -print_final_stats=1 \
+            -artifact_prefix="build-fuzz/crashes/$target-" \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target" "fuzz/regressions/$target"
+    done
+fi

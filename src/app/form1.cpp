@@ -11,6 +11,7 @@
 #include "storage/setadding.h"
 #include "storage/setfile.h"
 #include "storage/setstore.h"
+#include "storage/storabletext.h"
 #include "ui/dialogservice.h"
 #include "ui/form2.h"
 #include "ui/geometry.h"
@@ -51,6 +52,17 @@ QString count(int n)
 }
 
 const QString kFileTitle = QStringLiteral("Question Set");
+
+// The first typed text that a set file cannot hold, described; or empty.
+QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> boxes)
+{
+    for (const auto &[field, box] : boxes) {
+        const QString problem = StorableText::problem(field, SetAdding::storedText(box->text()));
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -506,7 +518,15 @@ void Form1::cmd_add_click()
         return;
     }
 
-    QString problem;
+    QString problem = unstorable({{QStringLiteral("The question"), txt_q},
+                                  {QStringLiteral("Answer A"), txt_a1},
+                                  {QStringLiteral("Answer B"), txt_a2},
+                                  {QStringLiteral("Answer C"), txt_a3},
+                                  {QStringLiteral("Answer D"), txt_a4}});
+    if (!problem.isEmpty()) {
+        m_services.dialogs->message(this, problem, QStringLiteral("Add Question"));
+        return;
+    }
     const auto slot = SetAdding::nextSlot(m_state.set_path, m_state.record_count, &problem);
     if (!slot) {
         m_services.dialogs->message(this, problem, QStringLiteral("Add Question"));
@@ -521,6 +541,7 @@ void Form1::cmd_add_click()
     record.answer_c = SetAdding::storedText(txt_a3->text());
     record.answer_d = SetAdding::storedText(txt_a4->text());
     record.right_answer = right;
+    m_state.record_count = slot->record - 1;
     if (!SetStore::append(m_state.set_path, m_state.record_count, record, &error)) {
         reportFileProblem(QStringLiteral("The question was not added."), error);
         return;

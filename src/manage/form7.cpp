@@ -4,10 +4,12 @@
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
+#include "storage/setadding.h"
 #include "storage/setedits.h"
 #include "storage/setfile.h"
 #include "storage/setread.h"
 #include "storage/setstore.h"
+#include "storage/storabletext.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
@@ -83,9 +85,25 @@ std::optional<int> numberIn(const QLineEdit *box)
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 
+// Upper case as an added question is stored: a letter whose capital the code
+// page cannot hold keeps its typed form.
 QString fieldText(const QLineEdit *box, int width)
 {
-    return stripped(box->text().toUpper()).left(width);
+    return stripped(SetAdding::storedText(box->text())).left(width);
+}
+
+// The first box whose text, as it would be stored, a set file cannot hold,
+// described; or empty.
+QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> boxes,
+                   bool upperCase = true)
+{
+    for (const auto &[field, box] : boxes) {
+        const QString text = upperCase ? SetAdding::storedText(box->text()) : box->text();
+        const QString problem = StorableText::problem(field, text);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
 }
 
 // Fills a box with text read from the file even where it is longer than what
@@ -385,6 +403,16 @@ void Form7::cmd_edit_click()
         return;
     }
 
+    if (const QString problem = unstorable({{QStringLiteral("The question"), txt_q},
+                                            {QStringLiteral("Answer A"), txt_a},
+                                            {QStringLiteral("Answer B"), txt_b},
+                                            {QStringLiteral("Answer C"), txt_c},
+                                            {QStringLiteral("Answer D"), txt_d}});
+        !problem.isEmpty()) {
+        showProblem(problem);
+        return;
+    }
+
     const std::optional<int> number = numberIn(txt_id);
     if (!number)
         return;
@@ -444,6 +472,14 @@ void Form7::cmd_ok_click()
     const std::optional<int> number = numberIn(txt_id2);
     if (!number)
         return;
+    if (const QString problem = unstorable({{QStringLiteral("Your name"), txt_name},
+                                            {QStringLiteral("The message"), txt_message},
+                                            {QStringLiteral("The password"), txt_p1}},
+                                           false);
+        !problem.isEmpty()) {
+        showProblem(problem);
+        return;
+    }
     QString error;
     auto found = SetEdits::findNumber(m_state.set_path, *number, &error);
     if (!found) {

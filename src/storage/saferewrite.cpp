@@ -1,58 +1,162 @@
 #include "saferewrite.h"
 
+#include "iofaults.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace SafeRewrite {
 
 namespace {
 
-const InjectedFault *g_fault = nullptr;
+const QString kInjected = QStringLiteral("injected fault");
+constexpr qint64 kCopyChunk = 1 << 20;
+
+QString described(const QString &what, const QString &path, const QString &why)
+{
+    return QStringLiteral("%1 \"%2\": %3").arg(what, QFileInfo(path).fileName(), why);
+}
+
+bool copyFrom(QFile &from, qint64 bytes, NewCopy &to, QString &why)
+{
+    while (bytes > 0) {
+        const QByteArray chunk = from.read(std::min(bytes, kCopyChunk));
+        if (chunk.isEmpty()) {
+            why = from.error() == QFileDevice::NoError
+                      ? QStringLiteral("the file got shorter while it was being read")
+                      : from.errorString();
+            return false;
+        }
+        if (!to.write(chunk)) {
+            why = to.errorString();
+            return false;
+        }
+        bytes -= chunk.size();
+    }
+    return true;
+}
+
+// The old file's bytes with the patch in place, into the copy.
+bool writePatched(QFile &old, qint64 size, qint64 at, QByteArrayView bytes, NewCopy &copy,
+                  QString &why)
+{
+    if (!copyFrom(old, std::min(at, size), copy, why))
+        return false;
+    if ((at > size && !copy.write(QByteArray(at - size, '\0'))) || !copy.write(bytes)) {
+        why = copy.errorString();
+        return false;
+    }
+    const qint64 behind = at + bytes.size();
+    if (size <= behind)
+        return true;
+    if (!old.seek(behind)) {
+        why = old.errorString();
+        return false;
+    }
+    return copyFrom(old, size - behind, copy, why);
+}
 
 } // namespace
 
-InjectedFault::InjectedFault(Step step)
-    : m_previous(g_fault)
-    , m_step(step)
+NewCopy::NewCopy(const QString &path)
+    : m_file(path)
 {
-    g_fault = this;
+    // Writing straight into the file would defeat the point.
+    m_file.setDirectWriteFallback(false);
 }
 
-InjectedFault::~InjectedFault()
+NewCopy::~NewCopy()
 {
-    g_fault = m_previous;
+    if (!m_done && m_file.isOpen()) {
+        m_file.cancelWriting(); // commit() now only discards the temporary
+        m_file.commit();
+    }
+}
+
+bool NewCopy::open()
+{
+    if (IoFaults::fails(IoFaults::Op::Create))
+        return fail(kInjected);
+    if (!m_file.open(QIODevice::WriteOnly))
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool NewCopy::write(QByteArrayView bytes)
+{
+    if (IoFaults::fails(IoFaults::Op::Write)) {
+        // A full disk takes part of the data before it refuses the rest.
+        m_file.write(bytes.data(), bytes.size() / 2);
+        return fail(kInjected);
+    }
+    if (m_file.write(bytes.data(), bytes.size()) != bytes.size())
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool NewCopy::commit()
+{
+    if (IoFaults::fails(IoFaults::Op::Flush))
+        return fail(kInjected);
+    if (!m_file.flush())
+        return fail(m_file.errorString());
+    // QSaveFile closes and renames in one call; both may be failed here.
+    if (IoFaults::fails(IoFaults::Op::Close) || IoFaults::fails(IoFaults::Op::Rename))
+        return fail(kInjected);
+    m_done = true;
+    // commit() syncs the temporary to disk before renaming it into place.
+    if (!m_file.commit())
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool NewCopy::fail(const QString &why)
+{
+    m_error = why;
+    return false;
 }
 
 bool replace(const QString &path, QByteArrayView bytes, QString *error)
 {
-    const QString name = QFileInfo(path).fileName();
+    NewCopy copy(path);
+    QString what;
+    if (!copy.open())
+        what = QStringLiteral("Could not create a new copy of");
+    else if (!copy.write(bytes))
+        what = QStringLiteral("Could not write the new copy of");
+    else if (!copy.commit())
+        what = QStringLiteral("Could not replace");
+    else
+        return true;
+    if (error)
+        *error = described(what, path, copy.errorString());
+    return false;
+}
+
+bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
+{
     auto failed = [&](const QString &what, const QString &why) {
         if (error)
-            *error = QStringLiteral("%1 \"%2\": %3").arg(what, name, why);
+            *error = described(what, path, why);
         return false;
     };
-    const bool failWrite = g_fault && g_fault->m_step == Step::Write;
-    const bool failCommit = g_fault && g_fault->m_step == Step::Commit;
+    QFile old(path);
+    const bool existed = old.exists();
+    if (existed && !old.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("Could not open"), old.errorString());
+    const qint64 size = existed ? old.size() : 0;
 
-    QSaveFile file(path);
-    // Writing straight into the file would defeat the point.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("Could not create a new copy of"), file.errorString());
-    if (failWrite || file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString why = failWrite ? QStringLiteral("injected fault")
-                                      : file.errorString();
-        file.cancelWriting(); // commit() now discards the temporary
-        file.commit();
+    NewCopy copy(path);
+    if (!copy.open())
+        return failed(QStringLiteral("Could not create a new copy of"), copy.errorString());
+    QString why;
+    if (!writePatched(old, size, at, bytes, copy, why))
         return failed(QStringLiteral("Could not write the new copy of"), why);
-    }
-    if (failCommit)
-        file.cancelWriting();
-    // commit() syncs the temporary to disk before renaming it into place.
-    if (!file.commit()) {
-        return failed(QStringLiteral("Could not replace"),
-                      failCommit ? QStringLiteral("injected fault") : file.errorString());
-    }
+    old.close();
+    if (!copy.commit())
+        return failed(QStringLiteral("Could not replace"), copy.errorString());
     return true;
 }
 

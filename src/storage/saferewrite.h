@@ -1,33 +1,48 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QSaveFile>
 #include <QString>
 
 // Replaces a whole file without ever leaving it half written: the new bytes go
 // to a temporary file in the same folder, are flushed to disk, and the
-// temporary then takes the file's name in one atomic rename.
+// temporary then takes the file's name in one atomic rename. A crash at any
+// moment leaves either the old file or the new one.
 namespace SafeRewrite {
 
 // On failure the file at path is untouched, no temporary is left behind and
 // error (when given) says what went wrong.
 bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr);
 
-enum class Step { Write, Commit };
+// The file with bytes put at offset at, over what stood there or behind its
+// end (the gap filled with zero bytes); everything else stays. A missing file
+// counts as empty. Replaced as replace() does, with the same guarantees.
+bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error = nullptr);
 
-// Makes one step of every replace() fail, as a full disk or a refused rename
-// would, while the object lives. For tests of the failure paths.
-class InjectedFault
+// One new copy of a file on its way in. Every step asks IoFaults first, so a
+// test can fail any of them. Dropped without commit(), the copy vanishes and
+// the file stays as it was.
+class NewCopy
 {
 public:
-    explicit InjectedFault(Step step);
-    ~InjectedFault();
-    InjectedFault(const InjectedFault &) = delete;
-    InjectedFault &operator=(const InjectedFault &) = delete;
+    explicit NewCopy(const QString &path);
+    ~NewCopy();
+    NewCopy(const NewCopy &) = delete;
+    NewCopy &operator=(const NewCopy &) = delete;
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    // Flushes, syncs and closes the copy, then renames it over the file.
+    bool commit();
+    // Why the last step failed.
+    QString errorString() const { return m_error; }
 
 private:
-    const InjectedFault *m_previous = nullptr;
-    Step m_step;
-    friend bool replace(const QString &, QByteArrayView, QString *);
+    bool fail(const QString &why);
+
+    QSaveFile m_file;
+    QString m_error;
+    bool m_done = false;
 };
 
 } // namespace SafeRewrite

@@ -5,6 +5,8 @@
 #include "questionrecord.h"
 #include "setfile.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace SetAdding {
@@ -42,7 +44,10 @@ std::optional<Slot> nextSlot(const QString &path, int record_count, QString *pro
             *problem = error;
         return std::nullopt;
     }
-    const Slot slot{record_count + 1, std::max(record_count + 1, highest + 1)};
+    // A file grown behind the program's back (another copy of it, the set
+    // tool) keeps its new records: the question goes after them.
+    const int records = std::max(record_count, SetFile::countFromLength(QFileInfo(path).size()));
+    const Slot slot{records + 1, std::max(records + 1, highest + 1)};
     if (slot.number >= FIRST_RESERVED_NUMBER || slot.record > SetFile::MAX_RECORDS) {
         if (problem)
             *problem = QStringLiteral("This question set is full: no more questions can be "

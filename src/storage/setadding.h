@@ -23,8 +23,9 @@ struct Slot
     int number = 0; // question number to give
 };
 
-// The next question is written at record_count + 1 and numbered one past both
-// that and the highest number in the file, so numbers stay unique after
+// The next question is written at record_count + 1 (or behind the file's last
+// record, when the file has grown since it was counted) and numbered one past
+// both that and the highest number in the file, so numbers stay unique after
 // deletions. Empty, with problem set, when the set is full or unreadable.
 std::optional<Slot> nextSlot(const QString &path, int record_count, QString *problem = nullptr);
 

@@ -27,14 +27,7 @@ std::optional<SetStore::Found> findNumber(const QString &path, int number, QStri
 
 bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *error)
 {
-    SetFile file(path);
-    if (!file.open() || !file.write(n, record)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    file.close();
-    return true;
+    return SetFile::putRecord(path, n, record, error);
 }
 
 std::optional<Removal> removeNumber(const QString &path, int number, QString *error)

@@ -14,7 +14,7 @@ namespace SetEdits {
 std::optional<SetStore::Found> findNumber(const QString &path, int number,
                                           QString *error = nullptr);
 
-// Overwrites record n in place.
+// Record n becomes record; the file is replaced atomically (SetFile::putRecord).
 bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *error = nullptr);
 
 struct Removal

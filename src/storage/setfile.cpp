@@ -1,5 +1,8 @@
 #include "setfile.h"
 
+#include "iofaults.h"
+#include "saferewrite.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -25,6 +28,8 @@ SetFile::SetFile(const QString &path)
 bool SetFile::open()
 {
     m_atEnd = false;
+    if (!m_file.exists() && IoFaults::fails(IoFaults::Op::Create))
+        return injected(QStringLiteral("Could not create \"%1\"").arg(describe(path())));
     if (!m_file.open(QIODevice::ReadWrite))
         return fail(QStringLiteral("Could not open \"%1\"").arg(describe(path())));
     return true;
@@ -84,14 +89,25 @@ bool SetFile::write(int n, const QuestionRecord &record)
     return writeRaw(n, record.toBytes());
 }
 
+namespace {
+
+QString tooMany()
+{
+    return QStringLiteral("A question set cannot hold more than %1 records.")
+        .arg(SetFile::MAX_RECORDS);
+}
+
+} // namespace
+
 bool SetFile::writeRaw(int n, QByteArrayView raw)
 {
     Q_ASSERT(raw.size() == QuestionRecord::LENGTH);
     if (n < 1 || n > MAX_RECORDS) {
-        m_error = QStringLiteral("A question set cannot hold more than %1 records.")
-                      .arg(MAX_RECORDS);
+        m_error = tooMany();
         return false;
     }
+    if (IoFaults::fails(IoFaults::Op::Write))
+        return injected(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
     const qint64 at = qint64(n - 1) * QuestionRecord::LENGTH;
     const qint64 size = m_file.size();
     if (at > size) {
@@ -106,9 +122,29 @@ bool SetFile::writeRaw(int n, QByteArrayView raw)
 
 bool SetFile::flush()
 {
+    if (IoFaults::fails(IoFaults::Op::Flush))
+        return injected(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
     if (!m_file.flush())
         return fail(QStringLiteral("Could not write to \"%1\"").arg(describe(path())));
     return true;
+}
+
+bool SetFile::putRecord(const QString &path, int n, const QuestionRecord &record,
+                        QString *error)
+{
+    if (n < 1 || n > MAX_RECORDS) {
+        if (error)
+            *error = tooMany();
+        return false;
+    }
+    return SafeRewrite::patch(path, qint64(n - 1) * QuestionRecord::LENGTH, record.toBytes(),
+                              error);
+}
+
+bool SetFile::injected(const QString &what)
+{
+    m_error = what + QStringLiteral(": injected fault");
+    return false;
 }
 
 bool SetFile::fail(const QString &what)

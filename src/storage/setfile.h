@@ -34,7 +34,8 @@ public:
     bool readRaw(int n, QByteArray &raw);
     bool atEnd() const { return m_atEnd; }
 
-    // Writing past the end fills the gap with zero bytes.
+    // Writing past the end fills the gap with zero bytes. In place: what the
+    // screens change goes through putRecord() instead.
     bool write(int n, const QuestionRecord &record);
     bool writeRaw(int n, QByteArrayView raw);
     bool flush();
@@ -45,11 +46,18 @@ public:
     // Walks the whole records of a file from record 1 in large reads; the
     // visitor gets each record's number and bytes and returns false to stop.
     // A missing file has no records. A trailing partial record is never seen.
+    // Record n of the file at path becomes record, the rest staying as it is
+    // (a gap behind the end is zero-filled). The file is replaced as a whole
+    // and atomically: on failure, or a crash, it is exactly as before.
+    static bool putRecord(const QString &path, int n, const QuestionRecord &record,
+                          QString *error = nullptr);
+
     using Visitor = std::function<bool(int n, QByteArrayView raw)>;
     static bool scan(const QString &path, const Visitor &visit, QString *error = nullptr);
 
 private:
     bool fail(const QString &what);
+    bool injected(const QString &what);
 
     QFile m_file;
     QString m_error;

@@ -38,13 +38,8 @@ bool append(const QString &path, int &record_count, const QuestionRecord &record
             QString *error)
 {
     const int n = record_count + 1;
-    SetFile file(path);
-    if (!file.open() || !file.write(n, record)) {
-        if (error)
-            *error = file.errorString();
+    if (!SetFile::putRecord(path, n, record, error))
         return false;
-    }
-    file.close();
     record_count = n;
     return true;
 }

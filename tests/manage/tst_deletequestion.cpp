@@ -1,6 +1,6 @@
 #include "manage/form7.h"
 #include "managerhelpers.h"
-#include "storage/saferewrite.h"
+#include "storage/iofaults.h"
 #include "storage/setadding.h"
 #include "storage/setedits.h"
 #include "storage/setstore.h"
@@ -102,14 +102,14 @@ void TestDeleteQuestion::nothingPickedIsRefused()
 
 void TestDeleteQuestion::failedRewriteLeavesSetUntouched_data()
 {
-    QTest::addColumn<SafeRewrite::Step>("step");
-    QTest::newRow("write fails") << SafeRewrite::Step::Write;
-    QTest::newRow("replacing fails") << SafeRewrite::Step::Commit;
+    QTest::addColumn<IoFaults::Op>("op");
+    QTest::newRow("write fails") << IoFaults::Op::Write;
+    QTest::newRow("replacing fails") << IoFaults::Op::Rename;
 }
 
 void TestDeleteQuestion::failedRewriteLeavesSetUntouched()
 {
-    QFETCH(SafeRewrite::Step, step);
+    QFETCH(IoFaults::Op, op);
     TestProgram program;
     QList<QuestionRecord> set{makeHeader("Hi", "Ann", "")};
     for (int n = 2; n <= 40; ++n)
@@ -118,8 +118,9 @@ void TestDeleteQuestion::failedRewriteLeavesSetUntouched()
     const QByteArray before = program.readFile(program.state.set_path);
     pickRow(form, 5);
     {
-        SafeRewrite::InjectedFault fault(step);
+        IoFaults::Plan fault(op, 1);
         form->cmd_delete->click();
+        QVERIFY(fault.fired());
     }
     QCOMPARE(program.readFile(program.state.set_path), before);
     QCOMPARE(program.dialogs.shown.size(), 1);

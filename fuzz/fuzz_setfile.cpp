@@ -1,0 +1,124 @@
+// Reads arbitrary bytes as a set file the way every screen does: the record
+// count, the scan, the header search, the round statistics, the game's draw,
+// the manager's list and the checks of quorvane-sets.
+#include "fuzzsupport.h"
+
+#include "app/services.h"
+#include "game/questiondraw.h"
+#include "manage/form7.h"
+#include "storage/appstate.h"
+#include "storage/setadding.h"
+#include "storage/setcheck.h"
+#include "storage/setedits.h"
+#include "storage/setexport.h"
+#include "storage/setfile.h"
+#include "storage/setlisting.h"
+#include "storage/setstore.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cstdint>
+
+namespace {
+
+QTemporaryDir *g_dir = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Lives as long as the process, as libFuzzer's own state does: tearing
+    // Qt's font caches down at exit is not what is under test.
+    static QApplication *app = new QApplication(*argc, *argv);
+    Q_UNUSED(app);
+    g_dir = new QTemporaryDir;
+    QDir().mkpath(g_dir->path() + QStringLiteral("/Questions"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    AppState state;
+    state.program_dir = g_dir->path();
+    state.set_name = QStringLiteral("fuzz.dat");
+    state.set_path = state.setPathFor(state.set_name);
+    state.SET_RECORD_LEN = QuestionRecord::LENGTH;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    writeWhole(state.set_path, bytes);
+    const int whole = int(size / QuestionRecord::LENGTH);
+
+    // Record count and reading record by record.
+    const int count = SetFile::countFromLength(qint64(size));
+    FUZZ_CHECK(count == whole || count == whole + 1);
+    SetFile file(state.set_path);
+    FUZZ_CHECK(file.openReadOnly());
+    FUZZ_CHECK(file.recordCount() == count);
+    QuestionRecord record;
+    int read = 0;
+    for (int n = 1; file.read(n, record); ++n) {
+        ++read;
+        FUZZ_CHECK(record.question.size() <= QuestionRecord::QUESTION_WIDTH);
+        FUZZ_CHECK(QuestionRecord::fromBytes(record.toBytes()) == record);
+    }
+    FUZZ_CHECK(read == whole && file.atEnd());
+    file.close();
+
+    // The scan sees every whole record once, in order.
+    int scanned = 0;
+    FUZZ_CHECK(SetFile::scan(state.set_path, [&](int n, QByteArrayView raw) {
+        FUZZ_CHECK(n == ++scanned && raw.size() == QuestionRecord::LENGTH);
+        return true;
+    }));
+    FUZZ_CHECK(scanned == whole);
+
+    QString error;
+    const auto header = SetStore::findHeader(state.set_path, &error);
+    FUZZ_CHECK(error.isEmpty());
+    FUZZ_CHECK(!header || (header->n >= 1 && header->n <= whole && header->record.isHeader()));
+    const SetStore::RoundCounts counts = SetStore::countRounds(state.set_path, &error);
+    int questions = 0;
+    for (int c : counts)
+        questions += c;
+    FUZZ_CHECK(questions <= whole);
+    SetAdding::passwordMatches(state.set_path, QStringLiteral("pw"), &error);
+    SetAdding::nextSlot(state.set_path, count);
+    SetEdits::findNumber(state.set_path, 2, &error);
+
+    const SetCheck::Report report = SetCheck::check(state.set_path);
+    FUZZ_CHECK(report.readable() && report.records == whole && report.questions == questions);
+    report.verdict();
+    QStringList lines;
+    FUZZ_CHECK(SetListing::lines(state.set_path, lines, &error));
+    const SetExport::Result exported = SetExport::toCsv(state.set_path);
+    FUZZ_CHECK(exported.error.isEmpty() && exported.rows <= questions);
+
+    // The game's draw of one round, picked by the input's length.
+    FixedRandom random;
+    const int round = 1 + int(size % 15);
+    const QuestionDraw::Result drawn = QuestionDraw::run(state, round, random);
+    FUZZ_CHECK(drawn.ok && drawn.count == counts[round - 1]);
+    FUZZ_CHECK(drawn.count == 0 || (drawn.record && drawn.drawn >= 1 && drawn.drawn <= drawn.count));
+    FUZZ_CHECK(!QFile::exists(QuestionDraw::scratchPath(state)));
+
+    // The manager's list, and picking its first row.
+    SilentDialogs dialogs;
+    Services services;
+    services.dialogs = &dialogs;
+    {
+        Form7 form(state, services);
+        const int rows = form.ListView1->model()->rowCount();
+        FUZZ_CHECK(rows <= questions);
+        if (rows > 0) {
+            form.ListView1->setCurrentIndex(form.ListView1->model()->index(rows - 1, 0));
+            form.updatelist();
+        }
+    }
+    FUZZ_CHECK(QFile(state.set_path).size() == qint64(size)); // reading never writes
+    return 0;
+}
