@@ -7,6 +7,11 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 namespace SafeRewrite {
 
 namespace {
@@ -135,6 +140,47 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error)
     return false;
 }
 
+// Overwrites bytes that lie wholly inside the file with one positioned write,
+// synced to disk: a single write of a record either happens or it does not,
+// and copying a large set to change one record would make every edit slow.
+bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
+{
+    auto failed = [&](const QString &what, const QString &why) {
+        if (error)
+            *error = described(what, path, why);
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return failed(QStringLiteral("Could not open"), file.errorString());
+    if (!file.seek(at))
+        return failed(QStringLiteral("Could not read"), file.errorString());
+    const QByteArray old = file.read(bytes.size());
+    if (old.size() != bytes.size())
+        return failed(QStringLiteral("Could not read"), file.errorString());
+    auto put = [&](QByteArrayView what) {
+        return file.seek(at) && file.write(what.data(), what.size()) == what.size();
+    };
+    if (IoFaults::fails(IoFaults::Op::Write))
+        return failed(QStringLiteral("Could not write to"), kInjected);
+    if (!put(bytes))
+        return failed(QStringLiteral("Could not write to"), file.errorString());
+    // A change that cannot be made to last is taken back, so that a failure
+    // reported is a change not made.
+    QString why;
+    if (IoFaults::fails(IoFaults::Op::Flush))
+        why = kInjected;
+    else if (::fsync(file.handle()) != 0)
+        why = QString::fromLocal8Bit(std::strerror(errno));
+    if (!why.isEmpty()) {
+        put(old);
+        ::fsync(file.handle());
+        return failed(QStringLiteral("Could not save"), why);
+    }
+    file.close();
+    return true;
+}
+
 bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
 {
     auto failed = [&](const QString &what, const QString &why) {
@@ -142,6 +188,8 @@ bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
             *error = described(what, path, why);
         return false;
     };
+    if (at >= 0 && at + bytes.size() <= QFileInfo(path).size())
+        return overwriteInPlace(path, at, bytes, error);
     QFile old(path);
     const bool existed = old.exists();
     if (existed && !old.open(QIODevice::ReadOnly))

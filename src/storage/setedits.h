@@ -14,7 +14,7 @@ namespace SetEdits {
 std::optional<SetStore::Found> findNumber(const QString &path, int number,
                                           QString *error = nullptr);
 
-// Record n becomes record; the file is replaced atomically (SetFile::putRecord).
+// Record n becomes record, written in one piece (SetFile::putRecord).
 bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *error = nullptr);
 
 struct Removal
