@@ -7,10 +7,6 @@
 
 #include <algorithm>
 
-#include <cerrno>
-#include <cstring>
-
-#include <unistd.h>
 
 namespace SafeRewrite {
 
@@ -140,8 +136,8 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error)
     return false;
 }
 
-// Overwrites bytes that lie wholly inside the file with one positioned write,
-// synced to disk: a single write of a record either happens or it does not,
+// Overwrites bytes that lie wholly inside the file with one positioned write:
+// a single write of a record either happens or it does not,
 // and copying a large set to change one record would make every edit slow.
 bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
 {
@@ -165,16 +161,17 @@ bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QStr
         return failed(QStringLiteral("Could not write to"), kInjected);
     if (!put(bytes))
         return failed(QStringLiteral("Could not write to"), file.errorString());
-    // A change that cannot be made to last is taken back, so that a failure
-    // reported is a change not made.
+    // The write is handed to the system in one piece, so the program dying
+    // cannot leave half a record; it is not synced, which would make every
+    // edit of a large set several times slower. A flush that fails takes the
+    // change back, so a failure reported is a change not made.
     QString why;
     if (IoFaults::fails(IoFaults::Op::Flush))
         why = kInjected;
-    else if (::fsync(file.handle()) != 0)
-        why = QString::fromLocal8Bit(std::strerror(errno));
+    else if (!file.flush())
+        why = file.errorString();
     if (!why.isEmpty()) {
         put(old);
-        ::fsync(file.handle());
         return failed(QStringLiteral("Could not save"), why);
     }
     file.close();

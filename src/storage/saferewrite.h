@@ -17,7 +17,7 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr
 // The file with bytes put at offset at, over what stood there or behind its
 // end (the gap filled with zero bytes); everything else stays. A missing file
 // counts as empty. Bytes wholly inside the file are overwritten in place with
-// one write synced to disk, so the file holds either the old or the new bytes;
+// one write, so the file holds either the old or the new bytes;
 // anything that grows the file is replaced as replace() does.
 bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error = nullptr);
 

@@ -48,7 +48,7 @@ public:
     // A missing file has no records. A trailing partial record is never seen.
     // Record n of the file at path becomes record, the rest staying as it is
     // (a gap behind the end is zero-filled). An existing record is overwritten
-    // in one synced write; a new one makes the file grow through a copy that
+    // in one write; a new one makes the file grow through a copy that
     // is renamed into place. On failure, or a crash, the file holds the old
     // record or the new one, never a mix.
     static bool putRecord(const QString &path, int n, const QuestionRecord &record,
