@@ -10,6 +10,7 @@
 #include "storage/saferewrite.h"
 #include "storage/setadding.h"
 #include "storage/setedits.h"
+#include "storage/storabletext.h"
 #include "storage/setfile.h"
 #include "storage/setread.h"
 #include "storage/setstore.h"
@@ -192,7 +193,7 @@ void BM_Delete(benchmark::State &state)
         return;
     for (auto _ : state) {
         QString error;
-        const auto removal = SetEdits::removeNumber(set->path(), set->lastNumber(), &error);
+        const auto removal = SetEdits::removeRecord(set->path(), set->records(), &error);
         state.PauseTiming();
         const bool restored = set->restore();
         state.ResumeTiming();
@@ -212,11 +213,11 @@ void BM_Add(benchmark::State &state)
     int record_count = set->records();
     QuestionRecord record;
     record.round = 15;
-    record.question = SetAdding::storedText(QStringLiteral("Which city lies on the Danube?"));
-    record.answer_a = SetAdding::storedText(QStringLiteral("Wien"));
-    record.answer_b = SetAdding::storedText(QStringLiteral("Zürich"));
-    record.answer_c = SetAdding::storedText(QStringLiteral("Genève"));
-    record.answer_d = SetAdding::storedText(QStringLiteral("Málaga"));
+    record.question = StorableText::upperCased(QStringLiteral("Which city lies on the Danube?"));
+    record.answer_a = StorableText::upperCased(QStringLiteral("Wien"));
+    record.answer_b = StorableText::upperCased(QStringLiteral("Zürich"));
+    record.answer_c = StorableText::upperCased(QStringLiteral("Genève"));
+    record.answer_d = StorableText::upperCased(QStringLiteral("Málaga"));
     record.right_answer = QStringLiteral("a");
     int written = 0;
     for (auto _ : state) {

@@ -15,6 +15,7 @@
 #include "ui/dialogservice.h"
 #include "ui/form2.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 
 #include <QApplication>
@@ -57,7 +58,7 @@ const QString kFileTitle = QStringLiteral("Question Set");
 QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> boxes)
 {
     for (const auto &[field, box] : boxes) {
-        const QString problem = StorableText::problem(field, SetAdding::storedText(box->text()));
+        const QString problem = StorableText::problem(field, StorableText::upperCased(box->text()));
         if (!problem.isEmpty())
             return problem;
     }
@@ -75,6 +76,7 @@ Form1::Form1(AppState &state, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Quorvane?"));
     WindowIcon::apply(this);
     buildControls();
+    TextDisplay::plainLabels(this);
     load();
 }
 
@@ -187,7 +189,6 @@ QLayout *Form1::buildStats()
         t[i] = label(QStringLiteral("0"), QStringLiteral("t%1").arg(i));
         t[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         t[i]->setMinimumWidth(t[i]->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-        t[i]->setAccessibleName(QStringLiteral("Questions for %1").arg(Ladder::amount(i + 1)));
         const int row = i % 8;
         const int column = i < 8 ? 0 : 3;
         grid->addWidget(*amounts[i], row, column);
@@ -196,7 +197,6 @@ QLayout *Form1::buildStats()
     Label3 = label(QStringLiteral("TOTAL"), QStringLiteral("Label3"));
     lbl_total = label(QStringLiteral("0"), QStringLiteral("lbl_total"));
     lbl_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lbl_total->setAccessibleName(QStringLiteral("Total questions"));
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
@@ -262,7 +262,7 @@ QLayout *Form1::buildAddFrame()
     auto [lblPass, pass] = field(QStringLiteral("Password"), QStringLiteral("lbl_pass"),
                                  QStringLiteral("txt_pass"), QuestionRecord::ANSWER_WIDTH);
     txt_pass = pass;
-    txt_pass->setEchoMode(QLineEdit::Password);
+    TextDisplay::maskWithStars(txt_pass);
     grid->addWidget(lblPass, 7, 0);
     grid->addWidget(txt_pass, 7, 1, Qt::AlignLeft);
     txt_pass->setMinimumWidth(cmb_round->sizeHint().width());
@@ -322,6 +322,7 @@ void Form1::load()
     if (!file.open()) {
         reportFileProblem(QStringLiteral("The question set cannot be opened."),
                           file.errorString());
+        m_setOpened = false;
         showCounts({});
         clear_fields();
         return;
@@ -339,7 +340,9 @@ void Form1::load()
 
 void Form1::activate()
 {
-    if (headerStep())
+    // A set that could not be opened is never given a header: its real
+    // records may be behind the error.
+    if (m_setOpened && headerStep())
         totals();
     else
         showCounts({});
@@ -398,9 +401,12 @@ void Form1::showCounts(const std::array<int, 15> &counts)
     int total = 0;
     for (int i = 0; i < 15; ++i) {
         t[i]->setText(count(counts[i]));
+        TextDisplay::setSpokenName(t[i], QStringLiteral("Questions for %1: %2")
+                                             .arg(Ladder::amount(i + 1), t[i]->text()));
         total += counts[i];
     }
     lbl_total->setText(count(total));
+    TextDisplay::setSpokenName(lbl_total, QStringLiteral("Total questions: ") + lbl_total->text());
 }
 
 void Form1::clear_fields()
@@ -535,11 +541,11 @@ void Form1::cmd_add_click()
     QuestionRecord record;
     record.round = qint16(round);
     record.number = qint16(slot->number);
-    record.question = SetAdding::storedText(txt_q->text());
-    record.answer_a = SetAdding::storedText(txt_a1->text());
-    record.answer_b = SetAdding::storedText(txt_a2->text());
-    record.answer_c = SetAdding::storedText(txt_a3->text());
-    record.answer_d = SetAdding::storedText(txt_a4->text());
+    record.question = StorableText::upperCased(txt_q->text());
+    record.answer_a = StorableText::upperCased(txt_a1->text());
+    record.answer_b = StorableText::upperCased(txt_a2->text());
+    record.answer_c = StorableText::upperCased(txt_a3->text());
+    record.answer_d = StorableText::upperCased(txt_a4->text());
     record.right_answer = right;
     m_state.record_count = slot->record - 1;
     if (!SetStore::append(m_state.set_path, m_state.record_count, record, &error)) {

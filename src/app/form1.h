@@ -116,4 +116,5 @@ private:
     QButtonGroup *m_answers = nullptr;
     // Closing for "New Question Set" leaves the program running.
     bool m_closingForNewSet = false;
+    bool m_setOpened = true;
 };

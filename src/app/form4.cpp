@@ -5,8 +5,10 @@
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
 #include "storage/setnames.h"
+#include "storage/storabletext.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 
 #include <QDir>
@@ -46,6 +48,7 @@ Form4::Form4(AppState &state, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Startup"));
     WindowIcon::apply(this);
     buildControls();
+    TextDisplay::plainLabels(this);
     load();
 }
 
@@ -164,7 +167,10 @@ void Form4::buildControls()
     setTabOrder(txt_pass, File1);
     setTabOrder(File1, Command1);
 
-    connect(File1, &QListWidget::currentRowChanged, this, &Form4::File1_click);
+    // Only a choice in the list fills the name box: tabbing into the list
+    // makes a row current without selecting it, and must not replace a typed
+    // name.
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form4::File1_click);
     connect(File1, &QListWidget::itemClicked, this, &Form4::File1_click);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_click);
     // Enter in any field means "Continue", as in a dialog.
@@ -186,12 +192,15 @@ void Form4::load()
 
 void Form4::File1_click()
 {
-    if (const QListWidgetItem *item = File1->currentItem())
-        Text1->setText(item->text());
+    const QList<QListWidgetItem *> picked = File1->selectedItems();
+    if (!picked.isEmpty())
+        Text1->setText(picked.first()->text());
 }
 
 void Form4::Command1_click()
 {
+    if (!headerTextsStorable())
+        return;
     if (!Text1->text().endsWith(QLatin1String(".dat"), Qt::CaseSensitive))
         Text1->setText(Text1->text() + QLatin1String(".dat"));
     const QString set_name = FixedText::trimSpaces(Text1->text());
@@ -211,6 +220,23 @@ void Form4::Command1_click()
     // last window never ends the program on the way.
     Form1::showNew(m_state, m_services);
     close();
+}
+
+// A new set's header is stored in Windows-1252; a character it lacks would be
+// stored as '?', and a password holding one could never be typed again.
+bool Form4::headerTextsStorable()
+{
+    const std::pair<QLabel *, QLineEdit *> boxes[] = {
+        {Label15, txt_name}, {Label16, txt_message}, {Label5, txt_pass}};
+    for (const auto &[label, box] : boxes) {
+        const QString problem = StorableText::problem(label->text(), box->text());
+        if (problem.isEmpty())
+            continue;
+        m_services.dialogs->message(this, problem, QStringLiteral("Question Set"));
+        box->setFocus();
+        return false;
+    }
+    return true;
 }
 
 // Refuses a name that would leave the Questions folder or that the file

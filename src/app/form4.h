@@ -45,6 +45,7 @@ private:
     void load();
     void File1_click();
     void Command1_click();
+    bool headerTextsStorable();
     bool setFileUsable(const QString &set_name);
 
     AppState &m_state;

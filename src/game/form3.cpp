@@ -17,6 +17,7 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/modal.h"
 #include "ui/windowicon.h"
 
@@ -75,6 +76,7 @@ Form3::Form3(AppState &state, Services &services, QWidget *parent)
     Twips::setClientSize(this, 8895, 5055);
     Colors::setBackground(this, Colors::fromBgr(0x800000));
     buildControls();
+    TextDisplay::plainLabels(this);
     load();
 }
 

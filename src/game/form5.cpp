@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/artwork.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/modal.h"
 #include "ui/windowicon.h"
 
@@ -56,6 +57,7 @@ Form5::Form5(AppState &state, Services &services, QWidget *parent)
     WindowIcon::apply(this);
     buildMenu();
     buildCertificate();
+    TextDisplay::plainLabels(this);
     // The client area keeps its size below the menu bar.
     const int menuHeight = menu->sizeHint().height();
     menu->setGeometry(0, 0, m_client->width(), menuHeight);

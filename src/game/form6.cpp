@@ -5,6 +5,7 @@
 #include "storage/appstate.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/modal.h"
 #include "ui/windowicon.h"
 
@@ -54,6 +55,7 @@ Form6::Form6(AppState &state, Services &, QWidget *parent)
     Twips::setClientSize(this, 2640, 2925);
     Colors::setBackground(this, QColor(0, 0, 128));
     buildControls();
+    TextDisplay::plainLabels(this);
     load();
 }
 

@@ -4,7 +4,6 @@
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
-#include "storage/setadding.h"
 #include "storage/setedits.h"
 #include "storage/setfile.h"
 #include "storage/setread.h"
@@ -13,6 +12,7 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/textdisplay.h"
 #include "ui/modal.h"
 #include "ui/windowicon.h"
 
@@ -89,7 +89,7 @@ std::optional<int> numberIn(const QLineEdit *box)
 // page cannot hold keeps its typed form.
 QString fieldText(const QLineEdit *box, int width)
 {
-    return stripped(SetAdding::storedText(box->text())).left(width);
+    return stripped(StorableText::upperCased(box->text())).left(width);
 }
 
 // The first box whose text, as it would be stored, a set file cannot hold,
@@ -98,7 +98,7 @@ QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> 
                    bool upperCase = true)
 {
     for (const auto &[field, box] : boxes) {
-        const QString text = upperCase ? SetAdding::storedText(box->text()) : box->text();
+        const QString text = upperCase ? StorableText::upperCased(box->text()) : box->text();
         const QString problem = StorableText::problem(field, text);
         if (!problem.isEmpty())
             return problem;
@@ -128,6 +128,7 @@ Form7::Form7(AppState &state, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Manage Questions"));
     WindowIcon::apply(this);
     buildControls();
+    TextDisplay::plainLabels(this);
     load();
 }
 
@@ -359,13 +360,14 @@ void Form7::ListView1_click()
         return;
     QString error;
     // A row whose record has gone from the file picks nothing.
-    const std::optional<QuestionRecord> found =
-        SetRead::recordAt(m_state.set_path, m_model->row(picked.first().row()).record, &error);
+    const int n = m_model->row(picked.first().row()).record;
+    const std::optional<QByteArray> raw = SetRead::bytesAt(m_state.set_path, n, &error);
     if (!error.isEmpty())
         showProblem(error);
-    if (!found)
+    if (!raw)
         return;
-    const QuestionRecord &record = *found;
+    m_pick = Pick{n, *raw};
+    const QuestionRecord record = QuestionRecord::fromBytes(*raw);
     // Long texts are shown from their beginning.
     auto show = [](QLineEdit *box, const QString &text) {
         box->setText(text);
@@ -379,6 +381,30 @@ void Form7::ListView1_click()
     txt_id->setText(QString::number(record.number));
     txt_round->setText(QString::number(record.round));
     txt_right->setText(record.right_answer.toUpper());
+}
+
+// The picked question's record as it stands in the file now. Sets can hold
+// two questions with one number, so the pick is known by its position, and
+// it must still hold the bytes it had when picked: a question another
+// program changed, moved or deleted meanwhile is never written over.
+std::optional<QuestionRecord> Form7::pickedRecord()
+{
+    if (!m_pick)
+        return std::nullopt;
+    QString error;
+    const std::optional<QByteArray> raw = SetRead::bytesAt(m_state.set_path, m_pick->record,
+                                                           &error);
+    if (!error.isEmpty()) {
+        showProblem(error);
+        return std::nullopt;
+    }
+    if (raw && *raw == m_pick->bytes)
+        return QuestionRecord::fromBytes(*raw);
+    m_pick.reset();
+    showProblem(QStringLiteral("This question was changed by another program. Pick it again "
+                               "from the list."));
+    updatelist();
+    return std::nullopt;
 }
 
 void Form7::cmd_edit_click()
@@ -413,17 +439,10 @@ void Form7::cmd_edit_click()
         return;
     }
 
-    const std::optional<int> number = numberIn(txt_id);
-    if (!number)
+    std::optional<QuestionRecord> found = pickedRecord();
+    if (!found)
         return;
-    QString error;
-    auto found = SetEdits::findNumber(m_state.set_path, *number, &error);
-    if (!found) {
-        if (!error.isEmpty())
-            showProblem(error);
-        return;
-    }
-    QuestionRecord &record = found->record;
+    QuestionRecord &record = *found;
     record.round = qint16(*round);
     record.question = fieldText(txt_q, QuestionRecord::QUESTION_WIDTH);
     record.answer_a = fieldText(txt_a, QuestionRecord::ANSWER_WIDTH);
@@ -431,10 +450,12 @@ void Form7::cmd_edit_click()
     record.answer_c = fieldText(txt_c, QuestionRecord::ANSWER_WIDTH);
     record.answer_d = fieldText(txt_d, QuestionRecord::ANSWER_WIDTH);
     record.right_answer = right.toLower().left(QuestionRecord::RIGHT_WIDTH);
-    if (!SetEdits::rewrite(m_state.set_path, found->n, record, &error)) {
+    QString error;
+    if (!SetEdits::rewrite(m_state.set_path, m_pick->record, record, &error)) {
         showProblem(QStringLiteral("The question could not be saved. %1").arg(error));
         return;
     }
+    m_pick->bytes = record.toBytes();
     m_services.dialogs->message(this, QStringLiteral("Question Edited"),
                                 QStringLiteral("Edited"));
     updatelist();
@@ -447,17 +468,18 @@ void Form7::cmd_delete_click()
                                     QStringLiteral("List"));
         return;
     }
-    const std::optional<int> number = numberIn(txt_id);
-    if (!number)
+    // Pressing Delete again after a deletion finds no pick and does nothing.
+    if (!pickedRecord())
         return;
     QString error;
-    const auto removal = SetEdits::removeNumber(m_state.set_path, *number, &error);
+    const auto removal = SetEdits::removeRecord(m_state.set_path, m_pick->record, &error);
     if (!removal) {
         showProblem(QStringLiteral("The question could not be deleted; the question set is "
                                    "unchanged. %1")
                         .arg(error));
         return;
     }
+    m_pick.reset();
     if (removal->removed == 0)
         return;
     // The next question added goes straight after the last record.

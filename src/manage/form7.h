@@ -1,6 +1,11 @@
 #pragma once
 
+#include "storage/questionrecord.h"
+
+#include <QByteArray>
 #include <QWidget>
+
+#include <optional>
 
 struct AppState;
 struct Services;
@@ -77,9 +82,18 @@ private:
     void cmd_delete_click();
     void cmd_ok_click();
     void cmd_back_click();
+    std::optional<QuestionRecord> pickedRecord();
     void showProblem(const QString &text);
 
     AppState &m_state;
     Services &m_services;
     QuestionListModel *m_model = nullptr;
+
+    // The picked question: its record number and its bytes when picked.
+    struct Pick
+    {
+        int record = 0;
+        QByteArray bytes;
+    };
+    std::optional<Pick> m_pick;
 };

@@ -1,6 +1,5 @@
 #include "setadding.h"
 
-#include "cp1252.h"
 #include "fixedtext.h"
 #include "questionrecord.h"
 #include "setfile.h"
@@ -55,17 +54,6 @@ std::optional<Slot> nextSlot(const QString &path, int record_count, QString *pro
         return std::nullopt;
     }
     return slot;
-}
-
-QString storedText(const QString &typed)
-{
-    QString out;
-    out.reserve(typed.size());
-    for (const QChar c : typed) {
-        const QString upper = QString(c).toUpper();
-        out += (c.isSurrogate() || !Cp1252::canEncode(upper)) ? QString(c) : upper;
-    }
-    return out;
 }
 
 } // namespace SetAdding

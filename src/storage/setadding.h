@@ -29,8 +29,4 @@ struct Slot
 // deletions. Empty, with problem set, when the set is full or unreadable.
 std::optional<Slot> nextSlot(const QString &path, int record_count, QString *problem = nullptr);
 
-// Upper case as stored in a set; a character whose capital the code page
-// cannot hold keeps its typed form instead of turning into '?'.
-QString storedText(const QString &typed);
-
 } // namespace SetAdding

@@ -30,7 +30,7 @@ bool rewrite(const QString &path, int n, const QuestionRecord &record, QString *
     return SetFile::putRecord(path, n, record, error);
 }
 
-std::optional<Removal> removeNumber(const QString &path, int number, QString *error)
+std::optional<Removal> removeRecord(const QString &path, int n, QString *error)
 {
     QByteArray kept;
     // Room for the whole file up front: growing a buffer of many megabytes
@@ -39,8 +39,8 @@ std::optional<Removal> removeNumber(const QString &path, int number, QString *er
     Removal result;
     const bool read = SetFile::scan(
         path,
-        [&](int, QByteArrayView raw) {
-            if (QuestionRecord::numberOf(raw) == number) {
+        [&](int at, QByteArrayView raw) {
+            if (at == n) {
                 ++result.removed;
             } else {
                 kept.append(raw.data(), raw.size());

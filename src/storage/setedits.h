@@ -23,9 +23,9 @@ struct Removal
     int remaining = 0; // records left in the file
 };
 
-// Drops every record with the given number; all others keep their contents
-// and order. The file is replaced as a whole and atomically, and only when a
-// record was dropped; on failure it is left exactly as it was.
-std::optional<Removal> removeNumber(const QString &path, int number, QString *error = nullptr);
+// Drops record n; all others keep their contents and order. The file is
+// replaced as a whole and atomically, and only when record n exists; on
+// failure it is left exactly as it was.
+std::optional<Removal> removeRecord(const QString &path, int n, QString *error = nullptr);
 
 } // namespace SetEdits

@@ -7,6 +7,7 @@
 #include "savefile.h"
 #include "setexport.h"
 #include "setfile.h"
+#include "storabletext.h"
 
 #include <QFileInfo>
 
@@ -32,9 +33,6 @@ QString fieldProblem(const QString &name, const QString &typed, const QString &t
     }
     if (!Cp1252::canEncode(typed))
         return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
-    if (!Cp1252::canEncode(text))
-        return QStringLiteral("%1 holds a letter whose upper case Windows-1252 cannot store")
-            .arg(name);
     const qsizetype bytes = Cp1252::encode(text).size();
     if (bytes > width)
         return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
@@ -148,7 +146,7 @@ namespace SetImport {
 
 QString storedText(const QString &typed)
 {
-    return FixedText::trimSpaces(typed.toUpper());
+    return FixedText::trimSpaces(StorableText::upperCased(typed));
 }
 
 Rows readCsv(const QByteArray &bytes)

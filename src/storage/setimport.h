@@ -34,8 +34,8 @@ struct Rows
 // (any letter case), then one question per row.
 Rows readCsv(const QByteArray &bytes);
 
-// A question or answer as the main window stores it: upper case, then
-// stripped of leading and trailing spaces.
+// A question or answer as the main window stores it: upper-cased as every
+// stored text is, then stripped of leading and trailing spaces.
 QString storedText(const QString &typed);
 
 struct Details

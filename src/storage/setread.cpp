@@ -6,18 +6,26 @@ namespace SetRead {
 
 std::optional<QuestionRecord> recordAt(const QString &path, int n, QString *error)
 {
+    const std::optional<QByteArray> raw = bytesAt(path, n, error);
+    if (!raw)
+        return std::nullopt;
+    return QuestionRecord::fromBytes(*raw);
+}
+
+std::optional<QByteArray> bytesAt(const QString &path, int n, QString *error)
+{
     SetFile file(path);
     if (!file.openReadOnly()) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    QuestionRecord record;
-    const bool read = file.read(n, record);
+    QByteArray raw;
+    const bool read = file.readRaw(n, raw);
     file.close();
     if (!read)
         return std::nullopt;
-    return record;
+    return raw;
 }
 
 } // namespace SetRead

@@ -24,4 +24,16 @@ QString problem(const QString &field, const QString &text)
         .arg(field, missing.join(QLatin1Char(' ')));
 }
 
+QString upperCased(const QString &typed)
+{
+    QString out;
+    out.reserve(typed.size());
+    for (const QChar c : typed) {
+        const QString upper = QString(c).toUpper();
+        const bool keep = c.isSurrogate() || upper.size() != 1 || !Cp1252::canEncode(upper);
+        out += keep ? c : upper.front();
+    }
+    return out;
+}
+
 } // namespace StorableText

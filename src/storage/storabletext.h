@@ -11,4 +11,9 @@ namespace StorableText {
 // field and the characters that do not.
 QString problem(const QString &field, const QString &text);
 
+// Upper case as questions and answers are stored: letter by letter, and only
+// where the capital is one Windows-1252 character ("ÿ" becomes "Ÿ", while
+// "ß" and "µ" stay), so a stored text never grows longer than typed.
+QString upperCased(const QString &typed);
+
 } // namespace StorableText

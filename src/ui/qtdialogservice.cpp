@@ -1,5 +1,7 @@
 #include "qtdialogservice.h"
 
+#include "textdisplay.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,6 +9,8 @@
 void QtDialogService::message(QWidget *parent, const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    // Messages quote set texts and names, shown as they stand.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -14,6 +18,7 @@ bool QtDialogService::askYesNo(QWidget *parent, const QString &text, const QStri
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -25,7 +30,11 @@ QString QtDialogService::prompt(QWidget *parent, const QString &text, const QStr
     dialog.setWindowTitle(title);
     dialog.setLabelText(text);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setTextEchoMode(options.masked ? QLineEdit::Password : QLineEdit::Normal);
+    TextDisplay::plainLabels(&dialog);
+    if (options.masked) {
+        if (auto *box = dialog.findChild<QLineEdit *>())
+            TextDisplay::maskWithStars(box);
+    }
     if (options.position) {
         dialog.adjustSize();
         dialog.move(*options.position);

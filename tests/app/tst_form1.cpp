@@ -2,10 +2,13 @@
 #include "app/form4.h"
 #include "filesizelimit.h"
 #include "modalwatch.h"
+#include "storage/iofaults.h"
+#include "storage/ladder.h"
 #include "storage/setstore.h"
 #include "testprogram.h"
 #include "ui/form2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -188,6 +191,13 @@ void TestForm1::countsPerRound()
     auto *form = Form1::showNew(program.state, program.services);
     QCOMPARE(shownCounts(form), counts);
     QCOMPARE(form->lbl_total->text(), total);
+    // A screen reader hears each count with what it counts.
+    for (int i : {0, 4, 14}) {
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->t[i])->text(QAccessible::Name),
+                 QStringLiteral("Questions for %1: %2").arg(Ladder::amount(i + 1), counts[i]));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->lbl_total)->text(QAccessible::Name),
+             QStringLiteral("Total questions: ") + total);
     QCOMPARE(program.state.record_count, int(records.size()));
     QVERIFY(program.dialogs.shown.isEmpty());
 
@@ -356,6 +366,19 @@ void TestForm1::fileProblemsAreReported()
     QVERIFY(full.dialogs.shown.isEmpty());
     QCOMPARE(full.state.record_count, 1);
     QCOMPARE(form->lbl_name->text(), QStringLiteral("Ann"));
+    form->close();
+
+    // A set that could not be opened at load is never given a header later:
+    // its real records may be behind the error.
+    TestProgram unopened;
+    unopened.state.set_name = QStringLiteral("new.dat");
+    {
+        IoFaults::Plan failFirstOpen(IoFaults::Op::Create, 1);
+        form = Form1::showNew(unopened.state, unopened.services);
+        form->activate();
+    }
+    QCOMPARE(unopened.dialogs.shown.size(), 1);
+    QVERIFY(!QFile::exists(unopened.setPath("new.dat")));
 }
 
 void TestForm1::controlsAreNamedAndLaidOut()
@@ -394,7 +417,8 @@ void TestForm1::controlsAreNamedAndLaidOut()
             hasBuddy = hasBuddy || label->buddy() == box;
         QVERIFY2(hasBuddy, qPrintable(box->objectName()));
     }
-    QCOMPARE(form->txt_pass->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(form->txt_pass, QStringLiteral("pw1"));
+    QCOMPARE(form->txt_pass->displayText(), QStringLiteral("***"));
 
     // Buttons stacked at the left in their order, details beside them, the
     // add frame at the top right.

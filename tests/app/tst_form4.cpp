@@ -23,6 +23,8 @@ private slots:
     void missingQuestionsFolderIsCreated();
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
+    void headerTextsMustBeStorable_data();
+    void headerTextsMustBeStorable();
     void nameRulesBeyondTheBox_data();
     void nameRulesBeyondTheBox();
     void controlsAreNamedAndLabelled();
@@ -111,7 +113,15 @@ void TestForm4::listShowsSetFilesAndPickingReplacesName()
         listed << form->File1->item(i)->text();
     QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
 
+    // Tabbing into the list makes a row current but chooses nothing.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
     form->Text1->setText(QStringLiteral("typed"));
+    form->txt_pass->setFocus();
+    QTest::keyClick(form->txt_pass, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form->File1);
+    QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
+
     QTest::mouseClick(form->File1->viewport(), Qt::LeftButton, {},
                       form->File1->visualItemRect(form->File1->item(1)).center());
     QCOMPARE(form->Text1->text(), QStringLiteral("b quiz.dat"));
@@ -162,6 +172,36 @@ void TestForm4::unsafeNamesAreRefused()
     // Nothing was created anywhere.
     QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files).size(), 0);
     QCOMPARE(QDir(program.dir()).entryList(QDir::Files).size(), 0);
+}
+
+void TestForm4::headerTextsMustBeStorable_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("password") << "txt_pass" << "Password";
+    QTest::newRow("creator") << "txt_name" << "Your Name";
+    QTest::newRow("message") << "txt_message" << "Message";
+}
+
+// A character Windows-1252 lacks would be stored as '?': a password holding
+// one could never be typed again.
+void TestForm4::headerTextsMustBeStorable()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    TestProgram program;
+    auto *form = Form4::showNew(program.state, program.services);
+    form->Text1->setText(QStringLiteral("quiz"));
+    form->findChild<QLineEdit *>(box)->setText(QStringLiteral("\u03A91"));
+    form->Command1->click();
+    QCOMPARE(program.dialogs.shown.size(), 1);
+    QVERIFY(program.dialogs.shown[0].text.startsWith(caption));
+    QVERIFY(program.dialogs.shown[0].text.contains(QStringLiteral("\u03A9")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->Text1->text(), QStringLiteral("quiz"));
+    QCOMPARE(form->findChild<QLineEdit *>(box)->text(), QStringLiteral("\u03A91"));
+    QVERIFY(!topLevel(QStringLiteral("Form1")));
+    QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files).size(), 0);
 }
 
 void TestForm4::nameRulesBeyondTheBox_data()

@@ -22,7 +22,7 @@ private slots:
     void cleanup() { TestProgram::closeAllWindows(); }
     void deletesOneQuestionAndKeepsTheRest();
     void deletingTwiceDeletesOnce();
-    void removesEveryRecordWithThatNumber();
+    void removesOnlyThePickedOneOfASharedNumber();
     void nothingPickedIsRefused();
     void failedRewriteLeavesSetUntouched_data();
     void failedRewriteLeavesSetUntouched();
@@ -76,18 +76,19 @@ void TestDeleteQuestion::deletingTwiceDeletesOnce()
     QCOMPARE(program.state.record_count, 4);
 }
 
-void TestDeleteQuestion::removesEveryRecordWithThatNumber()
+void TestDeleteQuestion::removesOnlyThePickedOneOfASharedNumber()
 {
     TestProgram program;
-    QuestionRecord zero; // zero-filled gap: kept, as it carries another number
+    QuestionRecord zero; // a zero-filled gap is a record of its own and stays
     const QList<QuestionRecord> set{makeQuestion(1, 7, "A?"), makeHeader("Hi", "Ann", ""), zero,
                                     makeQuestion(2, 7, "B?"), makeQuestion(3, 8, "C?")};
     Form7 *form = openManager(program, set);
-    pickRow(form, 1);
+    pickRow(form, 1); // the second question numbered 7
     form->cmd_delete->click();
-    QCOMPARE(readRecords(program.state.set_path), QList<QuestionRecord>({set[1], zero, set[4]}));
-    QCOMPARE(program.state.record_count, 3);
-    QCOMPARE(column(form, 2).size(), 1);
+    QCOMPARE(readRecords(program.state.set_path),
+             QList<QuestionRecord>({set[0], set[1], zero, set[4]}));
+    QCOMPARE(program.state.record_count, 4);
+    QCOMPARE(column(form, 2).size(), 2);
 }
 
 void TestDeleteQuestion::nothingPickedIsRefused()

@@ -20,7 +20,9 @@ private slots:
     void storesRoundAndLetter_data();
     void storesRoundAndLetter();
     void storesTextsLikeAnAddedQuestion();
-    void editsOnlyTheFirstOfASharedNumber();
+    void editsThePickedOneOfASharedNumber_data();
+    void editsThePickedOneOfASharedNumber();
+    void changedElsewhereIsNotOverwritten();
     void deletedMeanwhileChangesNothing();
 
 private:
@@ -161,19 +163,46 @@ void TestEditQuestion::storesTextsLikeAnAddedQuestion()
     QCOMPARE(form->txt_a->text(), QStringLiteral(" paris "));
 }
 
-void TestEditQuestion::editsOnlyTheFirstOfASharedNumber()
+void TestEditQuestion::editsThePickedOneOfASharedNumber_data()
 {
+    QTest::addColumn<int>("row");
+    QTest::newRow("first twin") << 0;
+    QTest::newRow("second twin") << 1;
+}
+
+// Sets merged from several sources can hold two questions with one number.
+void TestEditQuestion::editsThePickedOneOfASharedNumber()
+{
+    QFETCH(int, row);
     TestProgram program;
     const QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""), makeQuestion(1, 5, "FIRST?"),
                                     makeQuestion(2, 5, "SECOND?")};
     Form7 *form = openManager(program, set);
-    pickRow(form, 1);
+    pickRow(form, row);
     form->txt_q->setText(QStringLiteral("edited"));
     form->cmd_edit->click();
-    const QList<QuestionRecord> records = readRecords(program.state.set_path);
-    QCOMPARE(records[1].question, QStringLiteral("EDITED"));
-    QCOMPARE(records[1].round, qint16(2)); // the round came from the picked twin
-    QCOMPARE(records[2], set[2]);
+    QList<QuestionRecord> expected = set;
+    expected[row + 1].question = QStringLiteral("EDITED");
+    QCOMPARE(readRecords(program.state.set_path), expected);
+}
+
+void TestEditQuestion::changedElsewhereIsNotOverwritten()
+{
+    TestProgram program;
+    Form7 *form = openManager(program, sampleSet());
+    pickRow(form, 1);
+    // Another program puts a new question where the picked one stood.
+    QList<QuestionRecord> meanwhile = sampleSet();
+    meanwhile[2] = makeQuestion(9, 3, "NEWCOMER?", "d");
+    program.writeSet(QStringLiteral("set.dat"), meanwhile);
+    const QByteArray before = program.readFile(program.state.set_path);
+
+    form->txt_q->setText(QStringLiteral("mine"));
+    form->cmd_edit->click();
+    QCOMPARE(program.readFile(program.state.set_path), before);
+    QCOMPARE(program.dialogs.messageTexts().size(), 1);
+    QVERIFY(program.dialogs.messageTexts().first().contains("changed by another program"));
+    QCOMPARE(column(form, 1).at(1).trimmed(), QStringLiteral("NEWCOMER?")); // refilled
 }
 
 void TestEditQuestion::deletedMeanwhileChangesNothing()

@@ -57,14 +57,13 @@ Action newSetHeader(TestProgram &program)
     program.state.message = QStringLiteral("Welcome");
     auto form = std::make_shared<QPointer<Form1>>();
     return [&program, form] {
-        // Loading the set writes the header; an activation retries it.
-        if (form->isNull()) {
-            *form = new Form1(program.state, program.services);
-            (*form)->setAttribute(Qt::WA_DeleteOnClose);
-            (*form)->show();
-        } else {
-            (*form)->activate();
-        }
+        // Loading the set writes the header. A window that could not open
+        // the set never writes one later, so trying again opens it afresh.
+        if (!form->isNull())
+            delete form->data();
+        *form = new Form1(program.state, program.services);
+        (*form)->setAttribute(Qt::WA_DeleteOnClose);
+        (*form)->show();
     };
 }
 

@@ -28,17 +28,16 @@ int deleteLoop(const QString &path)
 {
     for (;;) {
         std::optional<int> first;
-        SetFile::scan(path, [&](int, QByteArrayView raw) {
-            const int number = QuestionRecord::numberOf(raw);
-            if (number == QuestionRecord::HEADER_NUMBER)
+        SetFile::scan(path, [&](int n, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER)
                 return true;
-            first = number;
+            first = n;
             return false;
         });
         if (!first)
             return 0;
         QString error;
-        const auto removal = SetEdits::removeNumber(path, *first, &error);
+        const auto removal = SetEdits::removeRecord(path, *first, &error);
         if (!removal || removal->removed != 1) {
             fprintf(stderr, "delete failed: %s\n", qPrintable(error));
             return 1;

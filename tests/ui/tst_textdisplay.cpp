@@ -1,0 +1,108 @@
+#include "app/form1.h"
+#include "game/form3.h"
+#include "game/form5.h"
+#include "gamedriver.h"
+#include "managerhelpers.h"
+#include "manage/form7.h"
+#include "modalwatch.h"
+#include "testprogram.h"
+#include "ui/qtdialogservice.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+
+const QString kQuestion = QStringLiteral("WHAT DOES <B> MEAN IN <I>HTML</I>?");
+const QString kAnswer = QStringLiteral("<BR>BOLD");
+const QString kPlayer = QStringLiteral("<i>Zed</i>");
+
+// Every label whose text Qt could take for markup shows it as plain text, and
+// each wanted text stands on some label exactly as stored.
+void expectPlainLabels(const QWidget *window, const QStringList &wanted)
+{
+    QStringList shown;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (Qt::mightBeRichText(label->text()))
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        shown << label->text();
+    }
+    for (const QString &text : wanted)
+        QVERIFY2(shown.contains(text), qPrintable(text));
+}
+
+} // namespace
+
+// Sets are swapped between people, so a text from a set file or from typing
+// that looks like markup shows exactly as it stands, on every screen.
+class TestTextDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { TestProgram::closeAllWindows(); }
+    void markupShowsAsStored();
+};
+
+void TestTextDisplay::markupShowsAsStored()
+{
+    // The main window: creator and message from the set's header.
+    TestProgram program;
+    program.writeSet(QStringLiteral("q.dat"), {makeHeader(kAnswer, kPlayer, "")});
+    program.state.set_name = QStringLiteral("q.dat");
+    Form1 *main = Form1::showNew(program.state, program.services);
+    expectPlainLabels(main, {kPlayer, kAnswer, QStringLiteral("Message from ") + kPlayer});
+    if (QTest::currentTestFailed())
+        return;
+    main->close();
+
+    // The manager's list rows.
+    QuestionRecord question = makeQuestion(1, 2, kQuestion);
+    question.answer_a = kAnswer;
+    Form7 *manager = ManagerHelpers::openManager(program, {makeHeader("", "", ""), question});
+    QCOMPARE(ManagerHelpers::column(manager, 1).value(0).trimmed(), kQuestion);
+    expectPlainLabels(manager, {});
+    if (QTest::currentTestFailed())
+        return;
+    manager->close();
+
+    // The game screen's question and answers, and the certificate's name.
+    GameDriver game;
+    QList<QuestionRecord> rounds{makeHeader("Hi", "Ann", "")};
+    for (int round = 1; round <= 15; ++round) {
+        question.round = qint16(round);
+        question.number = qint16(round + 1);
+        rounds << question;
+    }
+    game.program.writeSet(game.program.state.set_name, rounds);
+    game.start(kPlayer);
+    expectPlainLabels(game.form.get(), {kQuestion, kAnswer});
+    if (QTest::currentTestFailed())
+        return;
+    game.program.state.winnings = QStringLiteral("£100");
+    Form5 certificate(game.program.state, game.program.services);
+    expectPlainLabels(&certificate, {kPlayer.toUpper()});
+    if (QTest::currentTestFailed())
+        return;
+
+    // Message boxes quote names and texts as they stand.
+    QtDialogService dialogs;
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    ModalWatch watch([&](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            boxText = box->text();
+            boxFormat = box->textFormat();
+        }
+        modal->close();
+    });
+    dialogs.message(nullptr, kPlayer, QStringLiteral("Player"));
+    QVERIFY(watch.ran());
+    QCOMPARE(boxText, kPlayer);
+    QCOMPARE(boxFormat, Qt::PlainText);
+}
+
+QTEST_MAIN(TestTextDisplay)
+#include "tst_textdisplay.moc"
