@@ -3,9 +3,9 @@
 // the manager's list and the checks of quorvane-sets.
 #include "fuzzsupport.h"
 
-#include "app/services.h"
+#include "ui/services.h"
 #include "game/questiondraw.h"
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "storage/appstate.h"
 #include "storage/setadding.h"
 #include "storage/setcheck.h"
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Services services;
     services.dialogs = &dialogs;
     {
-        Form7 form(state, services);
+        QuestionManager form(state, services);
         const int rows = form.ListView1->model()->rowCount();
         FUZZ_CHECK(rows <= questions);
         if (rows > 0) {

@@ -1,5 +1,5 @@
-#include "app/form4.h"
-#include "app/services.h"
+#include "app/startscreen.h"
+#include "ui/services.h"
 #include "game/qtprintservice.h"
 #include "game/qtsoundservice.h"
 #include "storage/appstate.h"
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     services.printer = &printer;
     // services.random stays empty: each game seeds a generator of its own.
 
-    Form4::showNew(state, services);
+    StartScreen::showNew(state, services);
     // For measuring start-up: leave as soon as the start screen is up.
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_SHOW") == 1)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

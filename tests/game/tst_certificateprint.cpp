@@ -1,7 +1,7 @@
 // Prints a certificate on a real CUPS queue that writes PDF files. Runs where
 // tools/printer-setup.sh has made a cups-pdf queue the default printer; skips
 // elsewhere, unless QUORVANE_REQUIRE_PRINTER=1 makes a missing printer fail.
-#include "game/form5.h"
+#include "game/certificatewindow.h"
 #include "game/qtprintservice.h"
 #include "recordingprinter.h"
 #include "testprogram.h"
@@ -115,7 +115,7 @@ void TestCertificatePrint::printReachesTheDefaultPrinter()
     program.state.set_name = "Sport Quiz.dat";
     program.state.winnings = "£32000";
     program.state.lifelines_used = 1;
-    Form5 form(program.state, program.services);
+    CertificateWindow form(program.state, program.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.menu, Qt::LeftButton, {},

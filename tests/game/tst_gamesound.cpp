@@ -1,5 +1,5 @@
-#include "game/form3.h"
-#include "game/form5.h"
+#include "game/gamescreen.h"
+#include "game/certificatewindow.h"
 #include "game/qtsoundservice.h"
 #include "modalwatch.h"
 #include "scriptedrandom.h"
@@ -198,10 +198,10 @@ void TestGameSound::gameWithoutMusicFolderPlaysToTheEnd()
     program.services.sound = &sound;
     program.services.random = &random;
     program.dialogs.answerText("Ann");
-    Form3 form(program.state, program.services, nullptr);
+    GameScreen form(program.state, program.services, nullptr);
     form.show();
     ModalWatch certificate([](QWidget *modal) {
-        QVERIFY(qobject_cast<Form5 *>(modal));
+        QVERIFY(qobject_cast<CertificateWindow *>(modal));
         modal->close();
     });
     for (int level = 1; level <= 15; ++level) {

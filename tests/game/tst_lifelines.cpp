@@ -1,7 +1,7 @@
 #include "gamedriver.h"
 #include "game/crossmark.h"
-#include "game/form3.h"
-#include "game/form6.h"
+#include "game/gamescreen.h"
+#include "game/pollchart.h"
 #include "game/lifelinebutton.h"
 #include "game/systemrandomsource.h"
 #include "modalwatch.h"
@@ -14,12 +14,12 @@ namespace {
 
 const QStringList LETTERS = {"a", "b", "c", "d"};
 
-LifelineButton *lifeline(Form3 *form, const QString &name)
+LifelineButton *lifeline(GameScreen *form, const QString &name)
 {
     return form->findChild<LifelineButton *>(name);
 }
 
-bool crossShown(Form3 *form, const QString &name)
+bool crossShown(GameScreen *form, const QString &name)
 {
     return !form->findChild<CrossMark *>(name)->isHidden();
 }
@@ -45,7 +45,7 @@ QStringList useLifeline(GameDriver &game, const QString &name, int r = 1, int g 
         for (int i = game.random.values.size(); i < 100; ++i)
             game.random.push(0.99);
         watch = std::make_unique<ModalWatch>([&](QWidget *modal) {
-            auto *chart = qobject_cast<Form6 *>(modal);
+            auto *chart = qobject_cast<PollChart *>(modal);
             QVERIFY(chart);
             for (QLabel *label : {chart->lbl_1, chart->lbl_2, chart->lbl_3, chart->lbl_4})
                 percents << label->text();
@@ -106,7 +106,7 @@ void TestLifelines::fiftyFifty()
     QFETCH(QStringList, left);
 
     GameDriver game(right);
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     QCOMPARE(form->game().right_letter, right);
     game.program.dialogs.clear();
     game.sound.calls.clear();
@@ -126,7 +126,7 @@ void TestLifelines::fiftyFifty()
 void TestLifelines::hiddenAnswersCannotBeGivenAndComeBack()
 {
     GameDriver game("b");
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QTest::mouseClick(lifeline(form, "life_50"), Qt::LeftButton);
@@ -171,7 +171,7 @@ void TestLifelines::pollCountsScriptedVotes()
     QFETCH(QList<int>, expected);
 
     GameDriver game(right);
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     game.climbTo(level);
     const int sides = level < 5 ? 8 : (level < 10 ? 6 : 5);
     const int counts[] = {5, 7, 11, 13};
@@ -218,7 +218,7 @@ void TestLifelines::pollAveragesWithTheRealGenerator()
     SystemRandomSource random;
     double sums[4] = {0, 0, 0, 0};
     for (int i = 0; i < POLLS; ++i) {
-        const std::array<qint16, 4> votes = Form3::poll(random, level, "c");
+        const std::array<qint16, 4> votes = GameScreen::poll(random, level, "c");
         QCOMPARE(votes[0] + votes[1] + votes[2] + votes[3], 100);
         for (int k = 0; k < 4; ++k)
             sums[k] += votes[k];
@@ -268,7 +268,7 @@ void TestLifelines::ringABuddy()
     QFETCH(QString, text);
 
     GameDriver game(right);
-    Form3 *form = game.start(name);
+    GameScreen *form = game.start(name);
     game.program.dialogs.clear();
     game.sound.calls.clear();
     // The reply is drawn first, then the guess, even when unused.
@@ -296,7 +296,7 @@ void TestLifelines::usedLifelineDoesNothing()
     QFETCH(QString, name);
 
     GameDriver game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     useLifeline(game, name);
     const AppState before = game.program.state;
     game.program.dialogs.clear();
@@ -345,7 +345,7 @@ void TestLifelines::musicAfterTheDialog()
     QFETCH(QString, band);
 
     GameDriver game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     game.climbTo(level);
     if (!musicOn)
         QTest::mouseClick(form->cmd_music, Qt::LeftButton);
@@ -393,7 +393,7 @@ void TestLifelines::crossesCountOnTheResult()
 {
     // All three on one question, then walking away: three crosses counted.
     GameDriver game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     game.climbTo(2);
     for (const char *name : {"life_ring", "life_50", "life_ask"})
         useLifeline(game, name);

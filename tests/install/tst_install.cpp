@@ -1,4 +1,4 @@
-#include "app/form4.h"
+#include "app/startscreen.h"
 #include "game/soundservice.h"
 #include "testprogram.h"
 
@@ -183,7 +183,7 @@ void TestInstall::startScreenListsTheBundledSet()
 {
     TestProgram program;
     program.state.program_dir = m_prefix;
-    Form4 form(program.state, program.services);
+    StartScreen form(program.state, program.services);
     QStringList entries;
     for (int i = 0; i < form.File1->count(); ++i)
         entries << form.File1->item(i)->text();

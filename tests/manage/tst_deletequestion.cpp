@@ -1,4 +1,4 @@
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "storage/iofaults.h"
 #include "storage/setadding.h"
@@ -35,7 +35,7 @@ void TestDeleteQuestion::deletesOneQuestionAndKeepsTheRest()
     const QList<QuestionRecord> set{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "TWO?", "a"),
                                     makeQuestion(2, 3, "THREE?", "b"),
                                     makeQuestion(3, 4, "FOUR?", "c")};
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, 1);
     form->cmd_delete->click();
 
@@ -59,7 +59,7 @@ void TestDeleteQuestion::deletingTwiceDeletesOnce()
     QList<QuestionRecord> set{makeHeader("Hi", "Ann", "")};
     for (int n = 2; n <= 6; ++n)
         set << makeQuestion(n, n, QStringLiteral("Q%1?").arg(n), "d");
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, 2); // number 4
     form->cmd_delete->click();
     const QByteArray once = program.readFile(program.state.set_path);
@@ -82,7 +82,7 @@ void TestDeleteQuestion::removesOnlyThePickedOneOfASharedNumber()
     QuestionRecord zero; // a zero-filled gap is a record of its own and stays
     const QList<QuestionRecord> set{makeQuestion(1, 7, "A?"), makeHeader("Hi", "Ann", ""), zero,
                                     makeQuestion(2, 7, "B?"), makeQuestion(3, 8, "C?")};
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, 1); // the second question numbered 7
     form->cmd_delete->click();
     QCOMPARE(readRecords(program.state.set_path),
@@ -94,7 +94,7 @@ void TestDeleteQuestion::removesOnlyThePickedOneOfASharedNumber()
 void TestDeleteQuestion::nothingPickedIsRefused()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q?")});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q?")});
     const QByteArray before = program.readFile(program.state.set_path);
     form->cmd_delete->click();
     QCOMPARE(program.dialogs.log(), QStringList{"Choose A Question From The List|List"});
@@ -115,7 +115,7 @@ void TestDeleteQuestion::failedRewriteLeavesSetUntouched()
     QList<QuestionRecord> set{makeHeader("Hi", "Ann", "")};
     for (int n = 2; n <= 40; ++n)
         set << makeQuestion(1 + n % 15, n, QStringLiteral("Q%1?").arg(n));
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     const QByteArray before = program.readFile(program.state.set_path);
     pickRow(form, 5);
     {
@@ -144,7 +144,7 @@ void TestDeleteQuestion::nextQuestionGoesStraightAfterTheLast()
     TestProgram program;
     const QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "TWO?"),
                                     makeQuestion(2, 3, "THREE?"), makeQuestion(3, 4, "FOUR?")};
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, 1);
     form->cmd_delete->click();
 

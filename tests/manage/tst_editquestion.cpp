@@ -1,4 +1,4 @@
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "testprogram.h"
 
@@ -71,7 +71,7 @@ void TestEditQuestion::refusals()
     QFETCH(QString, shown);
 
     TestProgram program;
-    Form7 *form = openManager(program, sampleSet());
+    QuestionManager *form = openManager(program, sampleSet());
     const QByteArray before = program.readFile(program.state.set_path);
     if (picked)
         pickRow(form, 1);
@@ -112,7 +112,7 @@ void TestEditQuestion::storesRoundAndLetter()
 
     TestProgram program;
     const QList<QuestionRecord> set = sampleSet();
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, 1);
     form->txt_round->setText(round);
     form->txt_right->setText(right);
@@ -136,7 +136,7 @@ void TestEditQuestion::storesRoundAndLetter()
 void TestEditQuestion::storesTextsLikeAnAddedQuestion()
 {
     TestProgram program;
-    Form7 *form = openManager(program, sampleSet());
+    QuestionManager *form = openManager(program, sampleSet());
     pickRow(form, 2);
     const QString longText = QStringLiteral("abcdefghij").repeated(25); // 250 characters
     form->txt_q->setText(QStringLiteral("  ") + longText);
@@ -177,7 +177,7 @@ void TestEditQuestion::editsThePickedOneOfASharedNumber()
     TestProgram program;
     const QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""), makeQuestion(1, 5, "FIRST?"),
                                     makeQuestion(2, 5, "SECOND?")};
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     pickRow(form, row);
     form->txt_q->setText(QStringLiteral("edited"));
     form->cmd_edit->click();
@@ -189,7 +189,7 @@ void TestEditQuestion::editsThePickedOneOfASharedNumber()
 void TestEditQuestion::changedElsewhereIsNotOverwritten()
 {
     TestProgram program;
-    Form7 *form = openManager(program, sampleSet());
+    QuestionManager *form = openManager(program, sampleSet());
     pickRow(form, 1);
     // Another program puts a new question where the picked one stood.
     QList<QuestionRecord> meanwhile = sampleSet();
@@ -208,7 +208,7 @@ void TestEditQuestion::changedElsewhereIsNotOverwritten()
 void TestEditQuestion::deletedMeanwhileChangesNothing()
 {
     TestProgram program;
-    Form7 *form = openManager(program, sampleSet());
+    QuestionManager *form = openManager(program, sampleSet());
     pickRow(form, 0);
     form->cmd_delete->click();
     const QByteArray afterDelete = program.readFile(program.state.set_path);

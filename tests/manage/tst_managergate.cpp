@@ -1,4 +1,4 @@
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "testprogram.h"
 
@@ -67,20 +67,20 @@ void TestManagerGate::passwordDecidesEntry()
     QTimer probe;
     probe.setSingleShot(true);
     connect(&probe, &QTimer::timeout, &main, [&] {
-        if (auto *form = main.findChild<Form7 *>()) {
+        if (auto *form = main.findChild<QuestionManager *>()) {
             sawManager = form->isVisible();
             form->cmd_back->click();
         }
     });
     probe.start(0);
-    Form7::openGuarded(&main, program.state, program.services);
+    QuestionManager::openGuarded(&main, program.state, program.services);
 
     QCOMPARE(sawManager, opens);
     QStringList expected{QStringLiteral("Type In Password|Password")};
     if (!opens)
         expected << QStringLiteral("Password Incorrect|Password");
     QCOMPARE(program.dialogs.log(), expected);
-    QVERIFY(!main.findChild<Form7 *>());
+    QVERIFY(!main.findChild<QuestionManager *>());
 }
 
 void TestManagerGate::managerIsModalOverMainWindowUntilClosed()
@@ -92,14 +92,14 @@ void TestManagerGate::managerIsModalOverMainWindowUntilClosed()
     main.show();
     program.dialogs.answerText(QString());
 
-    QPointer<Form7> seen;
+    QPointer<QuestionManager> seen;
     bool modal = false;
     bool mainStillShown = false;
     int listed = -1;
     QTimer probe;
     probe.setSingleShot(true);
     connect(&probe, &QTimer::timeout, &main, [&] {
-        seen = main.findChild<Form7 *>();
+        seen = main.findChild<QuestionManager *>();
         QVERIFY(seen);
         modal = seen->isWindow() && seen->isModal() && QApplication::activeModalWidget() == seen;
         mainStillShown = main.isVisible();
@@ -107,7 +107,7 @@ void TestManagerGate::managerIsModalOverMainWindowUntilClosed()
         seen->close(); // the window's own close button acts like Back
     });
     probe.start(0);
-    Form7::openGuarded(&main, program.state, program.services);
+    QuestionManager::openGuarded(&main, program.state, program.services);
 
     QVERIFY(modal);
     QVERIFY(mainStillShown);

@@ -1,4 +1,4 @@
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "storage/ladder.h"
 #include "testprogram.h"
@@ -58,7 +58,7 @@ void TestQuestionList::controlsArePlacedAndNamed()
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     TestProgram program;
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", "")});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", "")});
     auto *widget = form->findChild<QWidget *>(name);
     QVERIFY(widget);
     const QRect expected = Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
@@ -70,7 +70,7 @@ void TestQuestionList::controlsArePlacedAndNamed()
 void TestQuestionList::screenTextsAndColumns()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", "")});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", "")});
     QCOMPARE(form->windowTitle(), QStringLiteral("Manage Questions"));
     QCOMPARE(form->Label1->text(), QStringLiteral("Manage Questions"));
     QCOMPARE(form->Label4->text(),
@@ -115,7 +115,7 @@ void TestQuestionList::listsOnlyQuestionRecordsInFileOrder()
     TestProgram program;
     const QString padded = QStringLiteral("ROUND TWELVE?").leftJustified(200, u' ');
     QuestionRecord zero; // a zero-filled record left by writing past the end
-    Form7 *form = openManager(
+    QuestionManager *form = openManager(
         program, {makeQuestion(12, 2, "ROUND TWELVE?", "c"), makeHeader("Hi", "Ann", ""),
                   makeQuestion(1, 3, "FIRST?", "a"), zero, makeQuestion(3, 9000, "NUMBER 9000?"),
                   makeQuestion(5, 9999, "LOOKS LIKE A HEADER?"), makeQuestion(16, 5, "TOO HIGH?"),
@@ -133,7 +133,7 @@ void TestQuestionList::listsOnlyQuestionRecordsInFileOrder()
 void TestQuestionList::headerOnlySetShowsItsDetails()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeHeader("Have fun", "Ann Smith", "pw")});
+    QuestionManager *form = openManager(program, {makeHeader("Have fun", "Ann Smith", "pw")});
     QCOMPARE(form->ListView1->model()->rowCount(), 0);
     QCOMPARE(form->txt_name->text(), QStringLiteral("Ann Smith"));
     QCOMPARE(form->txt_message->text(), QStringLiteral("Have fun"));
@@ -146,7 +146,7 @@ void TestQuestionList::headerOnlySetShowsItsDetails()
 void TestQuestionList::setWithoutHeaderStillListsItsQuestions()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeQuestion(2, 2, "Q?"), makeQuestion(4, 3, "R?")});
+    QuestionManager *form = openManager(program, {makeQuestion(2, 2, "Q?"), makeQuestion(4, 3, "R?")});
     QCOMPARE(program.dialogs.log(), QStringList{"Question Data Could Not Be Found|Found"});
     QCOMPARE(column(form, 0), QStringList({"£200", "£500"}));
     QCOMPARE(form->txt_name->text(), QString());
@@ -161,7 +161,7 @@ void TestQuestionList::pickShowsThatRowsOwnRecord()
     first.answer_a = QStringLiteral("FIRST A");
     QuestionRecord second = makeQuestion(9, 3, "SAME TEXT?", "d");
     second.answer_a = QStringLiteral("SECOND A");
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", ""), first, second});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", ""), first, second});
     form->txt_name->setText(QStringLiteral("typed name"));
 
     pickRow(form, 0);
@@ -193,13 +193,13 @@ void TestQuestionList::pickShowsThatRowsOwnRecord()
 void TestQuestionList::clickWithoutRowDoesNothing()
 {
     TestProgram program;
-    Form7 *empty = openManager(program, {makeHeader("Hi", "Ann", "")});
+    QuestionManager *empty = openManager(program, {makeHeader("Hi", "Ann", "")});
     QTest::mouseClick(empty->ListView1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(empty->txt_id->text(), QString());
     QCOMPARE(empty->txt_q->text(), QString());
     empty->close();
 
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q?")});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q?")});
     pickRow(form, 0);
     form->txt_q->setText(QStringLiteral("being typed"));
     const QPoint belowRows(20, form->ListView1->viewport()->height() - 5);
@@ -215,7 +215,7 @@ void TestQuestionList::largestSetFillsQuickly()
     QList<QuestionRecord> records{makeHeader("Big", "Ann", "")};
     for (int n = 2; n <= 32767; ++n)
         records << makeQuestion(1 + n % 15, 2 + n % 8000, QStringLiteral("QUESTION %1?").arg(n));
-    Form7 *form = openManager(program, records);
+    QuestionManager *form = openManager(program, records);
     QCOMPARE(form->ListView1->model()->rowCount(), 32766);
 
     QElapsedTimer timer;

@@ -1,4 +1,4 @@
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "testprogram.h"
 
@@ -59,7 +59,7 @@ void TestSetDetails::okRewritesTheHeader()
     QuestionRecord q = makeQuestion(4, 2, "Q?");
     QuestionRecord header = makeHeader("Hi there", "Ann", "old");
     const QList<QuestionRecord> set{q, header, makeQuestion(5, 3, "R?")};
-    Form7 *form = openManager(program, set);
+    QuestionManager *form = openManager(program, set);
     const QByteArray before = program.readFile(program.state.set_path);
     form->txt_name->setText(name);
     form->txt_message->setText(message);
@@ -86,7 +86,7 @@ void TestSetDetails::okRewritesTheHeader()
 void TestSetDetails::newPasswordOpensTheGateInAnyCase()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeHeader("Hi", "Ann", "old")});
+    QuestionManager *form = openManager(program, {makeHeader("Hi", "Ann", "old")});
     form->txt_p1->setText(QStringLiteral("NeW"));
     form->cmd_ok->click();
     form->close();
@@ -100,13 +100,13 @@ void TestSetDetails::newPasswordOpensTheGateInAnyCase()
         QTimer probe;
         probe.setSingleShot(true);
         connect(&probe, &QTimer::timeout, &main, [&] {
-            if (auto *manager = main.findChild<Form7 *>()) {
+            if (auto *manager = main.findChild<QuestionManager *>()) {
                 opened = true;
                 manager->close();
             }
         });
         probe.start(0);
-        Form7::openGuarded(&main, program.state, program.services);
+        QuestionManager::openGuarded(&main, program.state, program.services);
         QCOMPARE(opened, typed != QLatin1String("old"));
     }
 }
@@ -116,7 +116,7 @@ void TestSetDetails::longStoredMessageSurvivesAPasswordChange()
     TestProgram program;
     const QString message = QStringLiteral("M").repeated(200);
     const QString creator = QStringLiteral("C").repeated(45);
-    Form7 *form = openManager(program, {makeHeader(message, creator, "old")});
+    QuestionManager *form = openManager(program, {makeHeader(message, creator, "old")});
     QCOMPARE(form->txt_message->text(), message);
     QCOMPARE(form->txt_name->text(), creator);
     QCOMPARE(form->txt_message->cursorPosition(), 0);
@@ -131,7 +131,7 @@ void TestSetDetails::longStoredMessageSurvivesAPasswordChange()
 void TestSetDetails::setWithoutHeaderWritesNothing()
 {
     TestProgram program;
-    Form7 *form = openManager(program, {makeQuestion(1, 2, "Q?")});
+    QuestionManager *form = openManager(program, {makeQuestion(1, 2, "Q?")});
     program.dialogs.clear();
     const QByteArray before = program.readFile(program.state.set_path);
     form->txt_name->setText(QStringLiteral("Bob"));

@@ -1,6 +1,6 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "game/questiondraw.h"
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "scriptedrandom.h"
 #include "storage/iofaults.h"
@@ -66,7 +66,7 @@ Expected expect(const QByteArray &bytes)
     return e;
 }
 
-void typeQuestion(Form1 *form, const QString &question, const QString &password = "pw")
+void typeQuestion(MainWindow *form, const QString &question, const QString &password = "pw")
 {
     form->txt_q->setText(question);
     for (QLineEdit *box : {form->txt_a1, form->txt_a2, form->txt_a3, form->txt_a4})
@@ -162,7 +162,7 @@ void TestBadInput::hostileSetFiles()
     const QString path = writeBytes(program, bytes);
     program.state.set_name = kFile;
 
-    Form1 *main = Form1::showNew(program.state, program.services);
+    MainWindow *main = MainWindow::showNew(program.state, program.services);
     QByteArray now = program.readFile(path);
     if (SetFile::countFromLength(bytes.size()) == 0) {
         // Nothing to count: treated as a new set, whose header goes first.
@@ -183,7 +183,7 @@ void TestBadInput::hostileSetFiles()
     main->cmd_play->click(); // refuses, or would open the game: never both
     program.dialogs.clear();
 
-    auto *manager = new Form7(program.state, program.services, main);
+    auto *manager = new QuestionManager(program.state, program.services, main);
     manager->setAttribute(Qt::WA_DeleteOnClose);
     manager->show();
     QCOMPARE(manager->ListView1->model()->rowCount(), e.listed);
@@ -216,7 +216,7 @@ void TestBadInput::tooManyRecords()
     const QString path = program.writeSet(kFile, records);
     const QByteArray before = program.readFile(path);
     program.state.set_name = kFile;
-    Form1 *main = Form1::showNew(program.state, program.services);
+    MainWindow *main = MainWindow::showNew(program.state, program.services);
     QCOMPARE(main->lbl_total->text(), QString::number(records.size() - 1));
 
     typeQuestion(main, "One more?");
@@ -226,7 +226,7 @@ void TestBadInput::tooManyRecords()
     QCOMPARE(program.readFile(path), before);
 
     // Editing one question keeps every other record, even those past the limit.
-    Form7 *manager = openManager(program, records, kFile);
+    QuestionManager *manager = openManager(program, records, kFile);
     program.dialogs.clear();
     pickRow(manager, 0);
     manager->txt_q->setText("edited");
@@ -275,14 +275,14 @@ void TestBadInput::textsTheCodePageCannotHold()
 
     QString got;
     if (where == QLatin1String("add")) {
-        Form1 *main = Form1::showNew(program.state, program.services);
+        MainWindow *main = MainWindow::showNew(program.state, program.services);
         program.dialogs.clear();
         typeQuestion(main, text);
         main->cmd_add->click();
         if (stored)
             got = readRecords(path).last().question;
     } else {
-        Form7 *manager = openManager(program, readRecords(path), kFile);
+        QuestionManager *manager = openManager(program, readRecords(path), kFile);
         program.dialogs.clear();
         pickRow(manager, 0);
         if (where == QLatin1String("edit")) {
@@ -309,7 +309,7 @@ void TestBadInput::setChangedBehindTheMainWindow()
     TestProgram program;
     const QString path = writeBytes(program, fewQuestions());
     program.state.set_name = kFile;
-    Form1 *main = Form1::showNew(program.state, program.services);
+    MainWindow *main = MainWindow::showNew(program.state, program.services);
     QCOMPARE(main->lbl_total->text(), QStringLiteral("3"));
 
     // Another copy of the program (or the set tool) adds two questions: the
@@ -358,7 +358,7 @@ void TestBadInput::setChangedBehindTheManager()
     QList<QuestionRecord> records{makeHeader("Hi", "Ann", "pw")};
     for (int n = 2; n <= 8; ++n)
         records << makeQuestion(n % 15, n, QStringLiteral("Q%1?").arg(n));
-    Form7 *manager = openManager(program, records, kFile);
+    QuestionManager *manager = openManager(program, records, kFile);
     const QString path = program.state.set_path;
 
     // Shortened: the rows whose records are gone pick nothing; a question
@@ -419,7 +419,7 @@ void TestBadInput::readOnlyQuestionsFolder()
     program.state.set_name = QStringLiteral("new.dat");
     {
         IoFaults::Plan readOnly(IoFaults::Op::Create, 1, true);
-        Form1 *main = Form1::showNew(program.state, program.services);
+        MainWindow *main = MainWindow::showNew(program.state, program.services);
         QVERIFY(!program.dialogs.shown.isEmpty());
         for (const auto &shown : program.dialogs.shown)
             QCOMPARE(shown.title, QStringLiteral("Question Set"));
@@ -431,7 +431,7 @@ void TestBadInput::readOnlyQuestionsFolder()
     const QString path = writeBytes(program, fewQuestions());
     program.state.set_name = kFile;
     program.state.record_count = 0;
-    Form1 *main = Form1::showNew(program.state, program.services);
+    MainWindow *main = MainWindow::showNew(program.state, program.services);
     program.dialogs.clear();
     typeQuestion(main, "Nine?");
     {

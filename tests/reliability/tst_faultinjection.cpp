@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "manage/form7.h"
+#include "app/mainwindow.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "storage/iofaults.h"
 #include "testprogram.h"
@@ -37,7 +37,7 @@ Action addQuestion(TestProgram &program)
 {
     program.writeSet(QStringLiteral("set.dat"), sampleSet());
     program.state.set_name = QStringLiteral("set.dat");
-    Form1 *form = Form1::showNew(program.state, program.services);
+    MainWindow *form = MainWindow::showNew(program.state, program.services);
     program.dialogs.clear();
     return [form] {
         form->txt_q->setText(QStringLiteral("A new one?"));
@@ -55,13 +55,13 @@ Action newSetHeader(TestProgram &program)
     program.state.set_name = QStringLiteral("set.dat");
     program.state.creator = QStringLiteral("Bea");
     program.state.message = QStringLiteral("Welcome");
-    auto form = std::make_shared<QPointer<Form1>>();
+    auto form = std::make_shared<QPointer<MainWindow>>();
     return [&program, form] {
         // Loading the set writes the header. A window that could not open
         // the set never writes one later, so trying again opens it afresh.
         if (!form->isNull())
             delete form->data();
-        *form = new Form1(program.state, program.services);
+        *form = new MainWindow(program.state, program.services);
         (*form)->setAttribute(Qt::WA_DeleteOnClose);
         (*form)->show();
     };
@@ -69,7 +69,7 @@ Action newSetHeader(TestProgram &program)
 
 Action managerAction(TestProgram &program, const char *button)
 {
-    Form7 *form = openManager(program, sampleSet());
+    QuestionManager *form = openManager(program, sampleSet());
     pickRow(form, 3);
     form->txt_q->setText(QStringLiteral("changed question"));
     form->txt_round->setText(QStringLiteral("9"));

@@ -6,13 +6,13 @@
 // The player, her answers, the question draw and the poll are scripted, so
 // every run shows the same questions and the same chart.
 
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/mainwindow.h"
+#include "app/startscreen.h"
 #include "fakesound.h"
 #include "game/crossmark.h"
-#include "game/form3.h"
-#include "game/form5.h"
-#include "manage/form7.h"
+#include "game/gamescreen.h"
+#include "game/certificatewindow.h"
+#include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "modalwatch.h"
 #include "recordingprinter.h"
@@ -83,7 +83,7 @@ public:
             err() << "cannot copy " << m_setFile << Qt::endl;
             return false;
         }
-        Form1 *main = startScreen();
+        MainWindow *main = startScreen();
         if (!main) {
             err() << "the start screen did not open the main window" << Qt::endl;
             return false;
@@ -113,20 +113,20 @@ private:
     }
 
     // The start screen with the bundled set picked; Continue opens the set.
-    Form1 *startScreen()
+    MainWindow *startScreen()
     {
-        QPointer<Form4> start = Form4::showNew(m_program.state, m_program.services);
+        QPointer<StartScreen> start = StartScreen::showNew(m_program.state, m_program.services);
         start->File1->setCurrentRow(0);
         save(start, "start-screen");
         start->Command1->click();
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *main = qobject_cast<Form1 *>(w); main && main->isVisible())
+            if (auto *main = qobject_cast<MainWindow *>(w); main && main->isVisible())
                 return main;
         }
         return nullptr;
     }
 
-    void about(Form1 *main)
+    void about(MainWindow *main)
     {
         ModalWatch watch([this](QWidget *about) {
             save(about, "about");
@@ -141,16 +141,16 @@ private:
 
     // Climbs to £2000, asks the audience at the seventh question, then goes on
     // to £64000 and takes the money.
-    void game(Form1 *main)
+    void game(MainWindow *main)
     {
         m_program.dialogs.answerText(PLAYER);
         // The question of each round, as a fraction of that round's list.
         const double draws[] = {0.10, 0.55, 0.30, 0.70, 0.45, 0.20, 0.62,
                                 0.85, 0.05, 0.50, 0.35, 0.0};
         m_random.push(draws[0]);
-        auto *form = new Form3(m_program.state, m_program.services, main);
+        auto *form = new GameScreen(m_program.state, m_program.services, main);
         form->setAttribute(Qt::WA_DeleteOnClose);
-        QPointer<Form3> guard(form);
+        QPointer<GameScreen> guard(form);
         settle(form);
 
         auto climbTo = [&](int level) {
@@ -176,11 +176,11 @@ private:
             if (letter == right)
                 continue;
             for (int i = 0; i < wrongVotes[w]; ++i)
-                m_random.pushPick(letter + 1, Form3::pollSides(form->game().level));
+                m_random.pushPick(letter + 1, GameScreen::pollSides(form->game().level));
             ++w;
         }
         for (int i = 0; i < 62; ++i)
-            m_random.pushPick(5, Form3::pollSides(form->game().level));
+            m_random.pushPick(5, GameScreen::pollSides(form->game().level));
         {
             ModalWatch watch([this](QWidget *chart) {
                 save(chart, "poll-chart");
@@ -219,9 +219,9 @@ private:
     }
 
     // The manager with a question of the seventh round picked for editing.
-    void manager(Form1 *main)
+    void manager(MainWindow *main)
     {
-        auto *form = new Form7(m_program.state, m_program.services, main);
+        auto *form = new QuestionManager(m_program.state, m_program.services, main);
         form->setAttribute(Qt::WA_DeleteOnClose);
         settle(form);
         // The seventh round's fourth question, the one of the game picture,

@@ -1,6 +1,6 @@
 #include "gamedriver.h"
 
-#include "game/form3.h"
+#include "game/gamescreen.h"
 
 #include <QLabel>
 #include <QTest>
@@ -26,11 +26,11 @@ GameDriver::~GameDriver()
     TestProgram::closeAllWindows();
 }
 
-Form3 *GameDriver::start(const QString &name)
+GameScreen *GameDriver::start(const QString &name)
 {
     program.dialogs.answerText(name);
     random.pushPick(1, 1);
-    form = std::make_unique<Form3>(program.state, program.services, nullptr);
+    form = std::make_unique<GameScreen>(program.state, program.services, nullptr);
     return form.get();
 }
 

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class Form3;
+class GameScreen;
 class QLabel;
 
 // A game screen over a set with one question per round, with fake sound,
@@ -24,7 +24,7 @@ public:
     ~GameDriver();
 
     // Opens the game screen for the player; the first question is drawn.
-    Form3 *start(const QString &name = QStringLiteral("Ann"));
+    GameScreen *start(const QString &name = QStringLiteral("Ann"));
 
     QLabel *answerLabel(const QString &letter) const;
     // Answers the question on screen right and confirms it.
@@ -35,5 +35,5 @@ public:
     FakeSoundService sound;
     ScriptedRandom random;
     RecordingPrinter printer;
-    std::unique_ptr<Form3> form;
+    std::unique_ptr<GameScreen> form;
 };

@@ -1,6 +1,6 @@
 #include "managerhelpers.h"
 
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 
 #include <QDir>
 #include <QTest>
@@ -8,18 +8,18 @@
 
 namespace ManagerHelpers {
 
-Form7 *openManager(TestProgram &program, const QList<QuestionRecord> &records,
+QuestionManager *openManager(TestProgram &program, const QList<QuestionRecord> &records,
                    const QString &fileName)
 {
     program.state.set_path = program.writeSet(fileName, records);
     program.state.record_count = int(records.size());
-    auto *form = new Form7(program.state, program.services);
+    auto *form = new QuestionManager(program.state, program.services);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;
 }
 
-void pickRow(Form7 *form, int row)
+void pickRow(QuestionManager *form, int row)
 {
     QTreeView *list = form->ListView1;
     const QModelIndex index = list->model()->index(row, 1);
@@ -27,7 +27,7 @@ void pickRow(Form7 *form, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
-QStringList column(const Form7 *form, int column)
+QStringList column(const QuestionManager *form, int column)
 {
     const QAbstractItemModel *model = form->ListView1->model();
     QStringList out;

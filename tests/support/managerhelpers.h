@@ -6,20 +6,20 @@
 #include <QString>
 #include <QStringList>
 
-class Form7;
+class QuestionManager;
 
 // Shortcuts for driving the question manager in tests.
 namespace ManagerHelpers {
 
 // Writes the set, makes it the current one and shows a manager over it.
-Form7 *openManager(TestProgram &program, const QList<QuestionRecord> &records,
+QuestionManager *openManager(TestProgram &program, const QList<QuestionRecord> &records,
                    const QString &fileName = QStringLiteral("set.dat"));
 
 // Clicks a row of the question list, as a user picking a question would.
-void pickRow(Form7 *form, int row);
+void pickRow(QuestionManager *form, int row);
 
 // The texts of one column of the question list, top to bottom.
-QStringList column(const Form7 *form, int column);
+QStringList column(const QuestionManager *form, int column);
 
 // Every whole record of a set file, in file order.
 QList<QuestionRecord> readRecords(const QString &path);

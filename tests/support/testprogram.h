@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "ui/services.h"
 #include "scripteddialogs.h"
 #include "storage/appstate.h"
 #include "storage/questionrecord.h"

@@ -1,9 +1,9 @@
-#include "app/form1.h"
-#include "game/form3.h"
-#include "game/form5.h"
+#include "app/mainwindow.h"
+#include "game/gamescreen.h"
+#include "game/certificatewindow.h"
 #include "gamedriver.h"
 #include "managerhelpers.h"
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "modalwatch.h"
 #include "testprogram.h"
 #include "ui/qtdialogservice.h"
@@ -52,7 +52,7 @@ void TestTextDisplay::markupShowsAsStored()
     TestProgram program;
     program.writeSet(QStringLiteral("q.dat"), {makeHeader(kAnswer, kPlayer, "")});
     program.state.set_name = QStringLiteral("q.dat");
-    Form1 *main = Form1::showNew(program.state, program.services);
+    MainWindow *main = MainWindow::showNew(program.state, program.services);
     expectPlainLabels(main, {kPlayer, kAnswer, QStringLiteral("Message from ") + kPlayer});
     if (QTest::currentTestFailed())
         return;
@@ -61,7 +61,7 @@ void TestTextDisplay::markupShowsAsStored()
     // The manager's list rows.
     QuestionRecord question = makeQuestion(1, 2, kQuestion);
     question.answer_a = kAnswer;
-    Form7 *manager = ManagerHelpers::openManager(program, {makeHeader("", "", ""), question});
+    QuestionManager *manager = ManagerHelpers::openManager(program, {makeHeader("", "", ""), question});
     QCOMPARE(ManagerHelpers::column(manager, 1).value(0).trimmed(), kQuestion);
     expectPlainLabels(manager, {});
     if (QTest::currentTestFailed())
@@ -82,7 +82,7 @@ void TestTextDisplay::markupShowsAsStored()
     if (QTest::currentTestFailed())
         return;
     game.program.state.winnings = QStringLiteral("£100");
-    Form5 certificate(game.program.state, game.program.services);
+    CertificateWindow certificate(game.program.state, game.program.services);
     expectPlainLabels(&certificate, {kPlayer.toUpper()});
     if (QTest::currentTestFailed())
         return;

@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "mainwindow.h"
 
-#include "app/form4.h"
-#include "game/form3.h"
-#include "manage/form7.h"
-#include "app/services.h"
+#include "app/startscreen.h"
+#include "game/gamescreen.h"
+#include "manage/questionmanager.h"
+#include "ui/services.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
 #include "storage/ladder.h"
@@ -13,7 +13,7 @@
 #include "storage/setstore.h"
 #include "storage/storabletext.h"
 #include "ui/dialogservice.h"
-#include "ui/form2.h"
+#include "ui/aboutscreen.h"
 #include "ui/geometry.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -67,7 +67,7 @@ QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> 
 
 } // namespace
 
-Form1::Form1(AppState &state, Services &services, QWidget *parent)
+MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_services(services)
@@ -80,9 +80,9 @@ Form1::Form1(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-Form1 *Form1::showNew(AppState &state, Services &services)
+MainWindow *MainWindow::showNew(AppState &state, Services &services)
 {
-    auto *form = new Form1(state, services);
+    auto *form = new MainWindow(state, services);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     form->activate();
@@ -91,7 +91,7 @@ Form1 *Form1::showNew(AppState &state, Services &services)
 
 // ---------------------------------------------------------------- controls
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     Label1 = label(QStringLiteral("Quorvane?"), QStringLiteral("Label1"));
     QFont titleFont = Label1->font();
@@ -165,15 +165,15 @@ void Form1::buildControls()
 
     resize(800, 540);
 
-    connect(cmd_play, &QPushButton::clicked, this, &Form1::cmd_play_click);
-    connect(cmd_view, &QPushButton::clicked, this, &Form1::cmd_view_click);
-    connect(cmd_new, &QPushButton::clicked, this, &Form1::cmd_new_click);
-    connect(cmd_about, &QPushButton::clicked, this, &Form1::cmd_about_click);
-    connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_click);
-    connect(cmd_add, &QPushButton::clicked, this, &Form1::cmd_add_click);
+    connect(cmd_play, &QPushButton::clicked, this, &MainWindow::cmd_play_click);
+    connect(cmd_view, &QPushButton::clicked, this, &MainWindow::cmd_view_click);
+    connect(cmd_new, &QPushButton::clicked, this, &MainWindow::cmd_new_click);
+    connect(cmd_about, &QPushButton::clicked, this, &MainWindow::cmd_about_click);
+    connect(cmd_quit, &QPushButton::clicked, this, &MainWindow::cmd_quit_click);
+    connect(cmd_add, &QPushButton::clicked, this, &MainWindow::cmd_add_click);
 }
 
-QLayout *Form1::buildStats()
+QLayout *MainWindow::buildStats()
 {
     const std::array<QLabel **, 15> amounts = {
         &Label8,  &Label9,  &Label10, &Label11, &Label12, &Label13, &Label14, &Label15,
@@ -206,7 +206,7 @@ QLayout *Form1::buildStats()
     return grid;
 }
 
-QLayout *Form1::buildAddFrame()
+QLayout *MainWindow::buildAddFrame()
 {
     auto *grid = new QGridLayout;
     auto field = [&](const QString &caption, const QString &labelName, const QString &boxName,
@@ -274,7 +274,7 @@ QLayout *Form1::buildAddFrame()
     return grid;
 }
 
-QLayout *Form1::buildDetails()
+QLayout *MainWindow::buildDetails()
 {
     lbl_qset1 = label(QStringLiteral("Current Question Set:"), QStringLiteral("lbl_qset1"));
     lbl_qset2 = label(QString(), QStringLiteral("lbl_qset2"));
@@ -306,7 +306,7 @@ QLayout *Form1::buildDetails()
 
 // ------------------------------------------------------- load and activate
 
-void Form1::load()
+void MainWindow::load()
 {
     txt_q->setMaxLength(QuestionRecord::QUESTION_WIDTH);
     for (QLineEdit *box : {txt_a1, txt_a2, txt_a3, txt_a4})
@@ -338,7 +338,7 @@ void Form1::load()
     clear_fields();
 }
 
-void Form1::activate()
+void MainWindow::activate()
 {
     // A set that could not be opened is never given a header: its real
     // records may be behind the error.
@@ -351,7 +351,7 @@ void Form1::activate()
 
 // Shows the details of the set's header, or writes the header of a new set.
 // False when the file let us down (already reported).
-bool Form1::headerStep()
+bool MainWindow::headerStep()
 {
     if (m_state.record_count >= 1) {
         QString error;
@@ -384,7 +384,7 @@ bool Form1::headerStep()
     return true;
 }
 
-void Form1::totals()
+void MainWindow::totals()
 {
     showCounts({});
     QString error;
@@ -396,7 +396,7 @@ void Form1::totals()
     showCounts(counts);
 }
 
-void Form1::showCounts(const std::array<int, 15> &counts)
+void MainWindow::showCounts(const std::array<int, 15> &counts)
 {
     int total = 0;
     for (int i = 0; i < 15; ++i) {
@@ -409,7 +409,7 @@ void Form1::showCounts(const std::array<int, 15> &counts)
     TextDisplay::setSpokenName(lbl_total, QStringLiteral("Total questions: ") + lbl_total->text());
 }
 
-void Form1::clear_fields()
+void MainWindow::clear_fields()
 {
     // An exclusive group keeps one button checked; lift that to clear them.
     m_answers->setExclusive(false);
@@ -424,7 +424,7 @@ void Form1::clear_fields()
 
 // ------------------------------------------------------------------ buttons
 
-void Form1::cmd_play_click()
+void MainWindow::cmd_play_click()
 {
     for (QLabel *roundCount : t) {
         if (roundCount->text() == QLatin1String("0")) {
@@ -437,33 +437,33 @@ void Form1::cmd_play_click()
     openGame();
 }
 
-void Form1::cmd_view_click()
+void MainWindow::cmd_view_click()
 {
     openManager();
 }
 
-void Form1::cmd_new_click()
+void MainWindow::cmd_new_click()
 {
     m_state.record_count = 0;
     // The start screen is up before this window goes, so the program never
     // finds itself without a window.
-    Form4::showNew(m_state, m_services);
+    StartScreen::showNew(m_state, m_services);
     m_closingForNewSet = true;
     close();
 }
 
-void Form1::cmd_about_click()
+void MainWindow::cmd_about_click()
 {
-    Form2::showModal(m_state, m_services, this);
+    AboutScreen::showModal(m_state, m_services, this);
     activate();
 }
 
-void Form1::cmd_quit_click()
+void MainWindow::cmd_quit_click()
 {
     close();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (m_closingForNewSet)
@@ -476,23 +476,23 @@ void Form1::closeEvent(QCloseEvent *event)
     QApplication::quit();
 }
 
-void Form1::openGame()
+void MainWindow::openGame()
 {
-    Form3::play(this, m_state, m_services);
+    GameScreen::play(this, m_state, m_services);
     activate();
 }
 
-void Form1::openManager()
+void MainWindow::openManager()
 {
     // A refused password opened nothing, so there is nothing to refresh and
     // the add-question fields keep what was typed.
-    if (Form7::openGuarded(this, m_state, m_services))
+    if (QuestionManager::openGuarded(this, m_state, m_services))
         activate();
 }
 
 // ------------------------------------------------------------ adding
 
-void Form1::cmd_add_click()
+void MainWindow::cmd_add_click()
 {
     QString error;
     const bool passwordOk =
@@ -558,7 +558,7 @@ void Form1::cmd_add_click()
     totals();
 }
 
-int Form1::chosenRound() const
+int MainWindow::chosenRound() const
 {
     // Text typed over a picked entry no longer stands for that entry.
     const int index = cmb_round->currentIndex();
@@ -567,13 +567,13 @@ int Form1::chosenRound() const
     return index + 1;
 }
 
-QString Form1::rightLetter() const
+QString MainWindow::rightLetter() const
 {
     const int checked = m_answers->checkedId();
     return checked < 0 ? QString() : QString(QChar(u'a' + checked));
 }
 
-void Form1::reportFileProblem(const QString &what, const QString &error)
+void MainWindow::reportFileProblem(const QString &what, const QString &error)
 {
     m_services.dialogs->message(this, what + QLatin1Char('\n') + error, kFileTitle);
 }

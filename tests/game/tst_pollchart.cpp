@@ -1,4 +1,4 @@
-#include "game/form6.h"
+#include "game/pollchart.h"
 #include "game/shapebox.h"
 #include "modalwatch.h"
 #include "testprogram.h"
@@ -24,7 +24,7 @@ const QColor PURPLE(192, 0, 192);
 
 } // namespace
 
-class TestForm6 : public QObject
+class TestPollChart : public QObject
 {
     Q_OBJECT
 
@@ -38,7 +38,7 @@ private slots:
     void backClosesAndEachOpeningShowsTheNewPoll();
 };
 
-void TestForm6::barsStandOnTheBaseLine_data()
+void TestPollChart::barsStandOnTheBaseLine_data()
 {
     QTest::addColumn<QList<int>>("votes");
     QTest::addColumn<QList<int>>("tops");
@@ -50,14 +50,14 @@ void TestForm6::barsStandOnTheBaseLine_data()
     QTest::newRow("1/33/33/33") << QList<int>{1, 33, 33, 33} << QList<int>{2500, 1860, 1860, 1860};
 }
 
-void TestForm6::barsStandOnTheBaseLine()
+void TestPollChart::barsStandOnTheBaseLine()
 {
     QFETCH(QList<int>, votes);
     QFETCH(QList<int>, tops);
 
     TestProgram program;
     setPoll(program.state, votes);
-    Form6 form(program.state, program.services);
+    PollChart form(program.state, program.services);
 
     const QList<ShapeBox *> bars{form.bar_a, form.bar_b, form.bar_c, form.bar_d};
     const QList<QLabel *> percents{form.lbl_1, form.lbl_2, form.lbl_3, form.lbl_4};
@@ -77,7 +77,7 @@ void TestForm6::barsStandOnTheBaseLine()
     QVERIFY(form.line_bottom->isHidden());
 }
 
-void TestForm6::fixedControls_data()
+void TestPollChart::fixedControls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
@@ -91,14 +91,14 @@ void TestForm6::fixedControls_data()
     QTest::newRow("cmd_back") << "cmd_back" << QRect(1680, 600, 855, 375) << "Back";
 }
 
-void TestForm6::fixedControls()
+void TestPollChart::fixedControls()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(QString, text);
 
     TestProgram program;
-    Form6 form(program.state, program.services);
+    PollChart form(program.state, program.services);
     QCOMPARE(form.windowTitle(), QString("Ask Your Friends"));
     QCOMPARE(form.size(), Twips::size(2640, 2925));
     auto *widget = form.findChild<QWidget *>(name);
@@ -114,11 +114,11 @@ void TestForm6::fixedControls()
     }
 }
 
-void TestForm6::gridIsDrawnBehindTheBars()
+void TestPollChart::gridIsDrawnBehindTheBars()
 {
     TestProgram program;
     setPoll(program.state, {0, 50, 0, 100});
-    Form6 form(program.state, program.services);
+    PollChart form(program.state, program.services);
     const QImage shot = form.grab().toImage();
     auto at = [&](int x, int y) { return shot.pixelColor(Twips::px(x), Twips::px(y)); };
 
@@ -148,7 +148,7 @@ void TestForm6::gridIsDrawnBehindTheBars()
     QCOMPARE(at(1080, 555), NAVY);
 }
 
-void TestForm6::backClosesAndEachOpeningShowsTheNewPoll()
+void TestPollChart::backClosesAndEachOpeningShowsTheNewPoll()
 {
     TestProgram program;
     QWidget game;
@@ -157,18 +157,18 @@ void TestForm6::backClosesAndEachOpeningShowsTheNewPoll()
     for (const QList<int> &votes : {QList<int>{62, 13, 12, 13}, QList<int>{25, 25, 40, 10}}) {
         setPoll(program.state, votes);
         ModalWatch watch([&](QWidget *modal) {
-            auto *chart = qobject_cast<Form6 *>(modal);
+            auto *chart = qobject_cast<PollChart *>(modal);
             QVERIFY(chart);
             QCOMPARE(chart->parentWidget(), &game);
             seen << chart->lbl_1->text() + " " + chart->lbl_4->text();
             QTest::mouseClick(chart->cmd_back, Qt::LeftButton);
         });
-        Form6::showModal(program.state, program.services, &game);
+        PollChart::showModal(program.state, program.services, &game);
         QVERIFY(watch.ran());
-        QVERIFY(game.findChildren<Form6 *>().isEmpty());
+        QVERIFY(game.findChildren<PollChart *>().isEmpty());
     }
     QCOMPARE(seen, (QStringList{"62% 13%", "25% 10%"}));
 }
 
-QTEST_MAIN(TestForm6)
-#include "tst_form6.moc"
+QTEST_MAIN(TestPollChart)
+#include "tst_pollchart.moc"

@@ -1,4 +1,4 @@
-#include "form6.h"
+#include "pollchart.h"
 
 #include "linecontrol.h"
 #include "shapebox.h"
@@ -45,7 +45,7 @@ void setFittingText(QLabel *label, const QString &text)
 
 } // namespace
 
-Form6::Form6(AppState &state, Services &, QWidget *parent)
+PollChart::PollChart(AppState &state, Services &, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::Dialog)
     , m_state(state)
 {
@@ -59,12 +59,12 @@ Form6::Form6(AppState &state, Services &, QWidget *parent)
     load();
 }
 
-void Form6::showModal(AppState &state, Services &services, QWidget *parent)
+void PollChart::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    Modal::showUntilClosed(new Form6(state, services, parent));
+    Modal::showUntilClosed(new PollChart(state, services, parent));
 }
 
-void Form6::buildControls()
+void PollChart::buildControls()
 {
     const QColor white = Qt::white;
     // The grid first, so that the bars stand in front of it.
@@ -112,10 +112,10 @@ void Form6::buildControls()
     Twips::place(cmd_back, 1680, 600, 855, 375);
     cmd_back->setDefault(true);
     cmd_back->setFocus();
-    connect(cmd_back, &QPushButton::clicked, this, &Form6::cmd_back_click);
+    connect(cmd_back, &QPushButton::clicked, this, &PollChart::cmd_back_click);
 }
 
-void Form6::load()
+void PollChart::load()
 {
     line_bottom->hide();
     const qint16 votes[] = {m_state.poll_a, m_state.poll_b, m_state.poll_c, m_state.poll_d};
@@ -128,7 +128,7 @@ void Form6::load()
     }
 }
 
-void Form6::cmd_back_click()
+void PollChart::cmd_back_click()
 {
     close();
 }

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "aboutscreen.h"
 
 #include "ui/modal.h"
 
@@ -57,7 +57,7 @@ QLabel *banner(const QString &text, const char *name, qreal pointSize, QWidget *
 
 } // namespace
 
-Form2::Form2(AppState &, Services &, QWidget *parent)
+AboutScreen::AboutScreen(AppState &, Services &, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
@@ -90,15 +90,15 @@ Form2::Form2(AppState &, Services &, QWidget *parent)
     Twips::place(Command1, 3840, 5520, 1695, 375);
     Command1->setDefault(true);
     Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_click);
+    connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1_click);
 }
 
-void Form2::showModal(AppState &state, Services &services, QWidget *parent)
+void AboutScreen::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    Modal::showUntilClosed(new Form2(state, services, parent));
+    Modal::showUntilClosed(new AboutScreen(state, services, parent));
 }
 
-void Form2::Command1_click()
+void AboutScreen::Command1_click()
 {
     close();
 }

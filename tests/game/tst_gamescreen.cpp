@@ -1,7 +1,7 @@
 #include "fakesound.h"
 #include "game/crossmark.h"
-#include "game/form3.h"
-#include "game/form5.h"
+#include "game/gamescreen.h"
+#include "game/certificatewindow.h"
 #include "game/lifelinebutton.h"
 #include "game/shapebox.h"
 #include "modalwatch.h"
@@ -51,11 +51,11 @@ struct Game
     }
 
     // Starts the game; the first question drawn is question k of round 1.
-    Form3 *start(int k = 1, const QString &name = "Ann")
+    GameScreen *start(int k = 1, const QString &name = "Ann")
     {
         program.dialogs.answerText(name);
         random.pushPick(k, perRound);
-        form = std::make_unique<Form3>(program.state, program.services, nullptr);
+        form = std::make_unique<GameScreen>(program.state, program.services, nullptr);
         return form.get();
     }
 
@@ -87,7 +87,7 @@ struct Game
     TestProgram program;
     FakeSoundService sound;
     ScriptedRandom random;
-    std::unique_ptr<Form3> form;
+    std::unique_ptr<GameScreen> form;
     int perRound = 1;
 };
 
@@ -98,7 +98,7 @@ QString wrongLetter(const QString &right)
 
 } // namespace
 
-class TestForm3 : public QObject
+class TestGameScreen : public QObject
 {
     Q_OBJECT
 
@@ -125,7 +125,7 @@ private slots:
     void playRunsModallyUntilClosed();
 };
 
-void TestForm3::controlsStandWhereTheyBelong_data()
+void TestGameScreen::controlsStandWhereTheyBelong_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
@@ -154,14 +154,14 @@ void TestForm3::controlsStandWhereTheyBelong_data()
     QTest::newRow("lbl_dosh") << "lbl_dosh" << QRect(0, 240, 135, 135) << "£0";
 }
 
-void TestForm3::controlsStandWhereTheyBelong()
+void TestGameScreen::controlsStandWhereTheyBelong()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(QString, text);
 
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     QCOMPARE(form->size(), Twips::size(8895, 5055));
     QCOMPARE(form->windowTitle(), QString("Quorvane?"));
     auto *widget = form->findChild<QWidget *>(name);
@@ -173,7 +173,7 @@ void TestForm3::controlsStandWhereTheyBelong()
         QCOMPARE(button->text(), text);
 }
 
-void TestForm3::openingAsksNameAndResets_data()
+void TestGameScreen::openingAsksNameAndResets_data()
 {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("player");
@@ -184,7 +184,7 @@ void TestForm3::openingAsksNameAndResets_data()
         << QStringList{"", "   ", "", "Bo"} << "Bo";
 }
 
-void TestForm3::openingAsksNameAndResets()
+void TestGameScreen::openingAsksNameAndResets()
 {
     QFETCH(QStringList, typed);
     QFETCH(QString, player);
@@ -192,7 +192,7 @@ void TestForm3::openingAsksNameAndResets()
     Game game;
     for (int i = 0; i < typed.size() - 1; ++i)
         game.program.dialogs.answerText(typed.at(i));
-    Form3 *form = game.start(1, typed.last());
+    GameScreen *form = game.start(1, typed.last());
 
     QStringList expected;
     for (int i = 0; i < typed.size(); ++i)
@@ -214,7 +214,7 @@ void TestForm3::openingAsksNameAndResets()
     QVERIFY(!QFile::exists(game.program.questionsDir() + "/q_rand.tmp"));
 }
 
-void TestForm3::namePromptSitsOverTheMainWindow()
+void TestGameScreen::namePromptSitsOverTheMainWindow()
 {
     Game game;
     QWidget main;
@@ -223,7 +223,7 @@ void TestForm3::namePromptSitsOverTheMainWindow()
     game.program.dialogs.answerText("Ann");
     game.random.pushPick(1, 1);
     {
-        Form3 form(game.program.state, game.program.services, &main);
+        GameScreen form(game.program.state, game.program.services, &main);
         const auto &prompt = game.program.dialogs.shown.first();
         QVERIFY(prompt.options.position.has_value());
         QCOMPARE(*prompt.options.position, main.mapToGlobal(QPoint(150, 100)));
@@ -231,15 +231,15 @@ void TestForm3::namePromptSitsOverTheMainWindow()
     }
 }
 
-void TestForm3::wholeGameToTheTopPrize()
+void TestGameScreen::wholeGameToTheTopPrize()
 {
     Game game(2);
-    Form3 *form = game.start(2);
+    GameScreen *form = game.start(2);
     game.program.dialogs.clear();
     // The top prize ends with the certificate; the game screen closes after it.
     bool certificateOverOpenGame = false;
     ModalWatch certificate([&](QWidget *modal) {
-        certificateOverOpenGame = qobject_cast<Form5 *>(modal) && !form->isOver();
+        certificateOverOpenGame = qobject_cast<CertificateWindow *>(modal) && !form->isOver();
         modal->close();
     });
     QStringList expected;
@@ -263,7 +263,7 @@ void TestForm3::wholeGameToTheTopPrize()
 
         QCOMPARE(form->lbl_dosh->text(), Ladder::amount(level));
         for (int step = 1; step <= 15; ++step) {
-            const QColor want = step == level ? Form3::ladderReached() : Form3::ladderNormal();
+            const QColor want = step == level ? GameScreen::ladderReached() : GameScreen::ladderNormal();
             QCOMPARE(form->stepLabels.at(step - 1)->palette().color(QPalette::Window), want);
             QCOMPARE(form->amountLabels.at(step - 1)->palette().color(QPalette::Window), want);
         }
@@ -283,7 +283,7 @@ void TestForm3::wholeGameToTheTopPrize()
     QVERIFY(game.random.values.isEmpty());
 }
 
-void TestForm3::wrongAnswerEndsTheGame_data()
+void TestGameScreen::wrongAnswerEndsTheGame_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("leave");
@@ -296,13 +296,13 @@ void TestForm3::wrongAnswerEndsTheGame_data()
     QTest::newRow("last question") << 14 << "You Leave With £32000";
 }
 
-void TestForm3::wrongAnswerEndsTheGame()
+void TestGameScreen::wrongAnswerEndsTheGame()
 {
     QFETCH(int, level);
     QFETCH(QString, leave);
 
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
     game.climbTo(level);
     game.program.dialogs.clear();
@@ -321,9 +321,9 @@ void TestForm3::wrongAnswerEndsTheGame()
              (QStringList{"Is That Your Final Answer?|Answer?",
                           "I'm Afraid Its The Wrong Answer...|Wrong",
                           "The Correct Answer Was " + right.toUpper() + "|Wrong", leave + "|Wrong"}));
-    QCOMPARE(rightBox, Form3::boxRight());
+    QCOMPARE(rightBox, GameScreen::boxRight());
     for (const QString &l : LETTERS)
-        QCOMPARE(game.box(l)->fillColor(), Form3::boxNormal());
+        QCOMPARE(game.box(l)->fillColor(), GameScreen::boxNormal());
     QCOMPARE(game.program.state.winnings, QString("untouched"));
     QCOMPARE(game.sound.plays().last(), QString("lose_bg"));
     QVERIFY(!game.sound.backgroundPlaying());
@@ -331,10 +331,10 @@ void TestForm3::wrongAnswerEndsTheGame()
     QVERIFY(!form->isVisible());
 }
 
-void TestForm3::noToFinalAnswerOnlyColoursTheBox()
+void TestGameScreen::noToFinalAnswerOnlyColoursTheBox()
 {
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     game.program.dialogs.clear();
     const QStringList soundsBefore = game.sound.calls;
     const QString question = form->lbl_q->text();
@@ -342,9 +342,9 @@ void TestForm3::noToFinalAnswerOnlyColoursTheBox()
     game.program.dialogs.answerNo();
     QTest::mouseClick(game.answerLabel("c"), Qt::LeftButton);
     QCOMPARE(game.program.dialogs.log(), QStringList{"Is That Your Final Answer?|Answer?"});
-    QCOMPARE(game.box("c")->fillColor(), Form3::boxChosen());
+    QCOMPARE(game.box("c")->fillColor(), GameScreen::boxChosen());
     for (const char *l : {"a", "b", "d"})
-        QCOMPARE(game.box(l)->fillColor(), Form3::boxNormal());
+        QCOMPARE(game.box(l)->fillColor(), GameScreen::boxNormal());
     QCOMPARE(form->game().level, 0);
     QCOMPARE(form->lbl_q->text(), question);
     QCOMPARE(game.sound.calls, soundsBefore);
@@ -360,7 +360,7 @@ void TestForm3::noToFinalAnswerOnlyColoursTheBox()
     QVERIFY(!form->isOver());
 }
 
-void TestForm3::takeMoney_data()
+void TestGameScreen::takeMoney_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<QStringList>("crosses");
@@ -374,7 +374,7 @@ void TestForm3::takeMoney_data()
         << 12 << QStringList{"cross_ask", "cross_50", "cross_ring"} << "£125000" << 3;
 }
 
-void TestForm3::takeMoney()
+void TestGameScreen::takeMoney()
 {
     QFETCH(int, level);
     QFETCH(QStringList, crosses);
@@ -382,7 +382,7 @@ void TestForm3::takeMoney()
     QFETCH(int, used);
 
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
 
     // At the first question there is nothing to take; the game goes on.
@@ -399,7 +399,7 @@ void TestForm3::takeMoney()
     game.program.dialogs.answerYes();
     QString certificateLine;
     ModalWatch certificate([&](QWidget *modal) {
-        if (auto *form5 = qobject_cast<Form5 *>(modal))
+        if (auto *form5 = qobject_cast<CertificateWindow *>(modal))
             certificateLine = form5->lbl_money->text() + " " + form5->lbl_life->text();
         modal->close();
     });
@@ -416,7 +416,7 @@ void TestForm3::takeMoney()
     QVERIFY(!form->isVisible());
 }
 
-void TestForm3::quitting_data()
+void TestGameScreen::quitting_data()
 {
     QTest::addColumn<bool>("closeBox");
     QTest::addColumn<bool>("yes");
@@ -427,13 +427,13 @@ void TestForm3::quitting_data()
     QTest::newRow("close box, No") << true << false;
 }
 
-void TestForm3::quitting()
+void TestGameScreen::quitting()
 {
     QFETCH(bool, closeBox);
     QFETCH(bool, yes);
 
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
     game.climbTo(6);
     game.program.dialogs.clear();
@@ -458,7 +458,7 @@ void TestForm3::quitting()
     }
 }
 
-void TestForm3::musicSwitch_data()
+void TestGameScreen::musicSwitch_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("restarted");
@@ -470,13 +470,13 @@ void TestForm3::musicSwitch_data()
     QTest::newRow("level 10 restarts final_bg") << 10 << "final_bg";
 }
 
-void TestForm3::musicSwitch()
+void TestGameScreen::musicSwitch()
 {
     QFETCH(int, level);
     QFETCH(QString, restarted);
 
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     game.climbTo(level);
 
     QTest::mouseClick(form->cmd_music, Qt::LeftButton);
@@ -495,10 +495,10 @@ void TestForm3::musicSwitch()
     QCOMPARE(game.sound.backgroundPlaying(), !restarted.isEmpty());
 }
 
-void TestForm3::effectsPlayWithMusicOff()
+void TestGameScreen::effectsPlayWithMusicOff()
 {
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     QTest::mouseClick(form->cmd_music, Qt::LeftButton);
     game.sound.calls.clear();
 
@@ -512,24 +512,24 @@ void TestForm3::effectsPlayWithMusicOff()
     QCOMPARE(game.sound.plays(), QStringList{"lose_bg"});
 }
 
-void TestForm3::hoverAndLetterKeys()
+void TestGameScreen::hoverAndLetterKeys()
 {
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 
     QTest::mouseMove(game.answerLabel("b"));
-    QTRY_COMPARE(game.box("b")->fillColor(), Form3::boxHover());
+    QTRY_COMPARE(game.box("b")->fillColor(), GameScreen::boxHover());
     for (const char *l : {"a", "c", "d"})
-        QCOMPARE(game.box(l)->fillColor(), Form3::boxNormal());
+        QCOMPARE(game.box(l)->fillColor(), GameScreen::boxNormal());
 
     // The key C answers C, exactly like a click on its label.
     game.program.dialogs.clear();
     game.program.dialogs.answerNo();
     QTest::keyClick(form, Qt::Key_C);
     QCOMPARE(game.program.dialogs.log(), QStringList{"Is That Your Final Answer?|Answer?"});
-    QCOMPARE(game.box("c")->fillColor(), Form3::boxChosen());
+    QCOMPARE(game.box("c")->fillColor(), GameScreen::boxChosen());
 
     // A hidden answer cannot be given, neither by click nor by key.
     game.answerLabel("d")->hide();
@@ -546,10 +546,10 @@ void TestForm3::hoverAndLetterKeys()
     QVERIFY(!game.answerLabel("d")->isHidden());
 }
 
-void TestForm3::unreadableSetEndsTheGameWithAMessage()
+void TestGameScreen::unreadableSetEndsTheGameWithAMessage()
 {
     Game game;
-    Form3 *form = game.start();
+    GameScreen *form = game.start();
     form->show();
     // The set vanishes behind the game's back and a folder takes its place.
     QFile::remove(game.program.state.set_path);
@@ -566,7 +566,7 @@ void TestForm3::unreadableSetEndsTheGameWithAMessage()
     QVERIFY(!game.sound.backgroundPlaying());
 }
 
-void TestForm3::playRunsModallyUntilClosed()
+void TestGameScreen::playRunsModallyUntilClosed()
 {
     Game game;
     QWidget main;
@@ -576,18 +576,18 @@ void TestForm3::playRunsModallyUntilClosed()
     game.program.dialogs.answerYes(); // to "Are You Sure You Want To Quit?"
     bool wasModal = false;
     QTimer::singleShot(0, [&] {
-        auto *form = qobject_cast<Form3 *>(QApplication::activeModalWidget());
+        auto *form = qobject_cast<GameScreen *>(QApplication::activeModalWidget());
         wasModal = form && form->isVisible() && form->parentWidget() == &main;
         if (form)
             form->close();
     });
-    Form3::play(&main, game.program.state, game.program.services);
+    GameScreen::play(&main, game.program.state, game.program.services);
 
     QVERIFY(wasModal);
-    QVERIFY(main.findChildren<Form3 *>().isEmpty());
+    QVERIFY(main.findChildren<GameScreen *>().isEmpty());
     QVERIFY(!game.sound.backgroundPlaying());
     QCOMPARE(game.program.dialogs.log().last(), QString("Are You Sure You Want To Quit?|Quit"));
 }
 
-QTEST_MAIN(TestForm3)
-#include "tst_form3.moc"
+QTEST_MAIN(TestGameScreen)
+#include "tst_gamescreen.moc"

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "filesizelimit.h"
 #include "testprogram.h"
 
@@ -31,7 +31,7 @@ Typed complete(const QString &password = QStringLiteral("pw"))
     return {QStringLiteral("What is it?"), {"one", "two", "three", "four"}, 1, 4, {}, password};
 }
 
-void type(Form1 *form, const Typed &typed)
+void type(MainWindow *form, const Typed &typed)
 {
     form->txt_q->setText(typed.question);
     const QList<QLineEdit *> boxes = {form->txt_a1, form->txt_a2, form->txt_a3, form->txt_a4};
@@ -47,7 +47,7 @@ void type(Form1 *form, const Typed &typed)
     form->txt_pass->setText(typed.password);
 }
 
-Typed read(const Form1 *form)
+Typed read(const MainWindow *form)
 {
     const QList<QRadioButton *> options = {form->opt_a, form->opt_b, form->opt_c, form->opt_d};
     int option = -1;
@@ -68,7 +68,7 @@ Typed read(const Form1 *form)
 
 Q_DECLARE_METATYPE(Typed)
 
-class TestForm1Add : public QObject
+class TestMainWindowAdd : public QObject
 {
     Q_OBJECT
 
@@ -90,21 +90,21 @@ private:
     struct Opened
     {
         TestProgram program;
-        Form1 *form = nullptr;
+        MainWindow *form = nullptr;
         QString path;
     };
     static void open(Opened &o, const QList<QuestionRecord> &records);
 };
 
-void TestForm1Add::open(Opened &o, const QList<QuestionRecord> &records)
+void TestMainWindowAdd::open(Opened &o, const QList<QuestionRecord> &records)
 {
     o.path = o.program.writeSet(QStringLiteral("q.dat"), records);
     o.program.state.set_name = QStringLiteral("q.dat");
-    o.form = Form1::showNew(o.program.state, o.program.services);
+    o.form = MainWindow::showNew(o.program.state, o.program.services);
     o.program.dialogs.clear();
 }
 
-void TestForm1Add::checksRefuseAndKeepFields_data()
+void TestMainWindowAdd::checksRefuseAndKeepFields_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<Typed>("typed");
@@ -147,7 +147,7 @@ void TestForm1Add::checksRefuseAndKeepFields_data()
     QTest::newRow("no right answer") << "pw" << t << answer;
 }
 
-void TestForm1Add::checksRefuseAndKeepFields()
+void TestMainWindowAdd::checksRefuseAndKeepFields()
 {
     QFETCH(QString, stored);
     QFETCH(Typed, typed);
@@ -167,7 +167,7 @@ void TestForm1Add::checksRefuseAndKeepFields()
     QCOMPARE(o.form->t[4]->text(), QStringLiteral("1"));
 }
 
-void TestForm1Add::passwordAccepted_data()
+void TestMainWindowAdd::passwordAccepted_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("typed");
@@ -179,7 +179,7 @@ void TestForm1Add::passwordAccepted_data()
     QTest::newRow("second header matches") << "other" << "pw" << "pw";
 }
 
-void TestForm1Add::passwordAccepted()
+void TestMainWindowAdd::passwordAccepted()
 {
     QFETCH(QString, stored);
     QFETCH(QString, typed);
@@ -195,7 +195,7 @@ void TestForm1Add::passwordAccepted()
     QCOMPARE(o.program.dialogs.log(), QStringList{kAdded});
 }
 
-void TestForm1Add::recordWritten_data()
+void TestMainWindowAdd::recordWritten_data()
 {
     QTest::addColumn<Typed>("typed");
     QTest::addColumn<QByteArray>("question");
@@ -227,7 +227,7 @@ void TestForm1Add::recordWritten_data()
         << 2 << 'b';
 }
 
-void TestForm1Add::recordWritten()
+void TestMainWindowAdd::recordWritten()
 {
     QFETCH(Typed, typed);
     QFETCH(QByteArray, question);
@@ -270,7 +270,7 @@ void TestForm1Add::recordWritten()
     QCOMPARE(QuestionRecord::numberOf(o.program.readFile(o.path).mid(5 * 405)), 6);
 }
 
-void TestForm1Add::numbersStayUnique_data()
+void TestMainWindowAdd::numbersStayUnique_data()
 {
     QTest::addColumn<QList<QuestionRecord>>("records");
     QTest::addColumn<int>("record");
@@ -288,7 +288,7 @@ void TestForm1Add::numbersStayUnique_data()
         << QList<QuestionRecord>{h, makeQuestion(1, 8998, "A")} << 3 << 8999;
 }
 
-void TestForm1Add::numbersStayUnique()
+void TestMainWindowAdd::numbersStayUnique()
 {
     QFETCH(QList<QuestionRecord>, records);
     QFETCH(int, record);
@@ -305,7 +305,7 @@ void TestForm1Add::numbersStayUnique()
     QCOMPARE(o.program.state.record_count, record);
 }
 
-void TestForm1Add::fullSetRefuses_data()
+void TestMainWindowAdd::fullSetRefuses_data()
 {
     QTest::addColumn<QList<QuestionRecord>>("records");
     QTest::addColumn<int>("record_count");
@@ -319,7 +319,7 @@ void TestForm1Add::fullSetRefuses_data()
     QTest::newRow("record limit") << QList<QuestionRecord>{h} << 32767;
 }
 
-void TestForm1Add::fullSetRefuses()
+void TestMainWindowAdd::fullSetRefuses()
 {
     QFETCH(QList<QuestionRecord>, records);
     QFETCH(int, record_count);
@@ -341,7 +341,7 @@ void TestForm1Add::fullSetRefuses()
     QCOMPARE(read(o.form), before);
 }
 
-void TestForm1Add::writeFailureIsNotSuccess()
+void TestMainWindowAdd::writeFailureIsNotSuccess()
 {
     Opened o;
     open(o, {makeHeader("m", "c", "pw")});
@@ -360,5 +360,5 @@ void TestForm1Add::writeFailureIsNotSuccess()
     QCOMPARE(o.form->lbl_total->text(), QStringLiteral("0"));
 }
 
-QTEST_MAIN(TestForm1Add)
-#include "tst_form1add.moc"
+QTEST_MAIN(TestMainWindowAdd)
+#include "tst_mainwindowadd.moc"

@@ -1,6 +1,6 @@
-#include "form7.h"
+#include "questionmanager.h"
 
-#include "app/services.h"
+#include "ui/services.h"
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
@@ -119,7 +119,7 @@ void fill(QLineEdit *box, const QString &text)
 
 } // namespace
 
-Form7::Form7(AppState &state, Services &services, QWidget *parent)
+QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_state(state)
     , m_services(services)
@@ -132,7 +132,7 @@ Form7::Form7(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-bool Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
+bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
 {
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
                                                    QStringLiteral("Password"));
@@ -148,11 +148,11 @@ bool Form7::openGuarded(QWidget *mainWindow, AppState &state, Services &services
         return false;
     }
 
-    Modal::showUntilClosed(new Form7(state, services, mainWindow));
+    Modal::showUntilClosed(new QuestionManager(state, services, mainWindow));
     return true;
 }
 
-void Form7::buildControls()
+void QuestionManager::buildControls()
 {
     setFont(Fonts::sans(8));
     Colors::setBackground(this, kWindowColor);
@@ -227,10 +227,10 @@ void Form7::buildControls()
     setTabOrder(txt_p1, cmd_ok);
     setTabOrder(cmd_ok, cmd_back);
 
-    connect(cmd_edit, &QPushButton::clicked, this, &Form7::cmd_edit_click);
-    connect(cmd_delete, &QPushButton::clicked, this, &Form7::cmd_delete_click);
-    connect(cmd_ok, &QPushButton::clicked, this, &Form7::cmd_ok_click);
-    connect(cmd_back, &QPushButton::clicked, this, &Form7::cmd_back_click);
+    connect(cmd_edit, &QPushButton::clicked, this, &QuestionManager::cmd_edit_click);
+    connect(cmd_delete, &QPushButton::clicked, this, &QuestionManager::cmd_delete_click);
+    connect(cmd_ok, &QPushButton::clicked, this, &QuestionManager::cmd_ok_click);
+    connect(cmd_back, &QPushButton::clicked, this, &QuestionManager::cmd_back_click);
 }
 
 namespace {
@@ -255,7 +255,7 @@ protected:
 
 } // namespace
 
-void Form7::buildList()
+void QuestionManager::buildList()
 {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -275,7 +275,7 @@ void Form7::buildList()
     ListView1->header()->resizeSection(QuestionListModel::QuestionColumn, Twips::px(6700));
     ListView1->header()->resizeSection(QuestionListModel::RightColumn, Twips::px(700));
 
-    connect(ListView1, &QAbstractItemView::clicked, this, &Form7::ListView1_click);
+    connect(ListView1, &QAbstractItemView::clicked, this, &QuestionManager::ListView1_click);
     // Moving through the list with the keyboard picks too.
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -284,7 +284,7 @@ void Form7::buildList()
             });
 }
 
-QLabel *Form7::addLabel(const QString &text, const char *name, int left, int top, int width,
+QLabel *QuestionManager::addLabel(const QString &text, const char *name, int left, int top, int width,
                         int height)
 {
     auto *label = new QLabel(text, this);
@@ -294,7 +294,7 @@ QLabel *Form7::addLabel(const QString &text, const char *name, int left, int top
     return label;
 }
 
-QLineEdit *Form7::addBox(QLabel *label, const char *name, int left, int top, int width,
+QLineEdit *QuestionManager::addBox(QLabel *label, const char *name, int left, int top, int width,
                          int maxLength)
 {
     auto *box = new QLineEdit(this);
@@ -309,7 +309,7 @@ QLineEdit *Form7::addBox(QLabel *label, const char *name, int left, int top, int
     return box;
 }
 
-QPushButton *Form7::addButton(const QString &text, const char *name, int left, int top,
+QPushButton *QuestionManager::addButton(const QString &text, const char *name, int left, int top,
                               int width)
 {
     auto *button = new QPushButton(text, this);
@@ -319,7 +319,7 @@ QPushButton *Form7::addButton(const QString &text, const char *name, int left, i
     return button;
 }
 
-void Form7::load()
+void QuestionManager::load()
 {
     QString error;
     const auto header = SetStore::findHeader(m_state.set_path, &error);
@@ -336,7 +336,7 @@ void Form7::load()
     updatelist();
 }
 
-void Form7::updatelist()
+void QuestionManager::updatelist()
 {
     QString error;
     m_model->fill(m_state.set_path, &error);
@@ -345,7 +345,7 @@ void Form7::updatelist()
         showProblem(error);
 }
 
-void Form7::full_row_select(QAbstractItemView *list, bool on)
+void QuestionManager::full_row_select(QAbstractItemView *list, bool on)
 {
     list->setSelectionBehavior(on ? QAbstractItemView::SelectRows
                                   : QAbstractItemView::SelectItems);
@@ -353,7 +353,7 @@ void Form7::full_row_select(QAbstractItemView *list, bool on)
         tree->setAllColumnsShowFocus(on);
 }
 
-void Form7::ListView1_click()
+void QuestionManager::ListView1_click()
 {
     const QModelIndexList picked = ListView1->selectionModel()->selectedRows();
     if (picked.isEmpty())
@@ -387,7 +387,7 @@ void Form7::ListView1_click()
 // two questions with one number, so the pick is known by its position, and
 // it must still hold the bytes it had when picked: a question another
 // program changed, moved or deleted meanwhile is never written over.
-std::optional<QuestionRecord> Form7::pickedRecord()
+std::optional<QuestionRecord> QuestionManager::pickedRecord()
 {
     if (!m_pick)
         return std::nullopt;
@@ -407,7 +407,7 @@ std::optional<QuestionRecord> Form7::pickedRecord()
     return std::nullopt;
 }
 
-void Form7::cmd_edit_click()
+void QuestionManager::cmd_edit_click()
 {
     if (stripped(txt_id->text()).isEmpty()) {
         m_services.dialogs->message(this, QStringLiteral("Choose A Question From The List"),
@@ -461,7 +461,7 @@ void Form7::cmd_edit_click()
     updatelist();
 }
 
-void Form7::cmd_delete_click()
+void QuestionManager::cmd_delete_click()
 {
     if (stripped(txt_id->text()).isEmpty()) {
         m_services.dialogs->message(this, QStringLiteral("Choose A Question From The List"),
@@ -489,7 +489,7 @@ void Form7::cmd_delete_click()
     updatelist();
 }
 
-void Form7::cmd_ok_click()
+void QuestionManager::cmd_ok_click()
 {
     const std::optional<int> number = numberIn(txt_id2);
     if (!number)
@@ -526,12 +526,12 @@ void Form7::cmd_ok_click()
                                 QStringLiteral("Changed"));
 }
 
-void Form7::cmd_back_click()
+void QuestionManager::cmd_back_click()
 {
     close();
 }
 
-void Form7::showProblem(const QString &text)
+void QuestionManager::showProblem(const QString &text)
 {
     m_services.dialogs->message(this, text, kSetProblemTitle);
 }

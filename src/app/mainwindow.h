@@ -16,14 +16,15 @@ class QRadioButton;
 
 // The main window for the chosen set: its details, its questions per round,
 // adding questions, and the way to every other screen.
-class Form1 : public QWidget
+// Window object name "Form1".
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    Form1(AppState &state, Services &services, QWidget *parent = nullptr);
+    MainWindow(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Creates and shows a main window that deletes itself on close.
-    static Form1 *showNew(AppState &state, Services &services);
+    static MainWindow *showNew(AppState &state, Services &services);
 
     // Re-reads the header, recounts and resets the add fields; runs after
     // loading and whenever a screen opened from here closes.

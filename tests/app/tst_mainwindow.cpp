@@ -1,12 +1,12 @@
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/mainwindow.h"
+#include "app/startscreen.h"
 #include "filesizelimit.h"
 #include "modalwatch.h"
 #include "storage/iofaults.h"
 #include "storage/ladder.h"
 #include "storage/setstore.h"
 #include "testprogram.h"
-#include "ui/form2.h"
+#include "ui/aboutscreen.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,7 +24,7 @@ namespace {
 const QString kRefusal =
     QStringLiteral("You Must Have At Least One Question For Each Round|Questions");
 
-QStringList shownCounts(const Form1 *form)
+QStringList shownCounts(const MainWindow *form)
 {
     QStringList out;
     for (const QLabel *label : form->t)
@@ -55,7 +55,7 @@ QWidget *visibleTopLevel(const QString &name)
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -75,7 +75,7 @@ private slots:
     void controlsAreNamedAndLaidOut();
 };
 
-void TestForm1::newSetGetsItsHeader_data()
+void TestMainWindow::newSetGetsItsHeader_data()
 {
     QTest::addColumn<QString>("set_name");
     QTest::addColumn<QString>("fileName");
@@ -87,7 +87,7 @@ void TestForm1::newSetGetsItsHeader_data()
     QTest::newRow("spaces kept in state") << "q.dat" << "q.dat" << " Bo " << " Hi ";
 }
 
-void TestForm1::newSetGetsItsHeader()
+void TestMainWindow::newSetGetsItsHeader()
 {
     QFETCH(QString, set_name);
     QFETCH(QString, fileName);
@@ -99,7 +99,7 @@ void TestForm1::newSetGetsItsHeader()
     program.state.creator = creator;
     program.state.message = message;
     program.state.password = QStringLiteral("pw");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
 
     const QString path = program.setPath(fileName);
     QCOMPARE(program.state.set_path, path);
@@ -123,14 +123,14 @@ void TestForm1::newSetGetsItsHeader()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestForm1::setWithoutHeaderIsReportedAndUsable()
+void TestMainWindow::setWithoutHeaderIsReportedAndUsable()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("q.dat"),
                      {makeQuestion(1, 1, "ONE"), makeQuestion(2, 2, "TWO")});
     program.state.set_name = QStringLiteral("q.dat");
     program.state.creator = QStringLiteral("Not used");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
 
     const QString notFound = QStringLiteral("Question creator not found|Creator");
     QCOMPARE(program.dialogs.log(), QStringList({notFound, notFound}));
@@ -148,7 +148,7 @@ void TestForm1::setWithoutHeaderIsReportedAndUsable()
     QCOMPARE(program.dialogs.log(), QStringList{QStringLiteral("Password Incorrect|Password")});
 }
 
-void TestForm1::countsPerRound_data()
+void TestMainWindow::countsPerRound_data()
 {
     QTest::addColumn<QList<QuestionRecord>>("records");
     QTest::addColumn<QStringList>("counts");
@@ -179,7 +179,7 @@ void TestForm1::countsPerRound_data()
     QTest::newRow("every round") << records << all << "16";
 }
 
-void TestForm1::countsPerRound()
+void TestMainWindow::countsPerRound()
 {
     QFETCH(QList<QuestionRecord>, records);
     QFETCH(QStringList, counts);
@@ -188,7 +188,7 @@ void TestForm1::countsPerRound()
     TestProgram program;
     program.writeSet(QStringLiteral("q.dat"), records);
     program.state.set_name = QStringLiteral("q.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     QCOMPARE(shownCounts(form), counts);
     QCOMPARE(form->lbl_total->text(), total);
     // A screen reader hears each count with what it counts.
@@ -215,7 +215,7 @@ void TestForm1::countsPerRound()
 
 // Each screen opened from the main window refreshes it when it closes, and
 // only then: while it is open the counts stay as they were.
-void TestForm1::modalScreensRefreshOnReturn_data()
+void TestMainWindow::modalScreensRefreshOnReturn_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
@@ -226,7 +226,7 @@ void TestForm1::modalScreensRefreshOnReturn_data()
     QTest::newRow("About Game") << "cmd_about" << "Form2" << QStringList();
 }
 
-void TestForm1::modalScreensRefreshOnReturn()
+void TestMainWindow::modalScreensRefreshOnReturn()
 {
     QFETCH(QString, button);
     QFETCH(QString, screen);
@@ -241,7 +241,7 @@ void TestForm1::modalScreensRefreshOnReturn()
     }
     const QString path = program.writeSet(QStringLiteral("q.dat"), everyRound());
     program.state.set_name = QStringLiteral("q.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     form->txt_q->setText(QStringLiteral("typed"));
 
     QString seen;
@@ -265,11 +265,11 @@ void TestForm1::modalScreensRefreshOnReturn()
     QCOMPARE(form->txt_q->text(), QString());
     QCOMPARE(program.dialogs.log(), prompts);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->findChild<Form2 *>());
+    QVERIFY(!form->findChild<AboutScreen *>());
     QVERIFY(!form->findChild<QDialog *>());
 }
 
-void TestForm1::newQuestionSetDerivesCountAfresh()
+void TestMainWindow::newQuestionSetDerivesCountAfresh()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("a.dat"),
@@ -281,38 +281,38 @@ void TestForm1::newQuestionSetDerivesCountAfresh()
     program.writeSet(QStringLiteral("b.dat"), twenty);
 
     program.state.set_name = QStringLiteral("a.dat");
-    QPointer<Form1> first = Form1::showNew(program.state, program.services);
+    QPointer<MainWindow> first = MainWindow::showNew(program.state, program.services);
     QCOMPARE(program.state.record_count, 3);
 
     first->cmd_new->click();
     QCOMPARE(program.state.record_count, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
-    auto *start = qobject_cast<Form4 *>(visibleTopLevel(QStringLiteral("Form4")));
+    auto *start = qobject_cast<StartScreen *>(visibleTopLevel(QStringLiteral("Form4")));
     QVERIFY(start);
 
     start->Text1->setText(QStringLiteral("b.dat"));
     start->Command1->click();
     QCOMPARE(program.state.record_count, 20);
-    auto *second = qobject_cast<Form1 *>(visibleTopLevel(QStringLiteral("Form1")));
+    auto *second = qobject_cast<MainWindow *>(visibleTopLevel(QStringLiteral("Form1")));
     QVERIFY(second);
     QCOMPARE(second->lbl_name->text(), QStringLiteral("Bo"));
     QCOMPARE(second->lbl_total->text(), QStringLiteral("19"));
 }
 
-void TestForm1::quitEndsTheProgram_data()
+void TestMainWindow::quitEndsTheProgram_data()
 {
     QTest::addColumn<bool>("byButton");
     QTest::newRow("Quit") << true;
     QTest::newRow("close box") << false;
 }
 
-void TestForm1::quitEndsTheProgram()
+void TestMainWindow::quitEndsTheProgram()
 {
     QFETCH(bool, byButton);
     TestProgram program;
     program.state.set_name = QStringLiteral("q.dat");
-    QPointer<Form1> form = Form1::showNew(program.state, program.services);
+    QPointer<MainWindow> form = MainWindow::showNew(program.state, program.services);
     QPointer<QWidget> other = new QWidget;
     other->setAttribute(Qt::WA_DeleteOnClose);
     other->show();
@@ -333,13 +333,13 @@ void TestForm1::quitEndsTheProgram()
     QVERIFY(other.isNull());
 }
 
-void TestForm1::fileProblemsAreReported()
+void TestMainWindow::fileProblemsAreReported()
 {
     TestProgram program;
     // A folder where the set file should be: it can be neither opened nor made.
     QVERIFY(QDir(program.questionsDir()).mkdir(QStringLiteral("dir.dat")));
     program.state.set_name = QStringLiteral("dir.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     QVERIFY(!program.dialogs.shown.isEmpty());
     for (const auto &shown : program.dialogs.shown)
         QCOMPARE(shown.title, QStringLiteral("Question Set"));
@@ -352,7 +352,7 @@ void TestForm1::fileProblemsAreReported()
     full.state.creator = QStringLiteral("Ann");
     {
         FileSizeLimit limit(0);
-        form = Form1::showNew(full.state, full.services);
+        form = MainWindow::showNew(full.state, full.services);
     }
     QCOMPARE(full.state.record_count, 0);
     QVERIFY(!full.dialogs.shown.isEmpty());
@@ -374,18 +374,18 @@ void TestForm1::fileProblemsAreReported()
     unopened.state.set_name = QStringLiteral("new.dat");
     {
         IoFaults::Plan failFirstOpen(IoFaults::Op::Create, 1);
-        form = Form1::showNew(unopened.state, unopened.services);
+        form = MainWindow::showNew(unopened.state, unopened.services);
         form->activate();
     }
     QCOMPARE(unopened.dialogs.shown.size(), 1);
     QVERIFY(!QFile::exists(unopened.setPath("new.dat")));
 }
 
-void TestForm1::controlsAreNamedAndLaidOut()
+void TestMainWindow::controlsAreNamedAndLaidOut()
 {
     TestProgram program;
     program.state.set_name = QStringLiteral("q.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     QCOMPARE(form->windowTitle(), QStringLiteral("Quorvane?"));
 
     const QStringList amounts = {"£100",     "£200:",    "£300:",    "£500:",     "£1000:",
@@ -431,5 +431,5 @@ void TestForm1::controlsAreNamedAndLaidOut()
     QVERIFY(form->Frame1->y() >= form->fra_add->y() + form->fra_add->height());
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

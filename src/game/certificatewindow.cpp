@@ -1,6 +1,6 @@
-#include "form5.h"
+#include "certificatewindow.h"
 
-#include "app/services.h"
+#include "ui/services.h"
 #include "linecontrol.h"
 #include "qtprintservice.h"
 #include "shapebox.h"
@@ -47,7 +47,7 @@ QLabel *certificateLabel(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-Form5::Form5(AppState &state, Services &services, QWidget *parent)
+CertificateWindow::CertificateWindow(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::Dialog)
     , m_state(state)
     , m_services(services)
@@ -66,12 +66,12 @@ Form5::Form5(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-void Form5::showModal(AppState &state, Services &services, QWidget *parent)
+void CertificateWindow::showModal(AppState &state, Services &services, QWidget *parent)
 {
-    Modal::showUntilClosed(new Form5(state, services, parent));
+    Modal::showUntilClosed(new CertificateWindow(state, services, parent));
 }
 
-void Form5::buildMenu()
+void CertificateWindow::buildMenu()
 {
     menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("menu"));
@@ -81,11 +81,11 @@ void Form5::buildMenu()
     close->setObjectName(QStringLiteral("close"));
     print = menu->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("print"));
-    connect(close, &QAction::triggered, this, &Form5::close_click);
-    connect(print, &QAction::triggered, this, &Form5::print_click);
+    connect(close, &QAction::triggered, this, &CertificateWindow::close_click);
+    connect(print, &QAction::triggered, this, &CertificateWindow::print_click);
 }
 
-void Form5::buildCertificate()
+void CertificateWindow::buildCertificate()
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -129,7 +129,7 @@ void Form5::buildCertificate()
         Style::Footer, 240, 3000, 7575);
 }
 
-void Form5::load()
+void CertificateWindow::load()
 {
     lbl_name->setText(m_state.player_name.toUpper());
     lbl_money->setText(m_state.winnings);
@@ -139,12 +139,12 @@ void Form5::load()
                       QStringLiteral(" LIFELINES USED ]"));
 }
 
-QString Form5::documentTitle()
+QString CertificateWindow::documentTitle()
 {
     return QStringLiteral("Quorvane Certificate");
 }
 
-QString Form5::suggestedPdfPath()
+QString CertificateWindow::suggestedPdfPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
@@ -152,12 +152,12 @@ QString Form5::suggestedPdfPath()
     return QDir(folder).filePath(documentTitle() + QStringLiteral(".pdf"));
 }
 
-void Form5::close_click()
+void CertificateWindow::close_click()
 {
     QWidget::close();
 }
 
-void Form5::print_click()
+void CertificateWindow::print_click()
 {
     QtPrintService fallback;
     PrintService &printer = m_services.printer ? *m_services.printer : fallback;
@@ -171,7 +171,7 @@ void Form5::print_click()
             QStringLiteral("Print"));
 }
 
-void Form5::saveAsPdf()
+void CertificateWindow::saveAsPdf()
 {
     // Many desktops have no printer; a PDF file can still be printed or sent.
     if (!m_services.dialogs->askYesNo(

@@ -19,11 +19,12 @@ class QuestionListModel;
 
 // The question manager: lists the questions of the current set, edits and
 // deletes them, and changes the set's creator, message and password.
-class Form7 : public QWidget
+// Window object name "Form7".
+class QuestionManager : public QWidget
 {
     Q_OBJECT
 public:
-    Form7(AppState &state, Services &services, QWidget *parent = nullptr);
+    QuestionManager(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Asks for the set's password and, when it is right, shows the manager
     // modally over mainWindow; returns once the manager has closed, true when

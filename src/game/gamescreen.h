@@ -21,13 +21,14 @@ class ShapeBox;
 
 // The game screen: one game of fifteen questions, from the name prompt to
 // the last answer, walking away or quitting.
-class Form3 : public QWidget
+// Window object name "Form3".
+class GameScreen : public QWidget
 {
     Q_OBJECT
 public:
     // Loads the game at once: sounds, name prompt, ladder, first question.
-    Form3(AppState &state, Services &services, QWidget *parent = nullptr);
-    ~Form3() override;
+    GameScreen(AppState &state, Services &services, QWidget *parent = nullptr);
+    ~GameScreen() override;
 
     // Runs one game modally over the main window and returns once the game
     // screen has closed and been destroyed.

@@ -9,11 +9,12 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The About screen: version, the legal text and a note about help to come.
-class Form2 : public QWidget
+// Window object name "Form2".
+class AboutScreen : public QWidget
 {
     Q_OBJECT
 public:
-    Form2(AppState &state, Services &services, QWidget *parent = nullptr);
+    AboutScreen(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Shows a fresh About screen modally over parent and returns once it has
     // closed.

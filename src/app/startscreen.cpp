@@ -1,7 +1,7 @@
-#include "form4.h"
+#include "startscreen.h"
 
-#include "app/form1.h"
-#include "app/services.h"
+#include "app/mainwindow.h"
+#include "ui/services.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
 #include "storage/setnames.h"
@@ -39,7 +39,7 @@ QLabel *wrapped(const QString &text, const char *name)
 
 } // namespace
 
-Form4::Form4(AppState &state, Services &services, QWidget *parent)
+StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_services(services)
@@ -52,15 +52,15 @@ Form4::Form4(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-Form4 *Form4::showNew(AppState &state, Services &services)
+StartScreen *StartScreen::showNew(AppState &state, Services &services)
 {
-    auto *form = new Form4(state, services);
+    auto *form = new StartScreen(state, services);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;
 }
 
-void Form4::buildControls()
+void StartScreen::buildControls()
 {
     Label1 = named(new QLabel(QStringLiteral("Quorvane?")), "Label1");
     QFont titleFont = Label1->font();
@@ -170,16 +170,16 @@ void Form4::buildControls()
     // Only a choice in the list fills the name box: tabbing into the list
     // makes a row current without selecting it, and must not replace a typed
     // name.
-    connect(File1, &QListWidget::itemSelectionChanged, this, &Form4::File1_click);
-    connect(File1, &QListWidget::itemClicked, this, &Form4::File1_click);
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_click);
+    connect(File1, &QListWidget::itemSelectionChanged, this, &StartScreen::File1_click);
+    connect(File1, &QListWidget::itemClicked, this, &StartScreen::File1_click);
+    connect(Command1, &QPushButton::clicked, this, &StartScreen::Command1_click);
     // Enter in any field means "Continue", as in a dialog.
     for (QLineEdit *box : {Text1, txt_name, txt_message, txt_pass})
         connect(box, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     resize(720, 480);
 }
 
-void Form4::load()
+void StartScreen::load()
 {
     // A fresh program folder has no Questions folder yet.
     QDir().mkpath(m_state.questionsDir());
@@ -190,14 +190,14 @@ void Form4::load()
     Text1->setFocus();
 }
 
-void Form4::File1_click()
+void StartScreen::File1_click()
 {
     const QList<QListWidgetItem *> picked = File1->selectedItems();
     if (!picked.isEmpty())
         Text1->setText(picked.first()->text());
 }
 
-void Form4::Command1_click()
+void StartScreen::Command1_click()
 {
     if (!headerTextsStorable())
         return;
@@ -218,13 +218,13 @@ void Form4::Command1_click()
 
     // The main window is shown before this one closes, so that closing the
     // last window never ends the program on the way.
-    Form1::showNew(m_state, m_services);
+    MainWindow::showNew(m_state, m_services);
     close();
 }
 
 // A new set's header is stored in Windows-1252; a character it lacks would be
 // stored as '?', and a password holding one could never be typed again.
-bool Form4::headerTextsStorable()
+bool StartScreen::headerTextsStorable()
 {
     const std::pair<QLabel *, QLineEdit *> boxes[] = {
         {Label15, txt_name}, {Label16, txt_message}, {Label5, txt_pass}};
@@ -241,7 +241,7 @@ bool Form4::headerTextsStorable()
 
 // Refuses a name that would leave the Questions folder or that the file
 // system will not take, before anything is changed.
-bool Form4::setFileUsable(const QString &set_name)
+bool StartScreen::setFileUsable(const QString &set_name)
 {
     const QString fileName = AppState::setFileName(set_name);
     QString problem = SetNames::problem(fileName);

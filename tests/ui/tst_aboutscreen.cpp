@@ -1,6 +1,6 @@
 #include "modalwatch.h"
 #include "testprogram.h"
-#include "ui/form2.h"
+#include "ui/aboutscreen.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-class TestForm2 : public QObject
+class TestAboutScreen : public QObject
 {
     Q_OBJECT
 
@@ -18,10 +18,10 @@ private slots:
     void reopenedShowsSameTextFromTop();
 };
 
-void TestForm2::layoutColoursAndTexts()
+void TestAboutScreen::layoutColoursAndTexts()
 {
     TestProgram program;
-    Form2 form(program.state, program.services);
+    AboutScreen form(program.state, program.services);
     QCOMPARE(form.windowTitle(), QStringLiteral("About Game"));
     QCOMPARE(form.size(), QSize(376, 399)); // 5640 x 5985 twips
     QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 255));
@@ -67,7 +67,7 @@ void TestForm2::layoutColoursAndTexts()
     QCOMPARE(form.Text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
-void TestForm2::reopenedShowsSameTextFromTop()
+void TestAboutScreen::reopenedShowsSameTextFromTop()
 {
     TestProgram program;
     QWidget owner;
@@ -77,7 +77,7 @@ void TestForm2::reopenedShowsSameTextFromTop()
     QList<int> scrolledTo;
     int scrollRange = 0;
     auto readAndLeave = [&](QWidget *modal, bool scrollDown, bool byButton) {
-        auto *about = qobject_cast<Form2 *>(modal);
+        auto *about = qobject_cast<AboutScreen *>(modal);
         if (!about) {
             modal->close();
             return;
@@ -96,20 +96,20 @@ void TestForm2::reopenedShowsSameTextFromTop()
 
     {
         ModalWatch watch([&](QWidget *m) { readAndLeave(m, true, true); });
-        Form2::showModal(program.state, program.services, &owner);
+        AboutScreen::showModal(program.state, program.services, &owner);
         QVERIFY(watch.ran());
     }
     {
         ModalWatch watch([&](QWidget *m) { readAndLeave(m, false, false); });
-        Form2::showModal(program.state, program.services, &owner);
+        AboutScreen::showModal(program.state, program.services, &owner);
         QVERIFY(watch.ran());
     }
     QCOMPARE(texts.size(), 2);
     QCOMPARE(texts[1], texts[0]);
     QVERIFY(scrollRange > 0); // the text is long enough to be scrolled away from its top
     QCOMPARE(scrolledTo, QList<int>({0, 0}));
-    QVERIFY(!owner.findChild<Form2 *>()); // nothing survives the closing
+    QVERIFY(!owner.findChild<AboutScreen *>()); // nothing survives the closing
 }
 
-QTEST_MAIN(TestForm2)
-#include "tst_form2.moc"
+QTEST_MAIN(TestAboutScreen)
+#include "tst_aboutscreen.moc"

@@ -1,9 +1,9 @@
-#include "form3.h"
+#include "gamescreen.h"
 
-#include "app/services.h"
+#include "ui/services.h"
 #include "crossmark.h"
-#include "form5.h"
-#include "form6.h"
+#include "certificatewindow.h"
+#include "pollchart.h"
 #include "lifelinebutton.h"
 #include "qtprintservice.h"
 #include "qtsoundservice.h"
@@ -57,14 +57,14 @@ ShapeBox *shape(QWidget *parent, const QString &name, int left, int top, int wid
 
 } // namespace
 
-QColor Form3::ladderNormal() { return Colors::fromBgr(0x000000); }
-QColor Form3::ladderReached() { return Colors::fromBgr(33023); }
-QColor Form3::boxNormal() { return Colors::fromBgr(0x404040); }
-QColor Form3::boxHover() { return Colors::fromBgr(0x808080); }
-QColor Form3::boxChosen() { return Colors::fromBgr(33023); }
-QColor Form3::boxRight() { return Colors::fromBgr(49152); }
+QColor GameScreen::ladderNormal() { return Colors::fromBgr(0x000000); }
+QColor GameScreen::ladderReached() { return Colors::fromBgr(33023); }
+QColor GameScreen::boxNormal() { return Colors::fromBgr(0x404040); }
+QColor GameScreen::boxHover() { return Colors::fromBgr(0x808080); }
+QColor GameScreen::boxChosen() { return Colors::fromBgr(33023); }
+QColor GameScreen::boxRight() { return Colors::fromBgr(49152); }
 
-Form3::Form3(AppState &state, Services &services, QWidget *parent)
+GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::Dialog)
     , m_state(state)
     , m_services(services)
@@ -80,9 +80,9 @@ Form3::Form3(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-Form3::~Form3() = default;
+GameScreen::~GameScreen() = default;
 
-void Form3::play(QWidget *mainWindow, AppState &state, Services &services)
+void GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
 {
     // The program's own generator, sounds and printer serve unless the caller
     // brings its own; a fresh generator per game is seeded once for that game.
@@ -97,7 +97,7 @@ void Form3::play(QWidget *mainWindow, AppState &state, Services &services)
     if (!game.printer)
         game.printer = &printer.emplace();
 
-    QPointer<Form3> form = new Form3(state, game, mainWindow);
+    QPointer<GameScreen> form = new GameScreen(state, game, mainWindow);
     if (form->isOver()) {
         delete form;
         return;
@@ -105,7 +105,7 @@ void Form3::play(QWidget *mainWindow, AppState &state, Services &services)
     Modal::showUntilClosed(form);
 }
 
-void Form3::buildControls()
+void GameScreen::buildControls()
 {
     cmd_music = named(new QPushButton(QStringLiteral("Music Off"), this), "cmd_music");
     cmd_music->setFont(Fonts::sans(7.5));
@@ -136,12 +136,12 @@ void Form3::buildControls()
     Colors::setForeground(lbl_dosh, Colors::fromBgr(0x800000));
     Twips::place(lbl_dosh, 0, 240, 135, 135);
 
-    connect(cmd_music, &QPushButton::clicked, this, &Form3::cmd_music_click);
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_click);
-    connect(life_50, &LifelineButton::clicked, this, &Form3::life_50_click);
-    connect(life_ask, &LifelineButton::clicked, this, &Form3::life_ask_click);
-    connect(life_ring, &LifelineButton::clicked, this, &Form3::life_ring_click);
+    connect(cmd_music, &QPushButton::clicked, this, &GameScreen::cmd_music_click);
+    connect(Command1, &QPushButton::clicked, this, &GameScreen::Command1_click);
+    connect(Command2, &QPushButton::clicked, this, &GameScreen::Command2_click);
+    connect(life_50, &LifelineButton::clicked, this, &GameScreen::life_50_click);
+    connect(life_ask, &LifelineButton::clicked, this, &GameScreen::life_ask_click);
+    connect(life_ring, &LifelineButton::clicked, this, &GameScreen::life_ring_click);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, cmd_music);
@@ -150,7 +150,7 @@ void Form3::buildControls()
     setTabOrder(life_ask, life_ring);
 }
 
-void Form3::buildAnswers()
+void GameScreen::buildAnswers()
 {
     const int tops[] = {1680, 2280, 2880, 3480};
     ShapeBox **boxes[] = {&sh_a, &sh_b, &sh_c, &sh_d};
@@ -190,7 +190,7 @@ void Form3::buildAnswers()
     }
 }
 
-void Form3::buildLadder()
+void GameScreen::buildLadder()
 {
     sh_qbox = shape(this, "sh_qbox", 7320, 120, 1455, 3855);
     sh_qbox->setBorderColor(Colors::fromBgr(0xC0C0C0));
@@ -213,7 +213,7 @@ void Form3::buildLadder()
     }
 }
 
-void Form3::buildLifelines()
+void GameScreen::buildLifelines()
 {
     struct Panel
     {
@@ -262,7 +262,7 @@ void Form3::buildLifelines()
     }
 }
 
-void Form3::load()
+void GameScreen::load()
 {
     m_game = GameState{};
     m_game.sounds = &m_services.sound->loadGame(m_state.musicDir());
@@ -277,7 +277,7 @@ void Form3::load()
     ask_question();
 }
 
-void Form3::askPlayerName()
+void GameScreen::askPlayerName()
 {
     DialogService::PromptOptions options;
     // Over the main window, a little in from its top-left corner.
@@ -292,7 +292,7 @@ void Form3::askPlayerName()
     m_state.player_name = name;
 }
 
-void Form3::ask_question()
+void GameScreen::ask_question()
 {
     ++m_game.question_number;
     const QuestionDraw::Result drawn =
@@ -317,7 +317,7 @@ void Form3::ask_question()
     m_game.right_letter = drawn.record->right_answer;
 }
 
-void Form3::money()
+void GameScreen::money()
 {
     for (QLabel *label : {lbl_a, lbl_b, lbl_c, lbl_d})
         label->show();
@@ -336,24 +336,24 @@ void Form3::money()
     }
 }
 
-void Form3::stop_background()
+void GameScreen::stop_background()
 {
     for (GameSound track : {GameSound::first_bg, GameSound::second_bg, GameSound::final_bg})
         m_game.sounds->stop(track);
 }
 
-void Form3::play_effect(GameSound sound)
+void GameScreen::play_effect(GameSound sound)
 {
     m_game.sounds->play(sound);
 }
 
-void Form3::play_background(GameSound sound)
+void GameScreen::play_background(GameSound sound)
 {
     stop_background();
     m_game.sounds->play(sound);
 }
 
-std::optional<GameSound> Form3::step_background(int level)
+std::optional<GameSound> GameScreen::step_background(int level)
 {
     switch (level) {
     case 0: return GameSound::first_bg;
@@ -363,7 +363,7 @@ std::optional<GameSound> Form3::step_background(int level)
     }
 }
 
-std::optional<GameSound> Form3::band_background(int level)
+std::optional<GameSound> GameScreen::band_background(int level)
 {
     if (level < 5)
         return GameSound::first_bg;
@@ -374,13 +374,13 @@ std::optional<GameSound> Form3::band_background(int level)
     return std::nullopt;
 }
 
-void Form3::answer_hover(const QString &letter)
+void GameScreen::answer_hover(const QString &letter)
 {
     for (const QString &l : LETTERS)
         boxOf(l)->setFillColor(l == letter ? boxHover() : boxNormal());
 }
 
-void Form3::answer_click(const QString &letter)
+void GameScreen::answer_click(const QString &letter)
 {
     if (m_over || !boxOf(letter))
         return;
@@ -395,7 +395,7 @@ void Form3::answer_click(const QString &letter)
         wrongAnswer();
 }
 
-void Form3::rightAnswer(const QString &letter)
+void GameScreen::rightAnswer(const QString &letter)
 {
     boxOf(letter)->setFillColor(boxRight());
     ++m_game.level;
@@ -407,7 +407,7 @@ void Form3::rightAnswer(const QString &letter)
     ask_question();
 }
 
-void Form3::topPrize(const QString &letter)
+void GameScreen::topPrize(const QString &letter)
 {
     boxOf(letter)->setFillColor(boxRight());
     m_game.level = 15;
@@ -420,7 +420,7 @@ void Form3::topPrize(const QString &letter)
     showCertificate();
 }
 
-void Form3::wrongAnswer()
+void GameScreen::wrongAnswer()
 {
     if (ShapeBox *right = boxOf(m_game.right_letter))
         right->setFillColor(boxRight());
@@ -439,7 +439,7 @@ void Form3::wrongAnswer()
     endGame();
 }
 
-void Form3::Command1_click()
+void GameScreen::Command1_click()
 {
     if (m_game.level == 0) {
         message(QStringLiteral("Leave With Nothing?"), QStringLiteral("Leave"));
@@ -455,7 +455,7 @@ void Form3::Command1_click()
     showCertificate();
 }
 
-void Form3::Command2_click()
+void GameScreen::Command2_click()
 {
     if (!askYesNo(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
         return;
@@ -463,7 +463,7 @@ void Form3::Command2_click()
     endGame();
 }
 
-void Form3::cmd_music_click()
+void GameScreen::cmd_music_click()
 {
     if (m_game.music_on) {
         m_game.music_on = false;
@@ -477,7 +477,7 @@ void Form3::cmd_music_click()
     }
 }
 
-void Form3::recordResult()
+void GameScreen::recordResult()
 {
     m_state.winnings = lbl_dosh->text();
     qint16 used = 0;
@@ -486,13 +486,13 @@ void Form3::recordResult()
     m_state.lifelines_used = used;
 }
 
-void Form3::showCertificate()
+void GameScreen::showCertificate()
 {
-    Form5::showModal(m_state, m_services, this);
+    CertificateWindow::showModal(m_state, m_services, this);
     endGame();
 }
 
-QStringList Form3::fiftyHides(const QString &right_letter)
+QStringList GameScreen::fiftyHides(const QString &right_letter)
 {
     if (right_letter == QLatin1String("a"))
         return {QStringLiteral("b"), QStringLiteral("d")};
@@ -505,7 +505,7 @@ QStringList Form3::fiftyHides(const QString &right_letter)
     return {};
 }
 
-QString Form3::wrongGuess(const QString &right_letter, int g)
+QString GameScreen::wrongGuess(const QString &right_letter, int g)
 {
     if (!LETTERS.contains(right_letter) || g < 1 || g > 3)
         return {};
@@ -514,7 +514,7 @@ QString Form3::wrongGuess(const QString &right_letter, int g)
     return others.at(g - 1).toUpper();
 }
 
-QString Form3::buddyReply(const QString &player_name, const QString &right_letter, int r, int g)
+QString GameScreen::buddyReply(const QString &player_name, const QString &right_letter, int r, int g)
 {
     const QString right = right_letter.toUpper();
     const QString wrong = wrongGuess(right_letter, g);
@@ -535,7 +535,7 @@ QString Form3::buddyReply(const QString &player_name, const QString &right_lette
     }
 }
 
-int Form3::pollSides(int level)
+int GameScreen::pollSides(int level)
 {
     if (level < 5)
         return 8;
@@ -544,7 +544,7 @@ int Form3::pollSides(int level)
     return 5;
 }
 
-std::array<qint16, 4> Form3::poll(RandomSource &random, int level, const QString &right_letter)
+std::array<qint16, 4> GameScreen::poll(RandomSource &random, int level, const QString &right_letter)
 {
     const int sides = pollSides(level);
     const int right = LETTERS.indexOf(right_letter);
@@ -558,7 +558,7 @@ std::array<qint16, 4> Form3::poll(RandomSource &random, int level, const QString
     return votes;
 }
 
-void Form3::life_50_click()
+void GameScreen::life_50_click()
 {
     if (!cross_50->isHidden())
         return;
@@ -571,7 +571,7 @@ void Form3::life_50_click()
     restartMusic();
 }
 
-void Form3::life_ask_click()
+void GameScreen::life_ask_click()
 {
     if (!cross_ask->isHidden())
         return;
@@ -584,11 +584,11 @@ void Form3::life_ask_click()
     m_state.poll_b = votes[1];
     m_state.poll_c = votes[2];
     m_state.poll_d = votes[3];
-    Form6::showModal(m_state, m_services, this);
+    PollChart::showModal(m_state, m_services, this);
     restartMusic();
 }
 
-void Form3::life_ring_click()
+void GameScreen::life_ring_click()
 {
     if (!cross_ring->isHidden())
         return;
@@ -602,7 +602,7 @@ void Form3::life_ring_click()
     restartMusic();
 }
 
-void Form3::restartMusic()
+void GameScreen::restartMusic()
 {
     if (!m_game.music_on)
         return;
@@ -610,19 +610,19 @@ void Form3::restartMusic()
         play_background(*track);
 }
 
-void Form3::endGame()
+void GameScreen::endGame()
 {
     m_over = true;
     close();
 }
 
-void Form3::resetBoxes()
+void GameScreen::resetBoxes()
 {
     for (const QString &l : LETTERS)
         boxOf(l)->setFillColor(boxNormal());
 }
 
-void Form3::closeEvent(QCloseEvent *event)
+void GameScreen::closeEvent(QCloseEvent *event)
 {
     // The close box quits like "Quit This Game", so music never plays on
     // behind the main window.
@@ -637,7 +637,7 @@ void Form3::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool Form3::eventFilter(QObject *watched, QEvent *event)
+bool GameScreen::eventFilter(QObject *watched, QEvent *event)
 {
     const QString letter = letterOf(watched);
     if (!letter.isEmpty()) {
@@ -653,19 +653,19 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-ShapeBox *Form3::boxOf(const QString &letter) const
+ShapeBox *GameScreen::boxOf(const QString &letter) const
 {
     const int i = LETTERS.indexOf(letter);
     return i < 0 ? nullptr : QList<ShapeBox *>{sh_a, sh_b, sh_c, sh_d}.at(i);
 }
 
-QLabel *Form3::answerLabelOf(const QString &letter) const
+QLabel *GameScreen::answerLabelOf(const QString &letter) const
 {
     const int i = LETTERS.indexOf(letter);
     return i < 0 ? nullptr : QList<QLabel *>{lbl_a, lbl_b, lbl_c, lbl_d}.at(i);
 }
 
-QString Form3::letterOf(QObject *answerLabel) const
+QString GameScreen::letterOf(QObject *answerLabel) const
 {
     for (const QString &l : LETTERS) {
         if (answerLabelOf(l) == answerLabel)
@@ -674,7 +674,7 @@ QString Form3::letterOf(QObject *answerLabel) const
     return {};
 }
 
-QWidget *Form3::dialogParent()
+QWidget *GameScreen::dialogParent()
 {
     // While the game loads the screen is not shown yet; the main window is.
     if (!isVisible() && parentWidget())
@@ -682,12 +682,12 @@ QWidget *Form3::dialogParent()
     return this;
 }
 
-void Form3::message(const QString &text, const QString &title)
+void GameScreen::message(const QString &text, const QString &title)
 {
     m_services.dialogs->message(dialogParent(), text, title);
 }
 
-bool Form3::askYesNo(const QString &text, const QString &title)
+bool GameScreen::askYesNo(const QString &text, const QString &title)
 {
     return m_services.dialogs->askYesNo(dialogParent(), text, title);
 }

@@ -12,11 +12,12 @@ class ShapeBox;
 
 // The certificate for a player who leaves with money: who, how much, how
 // many lifelines and which set, with commands to print it or close it.
-class Form5 : public QWidget
+// Window object name "Form5".
+class CertificateWindow : public QWidget
 {
     Q_OBJECT
 public:
-    Form5(AppState &state, Services &services, QWidget *parent = nullptr);
+    CertificateWindow(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Shows a fresh certificate modally over parent and returns once it has
     // closed.

@@ -1,5 +1,5 @@
-#include "game/form3.h"
-#include "game/form5.h"
+#include "game/gamescreen.h"
+#include "game/certificatewindow.h"
 #include "game/shapebox.h"
 #include "gamedriver.h"
 #include "modalwatch.h"
@@ -25,7 +25,7 @@ struct Certificate
         program.state.winnings = winnings;
         program.state.lifelines_used = used;
         program.services.printer = &printer;
-        form = std::make_unique<Form5>(program.state, program.services);
+        form = std::make_unique<CertificateWindow>(program.state, program.services);
     }
 
     void clickMenu(QAction *action)
@@ -36,7 +36,7 @@ struct Certificate
 
     TestProgram program;
     RecordingPrinter printer;
-    std::unique_ptr<Form5> form;
+    std::unique_ptr<CertificateWindow> form;
 };
 
 bool isVisibleTopLevel(const char *className)
@@ -50,7 +50,7 @@ bool isVisibleTopLevel(const char *className)
 
 } // namespace
 
-class TestForm5 : public QObject
+class TestCertificateWindow : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ private slots:
     void withoutAPrinterOffersAPdf();
 };
 
-void TestForm5::filledInAtLoad_data()
+void TestCertificateWindow::filledInAtLoad_data()
 {
     QTest::addColumn<QString>("player");
     QTest::addColumn<QString>("setName");
@@ -90,7 +90,7 @@ void TestForm5::filledInAtLoad_data()
                                  << "[ 2 LIFELINES USED ]";
 }
 
-void TestForm5::filledInAtLoad()
+void TestCertificateWindow::filledInAtLoad()
 {
     QFETCH(QString, player);
     QFETCH(QString, setName);
@@ -108,7 +108,7 @@ void TestForm5::filledInAtLoad()
     QCOMPARE(c.form->windowTitle(), QString("Winner Certificate"));
 }
 
-void TestForm5::layoutAndFonts_data()
+void TestCertificateWindow::layoutAndFonts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
@@ -139,7 +139,7 @@ void TestForm5::layoutAndFonts_data()
     QTest::newRow("Image1") << "Image1" << QRect(240, 240, 2625, 1365) << "" << "";
 }
 
-void TestForm5::layoutAndFonts()
+void TestCertificateWindow::layoutAndFonts()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
@@ -173,7 +173,7 @@ void TestForm5::layoutAndFonts()
     QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), style == "sans small");
 }
 
-void TestForm5::textsFitTheirLabels()
+void TestCertificateWindow::textsFitTheirLabels()
 {
     // The longest values the certificate can show, with the shipped fonts.
     Certificate c("ann smith", "Sport Quiz.dat", "£1000000", 3);
@@ -196,7 +196,7 @@ void TestForm5::textsFitTheirLabels()
     QCOMPARE(QFontInfo(c.form->lbl_name->font()).family(), QString("Liberation Serif"));
 }
 
-void TestForm5::closeReturnsToTheMainWindow()
+void TestCertificateWindow::closeReturnsToTheMainWindow()
 {
     GameDriver game(QString(), "Sport Quiz.dat");
     QWidget main;
@@ -209,7 +209,7 @@ void TestForm5::closeReturnsToTheMainWindow()
     game.program.dialogs.answerText("ann smith");
     game.random.pushPick(1, 1);
     ModalWatch gameScreen([&](QWidget *modal) {
-        auto *form3 = qobject_cast<Form3 *>(modal);
+        auto *form3 = qobject_cast<GameScreen *>(modal);
         QVERIFY(form3);
         for (int i = 0; i < 2; ++i) {
             game.program.dialogs.answerYes();
@@ -218,7 +218,7 @@ void TestForm5::closeReturnsToTheMainWindow()
                               Qt::LeftButton);
         }
         auto certificate = std::make_shared<ModalWatch>([&](QWidget *shown) {
-            auto *form5 = qobject_cast<Form5 *>(shown);
+            auto *form5 = qobject_cast<CertificateWindow *>(shown);
             QVERIFY(form5);
             certificateName = form5->lbl_name->text() + " / " + form5->lbl_subject->text();
             gameOpenUnderCertificate = form3->isVisible() && form5->parentWidget() == form3;
@@ -229,19 +229,19 @@ void TestForm5::closeReturnsToTheMainWindow()
         QTest::mouseClick(form3->Command1, Qt::LeftButton);
         QVERIFY(certificate->ran());
     });
-    Form3::play(&main, game.program.state, game.program.services);
+    GameScreen::play(&main, game.program.state, game.program.services);
 
     QVERIFY(gameScreen.ran());
     QCOMPARE(certificateName, QString("ANN SMITH / SPORT QUIZ"));
     QVERIFY(gameOpenUnderCertificate);
-    QVERIFY(main.findChildren<Form3 *>().isEmpty());
+    QVERIFY(main.findChildren<GameScreen *>().isEmpty());
     QVERIFY(!isVisibleTopLevel("Form5"));
     QVERIFY(main.isVisible());
     QCOMPARE(game.program.state.winnings, QString("£200"));
     QCOMPARE(game.program.dialogs.log().last(), QString("Click Here To Continue|Leave"));
 }
 
-void TestForm5::printSendsTheClientAreaEachTime()
+void TestCertificateWindow::printSendsTheClientAreaEachTime()
 {
     Certificate c("ann smith", "Sport Quiz.dat", "£32000", 2);
     c.form->show();
@@ -254,14 +254,14 @@ void TestForm5::printSendsTheClientAreaEachTime()
     QVERIFY(c.program.dialogs.shown.isEmpty());
     const QImage drawn = c.form->clientArea()->grab().toImage();
     for (const RecordingPrinter::Job &job : c.printer.jobs) {
-        QCOMPARE(job.title, Form5::documentTitle());
+        QCOMPARE(job.title, CertificateWindow::documentTitle());
         // Exactly the certificate as drawn, without the menu bar.
         QCOMPARE(job.picture, drawn);
         QCOMPARE(pdfPageCount(job.pdf), 1);
     }
 }
 
-void TestForm5::refusedJobIsReported()
+void TestCertificateWindow::refusedJobIsReported()
 {
     Certificate c("Ann", "quiz.dat", "£100", 0);
     c.printer.refuseJobs = true;
@@ -273,7 +273,7 @@ void TestForm5::refusedJobIsReported()
     QVERIFY(c.printer.jobs.isEmpty());
 }
 
-void TestForm5::withoutAPrinterOffersAPdf_data()
+void TestCertificateWindow::withoutAPrinterOffersAPdf_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("answer"); // relative to a temporary folder; "" cancels
@@ -287,7 +287,7 @@ void TestForm5::withoutAPrinterOffersAPdf_data()
     QTest::newRow("Yes, folder missing") << true << "gone/ann.pdf" << "" << true;
 }
 
-void TestForm5::withoutAPrinterOffersAPdf()
+void TestCertificateWindow::withoutAPrinterOffersAPdf()
 {
     QFETCH(bool, yes);
     QFETCH(QString, answer);
@@ -326,5 +326,5 @@ void TestForm5::withoutAPrinterOffersAPdf()
     QVERIFY(c.form->isVisible());
 }
 
-QTEST_MAIN(TestForm5)
-#include "tst_form5.moc"
+QTEST_MAIN(TestCertificateWindow)
+#include "tst_certificatewindow.moc"

@@ -1,6 +1,6 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "managerhelpers.h"
-#include "manage/form7.h"
+#include "manage/questionmanager.h"
 #include "modalwatch.h"
 #include "testprogram.h"
 
@@ -13,7 +13,7 @@
 
 // The main window and the question manager together: what the manager
 // changes shows on the main window, and adding keeps working after deletions.
-class TestForm1Manage : public QObject
+class TestMainWindowManage : public QObject
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ private slots:
     void wrongPasswordKeepsManagerClosed();
 };
 
-void TestForm1Manage::detailsAndDeletionShowAfterBack()
+void TestMainWindowManage::detailsAndDeletionShowAfterBack()
 {
     TestProgram program;
     const QString path = program.writeSet(
@@ -31,12 +31,12 @@ void TestForm1Manage::detailsAndDeletionShowAfterBack()
         {makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "TWO?"), makeQuestion(2, 3, "THREE?"),
          makeQuestion(3, 4, "FOUR?")});
     program.state.set_name = QStringLiteral("set.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     QCOMPARE(program.state.record_count, 4);
 
     program.dialogs.answerText(QStringLiteral("pw"));
     ModalWatch watch([&](QWidget *modal) {
-        auto *manager = qobject_cast<Form7 *>(modal);
+        auto *manager = qobject_cast<QuestionManager *>(modal);
         QVERIFY(manager);
         manager->txt_name->setText(QStringLiteral("Bea"));
         manager->txt_message->setText(QStringLiteral("New message"));
@@ -73,12 +73,12 @@ void TestForm1Manage::detailsAndDeletionShowAfterBack()
     QCOMPARE(form->t[4]->text(), QStringLiteral("1"));
 }
 
-void TestForm1Manage::wrongPasswordKeepsManagerClosed()
+void TestMainWindowManage::wrongPasswordKeepsManagerClosed()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("set.dat"), {makeHeader("Hi", "Ann", "pw")});
     program.state.set_name = QStringLiteral("set.dat");
-    auto *form = Form1::showNew(program.state, program.services);
+    auto *form = MainWindow::showNew(program.state, program.services);
     form->txt_q->setText(QStringLiteral("kept?"));
     program.dialogs.answerText(QStringLiteral("p w"));
     ModalWatch watch([](QWidget *modal) { modal->close(); });
@@ -90,5 +90,5 @@ void TestForm1Manage::wrongPasswordKeepsManagerClosed()
     QCOMPARE(form->txt_q->text(), QStringLiteral("kept?"));
 }
 
-QTEST_MAIN(TestForm1Manage)
-#include "tst_form1manage.moc"
+QTEST_MAIN(TestMainWindowManage)
+#include "tst_mainwindowmanage.moc"

@@ -11,11 +11,12 @@ class ShapeBox;
 
 // The poll chart: the four vote counts of Ask Your Friends as bars, built
 // afresh from the shared state each time it opens.
-class Form6 : public QWidget
+// Window object name "Form6".
+class PollChart : public QWidget
 {
     Q_OBJECT
 public:
-    Form6(AppState &state, Services &services, QWidget *parent = nullptr);
+    PollChart(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Shows a fresh chart modally over parent and returns once it has closed.
     static void showModal(AppState &state, Services &services, QWidget *parent);

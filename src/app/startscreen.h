@@ -11,14 +11,15 @@ class QPushButton;
 class QFrame;
 
 // The start screen: pick a set from the Questions folder or name a new one.
-class Form4 : public QWidget
+// Window object name "Form4".
+class StartScreen : public QWidget
 {
     Q_OBJECT
 public:
-    Form4(AppState &state, Services &services, QWidget *parent = nullptr);
+    StartScreen(AppState &state, Services &services, QWidget *parent = nullptr);
 
     // Creates and shows a fresh start screen that deletes itself on close.
-    static Form4 *showNew(AppState &state, Services &services);
+    static StartScreen *showNew(AppState &state, Services &services);
 
     QLabel *Label1 = nullptr;
     QLabel *Label4 = nullptr;

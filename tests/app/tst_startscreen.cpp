@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/mainwindow.h"
+#include "app/startscreen.h"
 #include "storage/setnames.h"
 #include "testprogram.h"
 
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestForm4 : public QObject
+class TestStartScreen : public QObject
 {
     Q_OBJECT
 
@@ -33,7 +33,7 @@ private:
     static QWidget *topLevel(const QString &name);
 };
 
-QWidget *TestForm4::topLevel(const QString &name)
+QWidget *TestStartScreen::topLevel(const QString &name)
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->objectName() == name && w->isVisible())
@@ -42,7 +42,7 @@ QWidget *TestForm4::topLevel(const QString &name)
     return nullptr;
 }
 
-void TestForm4::continueFixesTheSet_data()
+void TestStartScreen::continueFixesTheSet_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shownAfter");
@@ -65,7 +65,7 @@ void TestForm4::continueFixesTheSet_data()
                                    << " Ann" << " hello " << " pw " << "pw";
 }
 
-void TestForm4::continueFixesTheSet()
+void TestStartScreen::continueFixesTheSet()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shownAfter);
@@ -77,8 +77,8 @@ void TestForm4::continueFixesTheSet()
     QFETCH(QString, password);
 
     TestProgram program;
-    auto *form = Form4::showNew(program.state, program.services);
-    QPointer<Form4> guard(form);
+    auto *form = StartScreen::showNew(program.state, program.services);
+    QPointer<StartScreen> guard(form);
     form->Text1->setText(typed);
     form->txt_name->setText(name);
     form->txt_message->setText(message.isEmpty() ? QString() : message);
@@ -100,14 +100,14 @@ void TestForm4::continueFixesTheSet()
     QVERIFY(topLevel(QStringLiteral("Form1")));
 }
 
-void TestForm4::listShowsSetFilesAndPickingReplacesName()
+void TestStartScreen::listShowsSetFilesAndPickingReplacesName()
 {
     TestProgram program;
     for (const char *name : {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT"})
         program.writeSet(QString::fromLatin1(name), {});
     QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
 
-    auto *form = Form4::showNew(program.state, program.services);
+    auto *form = StartScreen::showNew(program.state, program.services);
     QStringList listed;
     for (int i = 0; i < form->File1->count(); ++i)
         listed << form->File1->item(i)->text();
@@ -136,16 +136,16 @@ void TestForm4::listShowsSetFilesAndPickingReplacesName()
     QCOMPARE(program.state.set_name, QStringLiteral("a.dat"));
 }
 
-void TestForm4::missingQuestionsFolderIsCreated()
+void TestStartScreen::missingQuestionsFolderIsCreated()
 {
     TestProgram program;
     QVERIFY(QDir(program.questionsDir()).removeRecursively());
-    auto *form = Form4::showNew(program.state, program.services);
+    auto *form = StartScreen::showNew(program.state, program.services);
     QVERIFY(QDir(program.questionsDir()).exists());
     QCOMPARE(form->File1->count(), 0);
 }
 
-void TestForm4::unsafeNamesAreRefused_data()
+void TestStartScreen::unsafeNamesAreRefused_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::newRow("slash") << "../escape";
@@ -153,12 +153,12 @@ void TestForm4::unsafeNamesAreRefused_data()
     QTest::newRow("control character") << QStringLiteral("a\tb");
 }
 
-void TestForm4::unsafeNamesAreRefused()
+void TestStartScreen::unsafeNamesAreRefused()
 {
     QFETCH(QString, typed);
     TestProgram program;
-    auto *form = Form4::showNew(program.state, program.services);
-    QPointer<Form4> guard(form);
+    auto *form = StartScreen::showNew(program.state, program.services);
+    QPointer<StartScreen> guard(form);
     form->Text1->setText(typed);
     form->Command1->click();
     QCOMPARE(program.dialogs.shown.size(), 1);
@@ -174,7 +174,7 @@ void TestForm4::unsafeNamesAreRefused()
     QCOMPARE(QDir(program.dir()).entryList(QDir::Files).size(), 0);
 }
 
-void TestForm4::headerTextsMustBeStorable_data()
+void TestStartScreen::headerTextsMustBeStorable_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
@@ -185,12 +185,12 @@ void TestForm4::headerTextsMustBeStorable_data()
 
 // A character Windows-1252 lacks would be stored as '?': a password holding
 // one could never be typed again.
-void TestForm4::headerTextsMustBeStorable()
+void TestStartScreen::headerTextsMustBeStorable()
 {
     QFETCH(QString, box);
     QFETCH(QString, caption);
     TestProgram program;
-    auto *form = Form4::showNew(program.state, program.services);
+    auto *form = StartScreen::showNew(program.state, program.services);
     form->Text1->setText(QStringLiteral("quiz"));
     form->findChild<QLineEdit *>(box)->setText(QStringLiteral("\u03A91"));
     form->Command1->click();
@@ -204,7 +204,7 @@ void TestForm4::headerTextsMustBeStorable()
     QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files).size(), 0);
 }
 
-void TestForm4::nameRulesBeyondTheBox_data()
+void TestStartScreen::nameRulesBeyondTheBox_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<bool>("ok");
@@ -217,17 +217,17 @@ void TestForm4::nameRulesBeyondTheBox_data()
     QTest::newRow("255 bytes") << QString(251, QLatin1Char('x')) + ".dat" << true;
 }
 
-void TestForm4::nameRulesBeyondTheBox()
+void TestStartScreen::nameRulesBeyondTheBox()
 {
     QFETCH(QString, fileName);
     QFETCH(bool, ok);
     QCOMPARE(SetNames::problem(fileName).isEmpty(), ok);
 }
 
-void TestForm4::controlsAreNamedAndLabelled()
+void TestStartScreen::controlsAreNamedAndLabelled()
 {
     TestProgram program;
-    auto *form = Form4::showNew(program.state, program.services);
+    auto *form = StartScreen::showNew(program.state, program.services);
     QCOMPARE(form->windowTitle(), QStringLiteral("Startup"));
     const QList<std::pair<const char *, int>> boxes = {
         {"Text1", 30}, {"txt_name", 30}, {"txt_message", 150}, {"txt_pass", 6}};
@@ -253,5 +253,5 @@ void TestForm4::controlsAreNamedAndLabelled()
                                  "Command1"}));
 }
 
-QTEST_MAIN(TestForm4)
-#include "tst_form4.moc"
+QTEST_MAIN(TestStartScreen)
+#include "tst_startscreen.moc"
