@@ -57,6 +57,8 @@ private slots:
     void exportThenImportIsByteIdentical();
     void everySeparatorEncodingAndLineEnd_data();
     void everySeparatorEncodingAndLineEnd();
+    void filesSavedByASpreadsheet_data();
+    void filesSavedByASpreadsheet();
     void rowsStoredAsTheMainWindowStoresThem();
     void rowRefusals_data();
     void rowRefusals();
@@ -196,6 +198,57 @@ void TestSetImport::everySeparatorEncodingAndLineEnd()
                  QStringLiteral("d")),
     };
     QCOMPARE(rows.questions, expected);
+}
+
+void TestSetImport::filesSavedByASpreadsheet_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QChar>("separator");
+    // Saved by LibreOffice Calc 7.4.7.2 (Debian 12) from data/calc-questions.ods
+    // (a sheet Calc made from a hand-written CSV, columns 2 to 7 as text) with
+    //   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):SEP,34,CHARSET'
+    // where SEP is the separator's character code and CHARSET 76 is UTF-8 and
+    // 1 Windows-1252 ("Western Europe (Windows-1252/WinLatin 1)"). Calc ends
+    // lines with LF, writes no byte order mark and quotes only where it must.
+    QTest::newRow("comma, UTF-8 (44,34,76)") << "calc-comma-utf8.csv" << int(Csv::Encoding::Utf8)
+                                             << QChar(u',');
+    QTest::newRow("semicolon, UTF-8 (59,34,76)") << "calc-semicolon-utf8.csv"
+                                                 << int(Csv::Encoding::Utf8) << QChar(u';');
+    QTest::newRow("tab, UTF-8 (9,34,76)") << "calc-tab-utf8.csv" << int(Csv::Encoding::Utf8)
+                                          << QChar(u'\t');
+    QTest::newRow("comma, Windows-1252 (44,34,1)") << "calc-comma-windows1252.csv"
+                                                   << int(Csv::Encoding::Windows1252) << QChar(u',');
+}
+
+void TestSetImport::filesSavedByASpreadsheet()
+{
+    QFETCH(QString, file);
+    QFETCH(int, encoding);
+    QFETCH(QChar, separator);
+    TestProgram program;
+    const SetImport::Details details{QStringLiteral("Calc"), QStringLiteral("Saved"), QString()};
+    auto setFrom = [&](const QString &name, SetImport::Rows &rows) {
+        QFile csv(QFINDTESTDATA(QStringLiteral("data/") + name));
+        if (!csv.open(QIODevice::ReadOnly))
+            return QByteArray();
+        rows = SetImport::readCsv(csv.readAll());
+        const QString path = program.setPath(name + QStringLiteral(".dat"));
+        SetImport::create(path, details, rows.questions);
+        return program.readFile(path);
+    };
+    SetImport::Rows plainRows;
+    const QByteArray plain = setFrom(QStringLiteral("calc-comma-utf8.csv"), plainRows);
+    QVERIFY(plainRows.ok());
+    QCOMPARE(plainRows.questions.size(), 7);
+    QVERIFY(plain.contains("SE\xD1OR M\xDCLLER\x92S \x8CUVRE HANGS IN A GALER\xCD" "A IN\x85"));
+
+    SetImport::Rows rows;
+    const QByteArray set = setFrom(file, rows);
+    QVERIFY(rows.ok());
+    QCOMPARE(int(rows.format.encoding), encoding);
+    QCOMPARE(rows.format.separator, separator);
+    QCOMPARE(set, plain);
 }
 
 void TestSetImport::rowsStoredAsTheMainWindowStoresThem()
