@@ -28,13 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    QString text;
-    if (Csv::decodeUtf8(bytes, text)) {
-        const Csv::Parsed parsed = Csv::parse(text);
+    // Every separator over the decoded text, whatever the header says.
+    const Csv::Decoded decoded = Csv::decode(bytes);
+    FUZZ_CHECK(decoded.error.isEmpty() ? decoded.errorLine == 0 : decoded.errorLine >= 1);
+    for (const QChar separator : Csv::separators()) {
+        const Csv::Parsed parsed = Csv::parse(decoded.text, separator);
         for (const Csv::Row &row : parsed.rows) {
             FUZZ_CHECK(row.line >= 1);
             // A row written out parses back to the same fields.
-            const Csv::Parsed again = Csv::parse(Csv::row(row.fields));
+            const Csv::Parsed again = Csv::parse(Csv::row(row.fields, separator), separator);
             FUZZ_CHECK(again.error.isEmpty());
             if (!again.rows.isEmpty())
                 FUZZ_CHECK(again.rows.first().fields == row.fields);

@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include "cp1252.h"
+
 #include <QStringDecoder>
 
 namespace {
@@ -42,52 +44,57 @@ qsizetype endWithoutBlankTail(QStringView text)
     }
 }
 
-} // namespace
-
-namespace Csv {
-
-bool decodeUtf8(const QByteArray &bytes, QString &text, int *badLine)
+// Physical line of the byte at offset, counting breaks as the parser does.
+int lineAt(QByteArrayView bytes, qsizetype offset)
 {
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    QStringDecoder whole(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    text = whole.decode(view);
-    if (!whole.hasError())
-        return true;
-    // Find the first line that does not decode on its own.
     int line = 1;
-    qsizetype start = 0;
-    while (start <= view.size()) {
-        qsizetype end = view.indexOf('\n', start);
-        if (end < 0)
-            end = view.size();
-        QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString ignored = one.decode(view.sliced(start, end - start));
-        if (one.hasError())
-            break;
-        ++line;
-        start = end + 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
     }
-    if (badLine)
-        *badLine = line;
-    text.clear();
-    return false;
+    return line;
 }
 
-Parsed parse(QStringView all)
+bool isUtf8(QByteArrayView bytes)
 {
-    Parsed out;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// Line of the first bytes that are not UTF-8. Line breaks never fall inside a
+// UTF-8 sequence, so each line can be checked on its own.
+int firstLineNotUtf8(QByteArrayView bytes)
+{
+    int line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\n' && bytes[i] != '\r')
+            continue;
+        if (!isUtf8(bytes.sliced(start, i - start)))
+            return line;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
+            ++i;
+        ++line;
+        start = i + 1;
+    }
+    return line;
+}
+
+// Up to maxRows rows (all when negative).
+Csv::Parsed parseRows(QStringView all, QChar separator, int maxRows)
+{
+    Csv::Parsed out;
     const QStringView text = all.first(endWithoutBlankTail(all));
-    if (text.isEmpty())
+    if (text.isEmpty() || maxRows == 0)
         return out;
 
     int line = 1;
     qsizetype i = 0;
-    Row row{line, {}};
+    Csv::Row row{line, {}};
     QString value;
-    bool quoted = false;   // inside a quoted field
-    bool afterQuote = false; // a quoted field has closed, a comma must follow
+    bool quoted = false;     // inside a quoted field
+    bool afterQuote = false; // a quoted field has closed, a separator must follow
     auto fail = [&](int at, const QString &why) {
         out.error = why;
         out.errorLine = at;
@@ -118,7 +125,7 @@ Parsed parse(QStringView all)
             ++i;
             continue;
         }
-        if (c == u',') {
+        if (c == separator) {
             row.fields << value;
             value.clear();
             afterQuote = false;
@@ -128,11 +135,13 @@ Parsed parse(QStringView all)
         if (const qsizetype n = breakAt(text, i)) {
             row.fields << value;
             out.rows << row;
+            if (out.rows.size() == maxRows)
+                return out;
             value.clear();
             afterQuote = false;
             i += n;
             ++line;
-            row = Row{line, {}};
+            row = Csv::Row{line, {}};
             continue;
         }
         if (afterQuote)
@@ -156,12 +165,128 @@ Parsed parse(QStringView all)
     return out;
 }
 
-QString field(const QString &value)
+bool namesMatch(const QStringList &fields, const QStringList &names)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
+    if (fields.size() != names.size())
+        return false;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (fields[i].trimmed().compare(names[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace Csv {
+
+const QList<QChar> &separators()
+{
+    static const QList<QChar> all = {u',', u';', u'\t'};
+    return all;
+}
+
+QString separatorName(QChar separator)
+{
+    switch (separator.unicode()) {
+    case u',':
+        return QStringLiteral("comma");
+    case u';':
+        return QStringLiteral("semicolon");
+    case u'\t':
+        return QStringLiteral("tab");
+    }
+    return QStringLiteral("\"%1\"").arg(separator);
+}
+
+QString encodingName(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case Encoding::Utf8WithBom:
+        return QStringLiteral("UTF-8 with a byte order mark");
+    case Encoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    }
+    return {};
+}
+
+QString describe(const Format &format)
+{
+    return QStringLiteral("%1, %2-separated").arg(encodingName(format.encoding),
+                                                  separatorName(format.separator));
+}
+
+Decoded decode(const QByteArray &bytes)
+{
+    Decoded out;
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        out.error = QStringLiteral("the file is UTF-16 (it starts with UTF-16's byte order mark), "
+                                   "neither UTF-8 nor Windows-1252; save it as one of those");
+        out.errorLine = 1;
+        return out;
+    }
+    if (const qsizetype nul = view.indexOf('\0'); nul >= 0) {
+        out.error = QStringLiteral("a NUL byte: the file is neither UTF-8 nor Windows-1252 "
+                                   "(UTF-16 perhaps); save it as one of those");
+        out.errorLine = lineAt(view, nul);
+        return out;
+    }
+    if (view.startsWith("\xEF\xBB\xBF")) {
+        out.encoding = Encoding::Utf8WithBom;
+        view = view.sliced(3);
+        if (!isUtf8(view)) {
+            out.error = QStringLiteral("not UTF-8 text, although the file starts with UTF-8's byte "
+                                       "order mark");
+            out.errorLine = firstLineNotUtf8(view);
+            return out;
+        }
+        out.text = QString::fromUtf8(view);
+        return out;
+    }
+    if (isUtf8(view)) {
+        out.text = QString::fromUtf8(view);
+        return out;
+    }
+    out.encoding = Encoding::Windows1252;
+    out.text = Cp1252::decode(view);
+    return out;
+}
+
+Parsed parse(QStringView text, QChar separator)
+{
+    return parseRows(text, separator, -1);
+}
+
+Table read(const QByteArray &bytes, const QStringList &header)
+{
+    Table out;
+    const Decoded decoded = decode(bytes);
+    out.format.encoding = decoded.encoding;
+    if (!decoded.error.isEmpty()) {
+        out.error = decoded.error;
+        out.errorLine = decoded.errorLine;
+        return out;
+    }
+    for (const QChar separator : separators()) {
+        const Parsed first = parseRows(decoded.text, separator, 1);
+        if (!first.rows.isEmpty() && namesMatch(first.rows.first().fields, header)) {
+            out.format.separator = separator;
+            out.headerFound = true;
+            break;
+        }
+    }
+    static_cast<Parsed &>(out) = parse(decoded.text, out.format.separator);
+    return out;
+}
+
+QString field(const QString &value, QChar separator)
+{
     bool needsQuotes = false;
     for (const QChar c : value) {
-        if (special.contains(c)) {
+        if (c == separator || c == u'"' || c == u'\r' || c == u'\n') {
             needsQuotes = true;
             break;
         }
@@ -173,13 +298,26 @@ QString field(const QString &value)
     return QLatin1Char('"') + quotedValue + QLatin1Char('"');
 }
 
-QString row(const QStringList &fields)
+QString row(const QStringList &fields, QChar separator)
 {
     QStringList out;
     out.reserve(fields.size());
     for (const QString &f : fields)
-        out << field(f);
-    return out.join(QLatin1Char(',')) + QLatin1String("\r\n");
+        out << field(f, separator);
+    return out.join(separator) + QLatin1String("\r\n");
+}
+
+QByteArray encode(const QString &text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        break;
+    case Encoding::Utf8WithBom:
+        return "\xEF\xBB\xBF" + text.toUtf8();
+    case Encoding::Windows1252:
+        return Cp1252::encode(text);
+    }
+    return text.toUtf8();
 }
 
 } // namespace Csv

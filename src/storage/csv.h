@@ -1,14 +1,39 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
-// Comma-separated values as RFC 4180 has them: fields separated by commas,
-// a field in double quotes may hold commas, line breaks and doubled quotes.
+// Comma-separated values as spreadsheet programs save them: fields separated
+// by a comma, a semicolon or a tab; a field in double quotes may hold the
+// separator, line breaks and doubled quotes. The text is UTF-8, with or
+// without a byte order mark, or else Windows-1252.
 namespace Csv {
+
+enum class Encoding {
+    Utf8,
+    Utf8WithBom,
+    Windows1252,
+};
+
+// How a file is written: what was found when reading, what to use when writing.
+struct Format
+{
+    Encoding encoding = Encoding::Utf8WithBom;
+    QChar separator = u',';
+};
+
+// The separators a file may use, comma first.
+const QList<QChar> &separators();
+// "comma", "semicolon", "tab".
+QString separatorName(QChar separator);
+// "UTF-8", "UTF-8 with a byte order mark", "Windows-1252".
+QString encodingName(Encoding encoding);
+// Both, for messages: "Windows-1252, semicolon-separated".
+QString describe(const Format &format);
 
 struct Row
 {
@@ -24,17 +49,44 @@ struct Parsed
     int errorLine = 0;
 };
 
-// Decodes UTF-8, dropping a leading byte order mark. On bytes that are not
-// UTF-8 returns false and the physical line they stand on.
-bool decodeUtf8(const QByteArray &bytes, QString &text, int *badLine = nullptr);
+struct Decoded
+{
+    QString text;
+    Encoding encoding = Encoding::Utf8;
+    // Set when the bytes are no text this reads; text is then empty.
+    QString error;
+    int errorLine = 0;
+};
+
+// UTF-8 when the whole file is UTF-8 (a leading byte order mark dropped),
+// otherwise Windows-1252, which gives every byte a character. Refuses UTF-16's
+// byte order marks, NUL bytes (no text of either holds one; UTF-16 does) and
+// UTF-8's byte order mark before bytes that are not UTF-8.
+Decoded decode(const QByteArray &bytes);
 
 // Line breaks are CRLF, LF or a lone CR. Lines at the end that hold nothing
 // but spaces and tabs are dropped.
-Parsed parse(QStringView text);
+Parsed parse(QStringView text, QChar separator = u',');
+
+struct Table : Parsed
+{
+    Format format;
+    // The first row names the header's columns; the separator is the one
+    // that makes it do so. Otherwise the separator is a comma.
+    bool headerFound = false;
+};
+
+// Decodes bytes and parses them with the separator that splits the first row
+// into header: the same names in the same order, in any letter case, with
+// spaces around them or not. A decoding error leaves no rows.
+Table read(const QByteArray &bytes, const QStringList &header);
 
 // One field, quoted only when it must be.
-QString field(const QString &value);
+QString field(const QString &value, QChar separator = u',');
 // A whole record, ending in CRLF.
-QString row(const QStringList &fields);
+QString row(const QStringList &fields, QChar separator = u',');
+// Text as bytes of the format's encoding; Windows-1252 writes '?' for what it
+// cannot hold.
+QByteArray encode(const QString &text, Encoding encoding);
 
 } // namespace Csv

@@ -18,7 +18,7 @@ const QStringList &columns()
     return names;
 }
 
-Result toCsv(const QString &path)
+Result toCsv(const QString &path, const Csv::Format &format)
 {
     Result result;
     const QFileInfo info(path);
@@ -27,7 +27,7 @@ Result toCsv(const QString &path)
         return result;
     }
     static const QString letters = QStringLiteral("abcd");
-    QString text = Csv::row(columns());
+    QString text = Csv::row(columns(), format.separator);
     const bool read = SetFile::scan(
         path,
         [&](int n, QByteArrayView raw) {
@@ -53,7 +53,8 @@ Result toCsv(const QString &path)
                                        .arg(n)
                                        .arg(rec.right_answer);
             text += Csv::row({QString::number(rec.round), rec.question, rec.answer_a, rec.answer_b,
-                              rec.answer_c, rec.answer_d, rec.right_answer.toUpper()});
+                              rec.answer_c, rec.answer_d, rec.right_answer.toUpper()},
+                             format.separator);
             ++result.rows;
             return true;
         },
@@ -63,7 +64,7 @@ Result toCsv(const QString &path)
     if (info.size() % QuestionRecord::LENGTH != 0)
         result.warnings << QStringLiteral("the last %1 byte(s) are not a whole record and are left out")
                                .arg(info.size() % QuestionRecord::LENGTH);
-    result.csv = text.toUtf8();
+    result.csv = Csv::encode(text, format.encoding);
     return result;
 }
 

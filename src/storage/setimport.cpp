@@ -58,17 +58,6 @@ QString rightFrom(const QString &field)
     return {};
 }
 
-bool isHeaderRow(const QStringList &fields)
-{
-    if (fields.size() != kColumns)
-        return false;
-    for (int i = 0; i < kColumns; ++i) {
-        if (fields[i].trimmed().compare(SetExport::columns()[i], Qt::CaseInsensitive) != 0)
-            return false;
-    }
-    return true;
-}
-
 QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
 {
     QList<SetImport::Problem> problems;
@@ -152,34 +141,31 @@ QString storedText(const QString &typed)
 Rows readCsv(const QByteArray &bytes)
 {
     Rows out;
-    QString text;
-    int badLine = 0;
-    if (!Csv::decodeUtf8(bytes, text, &badLine)) {
-        out.problems << Problem{badLine, QStringLiteral("not UTF-8 text")};
-        return out;
-    }
-    const Csv::Parsed parsed = Csv::parse(text);
-    if (parsed.rows.isEmpty() && parsed.error.isEmpty()) {
+    const Csv::Table table = Csv::read(bytes, SetExport::columns());
+    out.format = table.format;
+    const QString headerRow = SetExport::columns().join(QLatin1Char(','));
+    if (table.rows.isEmpty() && table.error.isEmpty()) {
         out.problems << Problem{1, QStringLiteral("the file is empty; it needs at least the "
                                                   "header row %1")
-                                       .arg(SetExport::columns().join(QLatin1Char(',')))};
+                                       .arg(headerRow)};
         return out;
     }
-    if (!parsed.rows.isEmpty() && !isHeaderRow(parsed.rows.first().fields)) {
-        out.problems << Problem{parsed.rows.first().line,
-                                QStringLiteral("the first row must be the header row %1")
-                                    .arg(SetExport::columns().join(QLatin1Char(',')))};
+    if (!table.rows.isEmpty() && !table.headerFound) {
+        out.problems << Problem{table.rows.first().line,
+                                QStringLiteral("the first row must be the header row %1, "
+                                               "separated by commas, semicolons or tabs")
+                                    .arg(headerRow)};
         return out;
     }
-    for (qsizetype i = 1; i < parsed.rows.size(); ++i) {
+    for (qsizetype i = 1; i < table.rows.size(); ++i) {
         QuestionRecord rec;
-        const QList<Problem> problems = validate(parsed.rows[i], rec);
+        const QList<Problem> problems = validate(table.rows[i], rec);
         if (problems.isEmpty())
             out.questions << rec;
         out.problems << problems;
     }
-    if (!parsed.error.isEmpty())
-        out.problems << Problem{parsed.errorLine, parsed.error};
+    if (!table.error.isEmpty())
+        out.problems << Problem{table.errorLine, table.error};
     return out;
 }
 

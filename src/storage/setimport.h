@@ -1,5 +1,6 @@
 #pragma once
 
+#include "csv.h"
 #include "questionrecord.h"
 
 #include <QByteArray>
@@ -27,11 +28,12 @@ struct Rows
     // Ready to store, except number, which is given when they are written.
     QList<QuestionRecord> questions;
     QList<Problem> problems;
+    Csv::Format format; // as found in the file
     bool ok() const { return problems.isEmpty(); }
 };
 
-// UTF-8 with or without a byte order mark, a header row naming the columns
-// (any letter case), then one question per row.
+// Text as Csv::read takes it: a header row naming the columns (any letter
+// case, separated by commas, semicolons or tabs), then one question per row.
 Rows readCsv(const QByteArray &bytes);
 
 // A question or answer as the main window stores it: upper-cased as every

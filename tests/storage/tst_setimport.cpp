@@ -53,7 +53,12 @@ class TestSetImport : public QObject
     Q_OBJECT
 
 private slots:
+    void exportThenImportIsByteIdentical_data();
     void exportThenImportIsByteIdentical();
+    void everySeparatorEncodingAndLineEnd_data();
+    void everySeparatorEncodingAndLineEnd();
+    void filesSavedByASpreadsheet_data();
+    void filesSavedByASpreadsheet();
     void rowsStoredAsTheMainWindowStoresThem();
     void rowRefusals_data();
     void rowRefusals();
@@ -65,15 +70,34 @@ private slots:
     void appendLimits();
 };
 
+void TestSetImport::exportThenImportIsByteIdentical_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<bool>("bom");
+    QTest::addColumn<QByteArray>("firstQuestion"); // its row as exported
+    QTest::newRow("comma, byte order mark") << QChar(u',') << true
+        << QByteArray("1,WHAT DOES A CAF\xC3\x89 SELL FOR \xC2\xA3" "1?,CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E,"
+                      "NA\xC3\x8FVE; TEA,\"\xE2\x82\xAC" "5, OR \xC2\xA3" "5\",\"\"\"NOTHING\"\"\",C\r\n");
+    QTest::newRow("semicolon, no byte order mark") << QChar(u';') << false
+        << QByteArray("1;WHAT DOES A CAF\xC3\x89 SELL FOR \xC2\xA3" "1?;CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E;"
+                      "\"NA\xC3\x8FVE; TEA\";\xE2\x82\xAC" "5, OR \xC2\xA3" "5;\"\"\"NOTHING\"\"\";C\r\n");
+    QTest::newRow("tab, byte order mark") << QChar(u'\t') << true
+        << QByteArray("1\tWHAT DOES A CAF\xC3\x89 SELL FOR \xC2\xA3" "1?\tCR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E\t"
+                      "NA\xC3\x8FVE; TEA\t\xE2\x82\xAC" "5, OR \xC2\xA3" "5\t\"\"\"NOTHING\"\"\"\tC\r\n");
+}
+
 void TestSetImport::exportThenImportIsByteIdentical()
 {
+    QFETCH(QChar, separator);
+    QFETCH(bool, bom);
+    QFETCH(QByteArray, firstQuestion);
     TestProgram program;
     const SetImport::Details details{QStringLiteral("Zo\u00EB"), QStringLiteral("Win \u00A31000000!"),
                                      QStringLiteral("s3cret")};
     const QString original = programMadeSet(
         program, QStringLiteral("made.dat"),
         {question(1, QStringLiteral("WHAT DOES A CAF\u00C9 SELL FOR \u00A31?"),
-                  {QStringLiteral("CR\u00C8ME BR\u00DBL\u00C9E"), QStringLiteral("NA\u00CFVE TEA"),
+                  {QStringLiteral("CR\u00C8ME BR\u00DBL\u00C9E"), QStringLiteral("NA\u00CFVE; TEA"),
                    QStringLiteral("\u20AC5, OR \u00A35"), QStringLiteral("\"NOTHING\"")},
                   QStringLiteral("c")),
          question(15, QStringLiteral("SE\u00D1OR M\u00DCLLER\u2019S \u2026 QUESTION"),
@@ -85,16 +109,19 @@ void TestSetImport::exportThenImportIsByteIdentical()
                   QStringLiteral("d"))},
         details);
 
-    const SetExport::Result exported = SetExport::toCsv(original);
+    const Csv::Format format{bom ? Csv::Encoding::Utf8WithBom : Csv::Encoding::Utf8, separator};
+    const SetExport::Result exported = SetExport::toCsv(original, format);
     QVERIFY2(exported.error.isEmpty(), qPrintable(exported.error));
     QVERIFY(exported.warnings.isEmpty());
     QCOMPARE(exported.rows, 3);
-    QVERIFY(exported.csv.startsWith(kHeaderRow));
-    QVERIFY(exported.csv.contains("\r\n1,WHAT DOES A CAF\xC3\x89 SELL FOR \xC2\xA3" "1?,"));
-    QVERIFY(exported.csv.contains(",\"\xE2\x82\xAC" "5, OR \xC2\xA3" "5\",\"\"\"NOTHING\"\"\",C\r\n"));
+    const QByteArray header = QByteArray(kHeaderRow).replace(',', separator.toLatin1());
+    QCOMPARE(exported.csv.left(header.size() + firstQuestion.size() + (bom ? 3 : 0)),
+             (bom ? "\xEF\xBB\xBF" : "") + header + firstQuestion);
 
     const SetImport::Rows rows = SetImport::readCsv(exported.csv);
     QVERIFY(rows.ok());
+    QCOMPARE(rows.format.encoding, format.encoding);
+    QCOMPARE(rows.format.separator, separator);
     const QString copy = program.setPath(QStringLiteral("copy.dat"));
     const SetImport::Result result = SetImport::create(copy, details, rows.questions);
     QCOMPARE(result.status, SetImport::Result::Written);
@@ -104,6 +131,124 @@ void TestSetImport::exportThenImportIsByteIdentical()
     QCOMPARE(bytes.size(), 4 * 405);
     QCOMPARE(bytes, program.readFile(original));
     QVERIFY(bytes.contains("CAF\xC9 SELL FOR \xA3" "1?"));
+}
+
+void TestSetImport::everySeparatorEncodingAndLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QChar>("separator");
+
+    // "|" stands for the separator and "^" for the line end. Quoted fields
+    // hold the other separators, quotes, pound and euro signs and accented
+    // capitals; row 2 also the separator itself (it is refused for its line
+    // break only, so it still has 7 fields) and row 3 is refused after it.
+    const QString text = QStringLiteral(
+        "round|question|answer_a|answer_b|answer_c|answer_d|right^"
+        "1|\"CAF\u00C9, CR\u00C8ME; OR \"\"TEA\"\"?\"|\"\u00A35, \u20AC5; \u00A36\"|\u00C9CLAIR|"
+        "\"SE\u00D1OR \"\"\u00DC\"\"\"|\"\u00C0, \u00C7; \u00CE\"|a^"
+        "2|\"TWO^LINES| \u00A3\"|A|B|C|D|A^"
+        "16|Q|A|B|C|D|A^"
+        "15|\"\"\"\u20AC\"\" OR \u00A31 000 000\"|\u00D8|\u0152|\"\u00C5;\u00C6,\u00C9\"|\"\"\"\"|D^");
+    struct Encoding
+    {
+        const char *name;
+        Csv::Encoding encoding;
+    };
+    const Encoding encodings[] = {{"UTF-8", Csv::Encoding::Utf8},
+                                  {"UTF-8 with BOM", Csv::Encoding::Utf8WithBom},
+                                  {"Windows-1252", Csv::Encoding::Windows1252}};
+    const QList<QPair<const char *, QString>> lineEnds = {
+        {"CRLF", QStringLiteral("\r\n")}, {"LF", QStringLiteral("\n")}, {"CR", QStringLiteral("\r")}};
+    for (const QChar separator : Csv::separators()) {
+        for (const Encoding &e : encodings) {
+            for (const auto &[endName, end] : lineEnds) {
+                QString shaped = text;
+                shaped.replace(QLatin1Char('|'), separator).replace(QLatin1Char('^'), end);
+                QTest::addRow("%s, %s, %s", qPrintable(Csv::separatorName(separator)), e.name,
+                              endName)
+                    << Csv::encode(shaped, e.encoding) << int(e.encoding) << separator;
+            }
+        }
+    }
+}
+
+void TestSetImport::everySeparatorEncodingAndLineEnd()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QChar, separator);
+    const SetImport::Rows rows = SetImport::readCsv(bytes);
+    QCOMPARE(int(rows.format.encoding), encoding);
+    QCOMPARE(rows.format.separator, separator);
+    QStringList problems;
+    for (const SetImport::Problem &p : rows.problems)
+        problems << QStringLiteral("%1|%2").arg(p.line).arg(p.reason);
+    QCOMPARE(problems,
+             QStringList({"3|question holds a line break or another control character",
+                          "5|round \"16\" is not 1 to 15 or a prize amount such as \u00A31000"}));
+    const QList<QuestionRecord> expected = {
+        question(1, QStringLiteral("CAF\u00C9, CR\u00C8ME; OR \"TEA\"?"),
+                 {QStringLiteral("\u00A35, \u20AC5; \u00A36"), QStringLiteral("\u00C9CLAIR"),
+                  QStringLiteral("SE\u00D1OR \"\u00DC\""), QStringLiteral("\u00C0, \u00C7; \u00CE")},
+                 QStringLiteral("a")),
+        question(15, QStringLiteral("\"\u20AC\" OR \u00A31 000 000"),
+                 {QStringLiteral("\u00D8"), QStringLiteral("\u0152"),
+                  QStringLiteral("\u00C5;\u00C6,\u00C9"), QStringLiteral("\"")},
+                 QStringLiteral("d")),
+    };
+    QCOMPARE(rows.questions, expected);
+}
+
+void TestSetImport::filesSavedByASpreadsheet_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QChar>("separator");
+    // Saved by LibreOffice Calc 7.4.7.2 (Debian 12) from data/calc-questions.ods
+    // (a sheet Calc made from a hand-written CSV, columns 2 to 7 as text) with
+    //   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):SEP,34,CHARSET'
+    // where SEP is the separator's character code and CHARSET 76 is UTF-8 and
+    // 1 Windows-1252 ("Western Europe (Windows-1252/WinLatin 1)"). Calc ends
+    // lines with LF, writes no byte order mark and quotes only where it must.
+    QTest::newRow("comma, UTF-8 (44,34,76)") << "calc-comma-utf8.csv" << int(Csv::Encoding::Utf8)
+                                             << QChar(u',');
+    QTest::newRow("semicolon, UTF-8 (59,34,76)") << "calc-semicolon-utf8.csv"
+                                                 << int(Csv::Encoding::Utf8) << QChar(u';');
+    QTest::newRow("tab, UTF-8 (9,34,76)") << "calc-tab-utf8.csv" << int(Csv::Encoding::Utf8)
+                                          << QChar(u'\t');
+    QTest::newRow("comma, Windows-1252 (44,34,1)") << "calc-comma-windows1252.csv"
+                                                   << int(Csv::Encoding::Windows1252) << QChar(u',');
+}
+
+void TestSetImport::filesSavedByASpreadsheet()
+{
+    QFETCH(QString, file);
+    QFETCH(int, encoding);
+    QFETCH(QChar, separator);
+    TestProgram program;
+    const SetImport::Details details{QStringLiteral("Calc"), QStringLiteral("Saved"), QString()};
+    auto setFrom = [&](const QString &name, SetImport::Rows &rows) {
+        QFile csv(QFINDTESTDATA(QStringLiteral("data/") + name));
+        if (!csv.open(QIODevice::ReadOnly))
+            return QByteArray();
+        rows = SetImport::readCsv(csv.readAll());
+        const QString path = program.setPath(name + QStringLiteral(".dat"));
+        SetImport::create(path, details, rows.questions);
+        return program.readFile(path);
+    };
+    SetImport::Rows plainRows;
+    const QByteArray plain = setFrom(QStringLiteral("calc-comma-utf8.csv"), plainRows);
+    QVERIFY(plainRows.ok());
+    QCOMPARE(plainRows.questions.size(), 7);
+    QVERIFY(plain.contains("SE\xD1OR M\xDCLLER\x92S \x8CUVRE HANGS IN A GALER\xCD" "A IN\x85"));
+
+    SetImport::Rows rows;
+    const QByteArray set = setFrom(file, rows);
+    QVERIFY(rows.ok());
+    QCOMPARE(int(rows.format.encoding), encoding);
+    QCOMPARE(rows.format.separator, separator);
+    QCOMPARE(set, plain);
 }
 
 void TestSetImport::rowsStoredAsTheMainWindowStoresThem()
@@ -205,8 +350,10 @@ void TestSetImport::rowRefusals_data()
         << QStringList{"1|the first row must be the header row"} << 0;
     QTest::newRow("empty file") << QByteArray("\r\n\r\n")
                                 << QStringList{"1|the file is empty"} << 0;
-    QTest::newRow("not UTF-8") << csvOf(ok + "1,\xA3" "5,A,B,C,D,A\r\n")
-                               << QStringList{"3|not UTF-8 text"} << 0;
+    const QString utf16 = QString::fromUtf8(csvOf(ok));
+    QTest::newRow("UTF-16 without a mark")
+        << QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+        << QStringList{"1|neither UTF-8 nor Windows-1252"} << 0;
     QTest::newRow("header row only") << kHeaderRow << QStringList{} << 0;
 }
 

@@ -115,11 +115,15 @@ void TestQuorvaneSets::exitCodesAndMessages_data()
         << QStringList{"password incorrect for \"good.dat\""} << true;
     QTest::newRow("append with the right password")
         << QStringList{"import", "good.csv", "good.dat", "--append", "--password", " pw "} << 0
-        << "15 question(s) written to good.dat (numbers 17 on); it now holds 31 record(s)." << none
-        << false;
+        << "15 question(s) read from good.csv (UTF-8, comma-separated) and written to good.dat "
+           "(numbers 17 on); it now holds 31 record(s)."
+        << none << false;
     QTest::newRow("export over the set itself")
         << QStringList{"export", "good.dat", "-o", "./good.dat"} << 2 << ""
         << QStringList{"must not be the set file itself"} << true;
+    QTest::newRow("export with an unknown separator")
+        << QStringList{"export", "good.dat", "--separator", "pipe"} << 2 << ""
+        << QStringList{"--separator takes comma, semicolon or tab, not \"pipe\""} << true;
     QTest::newRow("export with a record left out")
         << QStringList{"export", "bad.dat"} << 1 << "round,question,answer_a"
         << QStringList{"record 3: right answer \"x\"", "record 4 left out: round 16"} << true;
@@ -193,15 +197,28 @@ void TestQuorvaneSets::exportThenImportGivesTheSameSet()
     const Run toFile = run(dir, {"export", "made.dat", "-o", "made.csv"});
     QCOMPARE(toFile.exitCode, 0);
     QCOMPARE(program.readFile(dir + QStringLiteral("/made.csv")), toStdout.out);
+    QVERIFY(toStdout.out.startsWith("\xEF\xBB\xBFround,question,"));
     QVERIFY(toStdout.out.contains("\r\n15,\"\xC2\xA3" "15 \xE2\x80\x94 O\xC3\x99 EST \"\"LA\"\", GAR\xC3\x87ON?\","));
+    const Run semicolons =
+        run(dir, {"export", "made.dat", "--separator", "semicolon", "--no-bom", "-o", "semi.csv"});
+    QCOMPARE(semicolons.exitCode, 0);
+    QVERIFY(program.readFile(dir + QStringLiteral("/semi.csv")).startsWith("round;question;"));
 
-    const Run imported = run(dir, {"import", "made.csv", "copy.dat", "--creator", "Ren\u00E9e",
-                                   "--message", "For \u00C9lodie", "--password", "Zebra9"});
-    QCOMPARE(imported.exitCode, 0);
-    QVERIFY(imported.err.isEmpty());
-    const QByteArray copy = program.readFile(dir + QStringLiteral("/copy.dat"));
-    QCOMPARE(copy.size(), 16 * 405);
-    QCOMPARE(copy, program.readFile(made));
+    const QList<QPair<QString, QString>> exports = {
+        {QStringLiteral("made.csv"), QStringLiteral("UTF-8 with a byte order mark, comma-separated")},
+        {QStringLiteral("semi.csv"), QStringLiteral("UTF-8, semicolon-separated")}};
+    for (const auto &[csv, shape] : exports) {
+        QFile::remove(dir + QStringLiteral("/copy.dat"));
+        const Run imported = run(dir, {"import", csv, "copy.dat", "--creator", "Ren\u00E9e",
+                                       "--message", "For \u00C9lodie", "--password", "Zebra9"});
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY(imported.err.isEmpty());
+        QVERIFY2(QString::fromUtf8(imported.out).contains(QStringLiteral("from %1 (%2)").arg(csv, shape)),
+                 imported.out.constData());
+        const QByteArray copy = program.readFile(dir + QStringLiteral("/copy.dat"));
+        QCOMPARE(copy.size(), 16 * 405);
+        QCOMPARE(copy, program.readFile(made));
+    }
 
     const Run checked = run(dir, {"check", "copy.dat"});
     QCOMPARE(checked.exitCode, 0);

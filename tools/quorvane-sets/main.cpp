@@ -1,3 +1,4 @@
+#include "storage/csv.h"
 #include "storage/savefile.h"
 #include "storage/setcheck.h"
 #include "storage/setexport.h"
@@ -122,11 +123,22 @@ bool samePath(const QString &a, const QString &b)
     return x.absoluteFilePath() == y.absoluteFilePath();
 }
 
+// The separator named by --separator, or a null character for a wrong name.
+QChar separatorNamed(const QString &name)
+{
+    for (const QChar separator : Csv::separators()) {
+        if (name == Csv::separatorName(separator))
+            return separator;
+    }
+    return {};
+}
+
 int runExport(const QStringList &args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Writes a set's questions as CSV (UTF-8) with the header row\n%1.\n"
+        QStringLiteral("Writes a set's questions as CSV (UTF-8 with a byte order mark) with the "
+                       "header row\n%1.\n"
                        "Exit code 0: written; 1: written, but records were left out or will "
                        "not import; 2: failed.")
             .arg(SetExport::columns().join(QLatin1Char(','))));
@@ -135,7 +147,14 @@ int runExport(const QStringList &args)
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Writes to FILE instead of standard output."),
                                     QStringLiteral("FILE"));
-    parser.addOption(output);
+    const QCommandLineOption separator(QStringLiteral("separator"),
+                                       QStringLiteral("Separates fields with a comma (the "
+                                                      "default), semicolon or tab."),
+                                       QStringLiteral("NAME"), QStringLiteral("comma"));
+    const QCommandLineOption noBom(QStringLiteral("no-bom"),
+                                   QStringLiteral("Leaves out the byte order mark that tells "
+                                                  "spreadsheet programs the file is UTF-8."));
+    parser.addOptions({output, separator, noBom});
     if (const int code = parseArguments(parser, args, QStringLiteral("export"), 1); code >= 0)
         return code;
     const QString path = parser.positionalArguments().first();
@@ -143,7 +162,16 @@ int runExport(const QStringList &args)
         complain(QStringLiteral("the output file must not be the set file itself"));
         return EXIT_UNUSABLE;
     }
-    const SetExport::Result result = SetExport::toCsv(path);
+    Csv::Format format;
+    format.separator = separatorNamed(parser.value(separator));
+    if (format.separator.isNull()) {
+        complain(QStringLiteral("export: --separator takes comma, semicolon or tab, not \"%1\"")
+                     .arg(parser.value(separator)));
+        return EXIT_UNUSABLE;
+    }
+    if (parser.isSet(noBom))
+        format.encoding = Csv::Encoding::Utf8;
+    const SetExport::Result result = SetExport::toCsv(path, format);
     if (!result.error.isEmpty()) {
         complain(result.error);
         return EXIT_UNUSABLE;
@@ -170,6 +198,8 @@ int runImport(const QStringList &args)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Makes a new set from CSV, or adds its rows to a set with --append.\n"
+                       "The CSV may be UTF-8 or Windows-1252, separated by commas, semicolons "
+                       "or tabs.\n"
                        "Every row is checked first; if any is wrong nothing is written.\n"
                        "Exit code 0: written; 1: rows, details or password refused; "
                        "2: a file cannot be used or the arguments are wrong."));
@@ -236,12 +266,13 @@ int runImport(const QStringList &args)
         complain(m);
     switch (result.status) {
     case SetImport::Result::Written:
-        put(stdout, QStringLiteral("%1 question(s) written to %2 (numbers %3 on); it now holds %4 "
-                                   "record(s).")
+        // Names go in last and in one pass, so a "%" in them stays as it is.
+        put(stdout, QStringLiteral("%1 question(s) read from %4 (%5) and written to %6 (numbers "
+                                   "%2 on); it now holds %3 record(s).")
                         .arg(rows.questions.size())
-                        .arg(setPath)
                         .arg(result.first_number)
-                        .arg(result.records));
+                        .arg(result.records)
+                        .arg(csvName, Csv::describe(rows.format), setPath));
         return EXIT_CLEAN;
     case SetImport::Result::Refused:
         return EXIT_PROBLEMS;
