@@ -4,7 +4,7 @@
 #include "csv.h"
 #include "fixedtext.h"
 #include "ladder.h"
-#include "savefile.h"
+#include "saferewrite.h"
 #include "setexport.h"
 #include "setfile.h"
 #include "storabletext.h"
@@ -219,7 +219,7 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     if (!packed)
         return result;
     QString error;
-    if (!SaveFile::write(path, headerFor(details).toBytes() + *packed, &error))
+    if (!SafeRewrite::replace(path, headerFor(details).toBytes() + *packed, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = 2;
@@ -277,7 +277,7 @@ Result append(const QString &path, const QString &password, const QList<Question
     const std::optional<QByteArray> packed = pack(questions, records, first, result);
     if (!packed)
         return result;
-    if (!SaveFile::write(path, existing + *packed, &error))
+    if (!SafeRewrite::replace(path, existing + *packed, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = first;

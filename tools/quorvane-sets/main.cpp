@@ -1,5 +1,5 @@
 #include "storage/csv.h"
-#include "storage/savefile.h"
+#include "storage/saferewrite.h"
 #include "storage/setcheck.h"
 #include "storage/setexport.h"
 #include "storage/setimport.h"
@@ -178,7 +178,7 @@ int runExport(const QStringList &args)
     }
     if (parser.isSet(output)) {
         QString error;
-        if (!SaveFile::write(parser.value(output), result.csv, &error)) {
+        if (!SafeRewrite::replace(parser.value(output), result.csv, &error)) {
             complain(error);
             return EXIT_UNUSABLE;
         }
