@@ -1,11 +1,18 @@
 #include "saferewrite.h"
 
 #include "iofaults.h"
+#include "plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 
 namespace SafeRewrite {
@@ -59,29 +66,75 @@ bool writePatched(QFile &old, qint64 size, qint64 at, QByteArrayView bytes, NewC
     return copyFrom(old, size - behind, copy, why);
 }
 
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t done = ::write(fd, bytes.data(), size_t(bytes.size()));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        bytes = bytes.sliced(done);
+    }
+    return true;
+}
+
 } // namespace
 
-NewCopy::NewCopy(const QString &path)
-    : m_file(path)
+bool syncFolderOf(const QString &path)
 {
-    // Writing straight into the file would defeat the point.
-    m_file.setDirectWriteFallback(false);
+    const int dir = ::open(QFile::encodeName(QFileInfo(path).path()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return false;
+    const bool synced = ::fsync(dir) == 0;
+    const int saved = errno;
+    ::close(dir);
+    errno = saved;
+    return synced;
+}
+
+NewCopy::NewCopy(const QString &path)
+    : m_path(path)
+{
 }
 
 NewCopy::~NewCopy()
 {
-    if (!m_done && m_file.isOpen()) {
-        m_file.cancelWriting(); // commit() now only discards the temporary
-        m_file.commit();
-    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temp.isEmpty())
+        ::unlink(m_temp.constData());
+}
+
+QString temporaryPrefix(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
 }
 
 bool NewCopy::open()
 {
     if (IoFaults::fails(IoFaults::Op::Create))
         return fail(kInjected);
-    if (!m_file.open(QIODevice::WriteOnly))
-        return fail(m_file.errorString());
+    QByteArray name = QFile::encodeName(temporaryPrefix(m_path)) + "XXXXXX";
+    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return failWithErrno();
+    m_temp = name;
+    // The copy takes the permissions of the file it replaces.
+    struct stat old;
+    if (::stat(QFile::encodeName(m_path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(m_fd, old.st_mode & 07777);
+    else
+        ::fchmod(m_fd, 0666 & ~currentUmask());
     return true;
 }
 
@@ -89,28 +142,35 @@ bool NewCopy::write(QByteArrayView bytes)
 {
     if (IoFaults::fails(IoFaults::Op::Write)) {
         // A full disk takes part of the data before it refuses the rest.
-        m_file.write(bytes.data(), bytes.size() / 2);
+        writeAll(m_fd, bytes.first(bytes.size() / 2));
         return fail(kInjected);
     }
-    if (m_file.write(bytes.data(), bytes.size()) != bytes.size())
-        return fail(m_file.errorString());
-    return true;
+    return writeAll(m_fd, bytes) || failWithErrno();
 }
 
 bool NewCopy::commit()
 {
     if (IoFaults::fails(IoFaults::Op::Flush))
         return fail(kInjected);
-    if (!m_file.flush())
-        return fail(m_file.errorString());
-    // QSaveFile closes and renames in one call; both may be failed here.
-    if (IoFaults::fails(IoFaults::Op::Close) || IoFaults::fails(IoFaults::Op::Rename))
+    if (::fsync(m_fd) != 0)
+        return failWithErrno();
+    if (IoFaults::fails(IoFaults::Op::Close))
         return fail(kInjected);
-    m_done = true;
-    // commit() syncs the temporary to disk before renaming it into place.
-    if (!m_file.commit())
-        return fail(m_file.errorString());
-    return true;
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
+        return failWithErrno();
+    if (IoFaults::fails(IoFaults::Op::Rename))
+        return fail(kInjected);
+    if (::rename(m_temp.constData(), QFile::encodeName(m_path).constData()) != 0)
+        return failWithErrno();
+    m_temp.clear();
+    // Only a synced folder keeps the new name after a power cut.
+    return syncFolderOf(m_path) || failWithErrno();
+}
+
+bool NewCopy::failWithErrno()
+{
+    return fail(qt_error_string(errno));
 }
 
 bool NewCopy::fail(const QString &why)
@@ -147,8 +207,9 @@ bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QStr
         return false;
     };
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return failed(QStringLiteral("Could not open"), file.errorString());
+    QString why;
+    if (!PlainFile::open(file, QIODevice::ReadWrite | QIODevice::Unbuffered, false, &why))
+        return failed(QStringLiteral("Could not open"), why);
     if (!file.seek(at))
         return failed(QStringLiteral("Could not read"), file.errorString());
     const QByteArray old = file.read(bytes.size());
@@ -162,14 +223,14 @@ bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QStr
     if (!put(bytes))
         return failed(QStringLiteral("Could not write to"), file.errorString());
     // The write is handed to the system in one piece, so the program dying
-    // cannot leave half a record; it is not synced, which would make every
-    // edit of a large set several times slower. A flush that fails takes the
-    // change back, so a failure reported is a change not made.
-    QString why;
+    // cannot leave half a record, and synced before success is reported, so
+    // a power cut cannot take back a change the user was told is saved. A
+    // sync that fails takes the change back: a failure reported is a change
+    // not made.
     if (IoFaults::fails(IoFaults::Op::Flush))
         why = kInjected;
-    else if (!file.flush())
-        why = file.errorString();
+    else if (!file.flush() || ::fdatasync(file.handle()) != 0)
+        why = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
     if (!why.isEmpty()) {
         put(old);
         return failed(QStringLiteral("Could not save"), why);
@@ -188,15 +249,15 @@ bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
     if (at >= 0 && at + bytes.size() <= QFileInfo(path).size())
         return overwriteInPlace(path, at, bytes, error);
     QFile old(path);
-    const bool existed = old.exists();
-    if (existed && !old.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("Could not open"), old.errorString());
+    const bool existed = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    QString why;
+    if (existed && !PlainFile::open(old, QIODevice::ReadOnly, false, &why))
+        return failed(QStringLiteral("Could not open"), why);
     const qint64 size = existed ? old.size() : 0;
 
     NewCopy copy(path);
     if (!copy.open())
         return failed(QStringLiteral("Could not create a new copy of"), copy.errorString());
-    QString why;
     if (!writePatched(old, size, at, bytes, copy, why))
         return failed(QStringLiteral("Could not write the new copy of"), why);
     old.close();

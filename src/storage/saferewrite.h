@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QSaveFile>
 #include <QString>
 
 // Replaces a whole file without ever leaving it half written: the new bytes go
@@ -21,9 +20,13 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr
 // anything that grows the file is replaced as replace() does.
 bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error = nullptr);
 
-// One new copy of a file on its way in. Every step asks IoFaults first, so a
-// test can fail any of them. Dropped without commit(), the copy vanishes and
-// the file stays as it was.
+// One new copy of a file on its way in: a hidden temporary beside the file
+// (".name.XXXXXX", so no file list shows it), synced to disk and then
+// renamed over the file's own name, which replaces a symbolic link rather
+// than writing through it; the folder is synced last, so the new name
+// survives a power cut. Every step asks IoFaults first, so a test can fail
+// any of them. Dropped without commit(), the copy vanishes and the file stays
+// as it was.
 class NewCopy
 {
 public:
@@ -34,17 +37,26 @@ public:
 
     bool open();
     bool write(QByteArrayView bytes);
-    // Flushes, syncs and closes the copy, then renames it over the file.
+    // Syncs and closes the copy, renames it over the file, syncs the folder.
     bool commit();
     // Why the last step failed.
     QString errorString() const { return m_error; }
 
 private:
     bool fail(const QString &why);
+    bool failWithErrno();
 
-    QSaveFile m_file;
+    QString m_path;
+    QByteArray m_temp; // the temporary's path, once made
+    int m_fd = -1;
     QString m_error;
-    bool m_done = false;
 };
+
+// Syncs the folder that holds path, so a name just given survives a power
+// cut; false (with errno set) when it cannot.
+bool syncFolderOf(const QString &path);
+
+// The prefix of the temporary copies made for the file at path.
+QString temporaryPrefix(const QString &path);
 
 } // namespace SafeRewrite

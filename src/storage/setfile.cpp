@@ -1,6 +1,7 @@
 #include "setfile.h"
 
 #include "iofaults.h"
+#include "plainfile.h"
 #include "saferewrite.h"
 
 #include <QCoreApplication>
@@ -22,25 +23,32 @@ QString describe(const QString &path)
 
 SetFile::SetFile(const QString &path)
     : m_file(path)
+    , m_path(path)
 {
 }
 
 bool SetFile::open()
 {
     m_atEnd = false;
-    if (!m_file.exists() && IoFaults::fails(IoFaults::Op::Create))
+    if (!QFileInfo::exists(m_path) && IoFaults::fails(IoFaults::Op::Create))
         return injected(QStringLiteral("Could not create \"%1\"").arg(describe(path())));
-    if (!m_file.open(QIODevice::ReadWrite))
-        return fail(QStringLiteral("Could not open \"%1\"").arg(describe(path())));
-    return true;
+    return openPlain(QIODevice::ReadWrite, true);
 }
 
 bool SetFile::openReadOnly()
 {
     m_atEnd = false;
-    if (!m_file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Could not open \"%1\"").arg(describe(path())));
-    return true;
+    return openPlain(QIODevice::ReadOnly, false);
+}
+
+bool SetFile::openPlain(QIODevice::OpenMode mode, bool create)
+{
+    m_file.setFileName(m_path);
+    QString why;
+    if (PlainFile::open(m_file, mode, create, &why))
+        return true;
+    m_error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path()), why);
+    return false;
 }
 
 void SetFile::close()
@@ -156,12 +164,13 @@ bool SetFile::fail(const QString &what)
 bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
 {
     QFile file(path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    QString why;
+    if (!PlainFile::open(file, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why)) {
+        // A missing file has no records; a link or a FIFO is refused.
+        if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path))
+            return true;
         if (error)
-            *error = QStringLiteral("Could not open \"%1\": %2")
-                         .arg(describe(path), file.errorString());
+            *error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path), why);
         return false;
     }
     const qint64 chunkBytes = kScanChunkRecords * QuestionRecord::LENGTH;

@@ -41,7 +41,7 @@ public:
     bool flush();
 
     QString errorString() const { return m_error; }
-    QString path() const { return m_file.fileName(); }
+    QString path() const { return m_path; }
 
     // Walks the whole records of a file from record 1 in large reads; the
     // visitor gets each record's number and bytes and returns false to stop.
@@ -58,10 +58,12 @@ public:
     static bool scan(const QString &path, const Visitor &visit, QString *error = nullptr);
 
 private:
+    bool openPlain(QIODevice::OpenMode mode, bool create);
     bool fail(const QString &what);
     bool injected(const QString &what);
 
     QFile m_file;
+    QString m_path;
     QString m_error;
     bool m_atEnd = false;
 };

@@ -1,11 +1,15 @@
 #include "storage/cp1252.h"
 #include "storage/fixedtext.h"
 #include "storage/questionrecord.h"
+#include "storage/saferewrite.h"
 #include "storage/setfile.h"
 #include "storage/setstore.h"
 #include "testprogram.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 class TestSetFile : public QObject
@@ -28,6 +32,8 @@ private slots:
     void headerFoundWhereverItStands();
     void roundCounts();
     void scanSeesEveryRecordAcrossChunks();
+    void onlyPlainFilesAreUsed_data();
+    void onlyPlainFilesAreUsed();
 };
 
 void TestSetFile::newSetHeaderBytes()
@@ -283,6 +289,46 @@ void TestSetFile::scanSeesEveryRecordAcrossChunks()
         return n < 700; // stopping early is honoured
     });
     QCOMPARE(visited, 700);
+}
+
+void TestSetFile::onlyPlainFilesAreUsed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to a file elsewhere") << "link";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+}
+
+// A set name that is no plain file is never read, waited on or written
+// through: a link would lead outside the Questions folder, a FIFO would block.
+void TestSetFile::onlyPlainFilesAreUsed()
+{
+    QFETCH(QString, kind);
+    TestProgram program;
+    const QString outside = program.dir() + QStringLiteral("/outside.dat");
+    const QByteArray outsideBytes = makeHeader("m", "c", "p").toBytes();
+    program.writeSet(QStringLiteral("../outside.dat"), {makeHeader("m", "c", "p")});
+    const QString path = program.setPath(QStringLiteral("odd.dat"));
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(outside, path));
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(program.dir() + QStringLiteral("/nowhere.dat"), path));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+
+    SetFile file(path);
+    QVERIFY(!file.open());
+    QVERIFY2(file.errorString().contains(QLatin1String("odd.dat")), qPrintable(file.errorString()));
+    QVERIFY(!file.openReadOnly());
+    QString error;
+    QVERIFY(!SetFile::scan(path, [](int, QByteArrayView) { return true; }, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!SetFile::putRecord(path, 1, makeQuestion(1, 2, "Q?"), &error));
+    QCOMPARE(program.readFile(outside), outsideBytes);
+    QVERIFY(!QFileInfo::exists(program.dir() + QStringLiteral("/nowhere.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)
