@@ -190,8 +190,7 @@ private:
                 save(chart, "poll-chart");
                 chart->close();
             });
-            QTest::mouseClick(form->findChild<QWidget *>(QStringLiteral("life_ask")),
-                              Qt::LeftButton);
+            form->findChild<QAbstractButton *>(QStringLiteral("life_ask"))->click();
             if (!watch.ran()) {
                 err() << "the poll chart did not open" << Qt::endl;
                 m_ok = false;
