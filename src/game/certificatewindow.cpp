@@ -1,14 +1,14 @@
 #include "certificatewindow.h"
 
-#include "ui/services.h"
 #include "linecontrol.h"
 #include "printservice.h"
 #include "shapebox.h"
 #include "storage/appstate.h"
+#include "ui/artwork.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
-#include "ui/artwork.h"
 #include "ui/geometry.h"
+#include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 
