@@ -2,6 +2,7 @@
 #include "ui/services.h"
 #include "game/qtprintservice.h"
 #include "game/qtsoundservice.h"
+#include "game/systemrandomsource.h"
 #include "storage/appstate.h"
 #include "ui/qtdialogservice.h"
 #include "ui/windowicon.h"
@@ -22,11 +23,14 @@ int main(int argc, char *argv[])
     QtDialogService dialogs;
     QtSoundService sound;
     QtPrintService printer;
+    // One generator for the whole run, seeded from the clock and the system's
+    // entropy: the draws of every game stay independent of each other.
+    SystemRandomSource random;
     Services services;
     services.dialogs = &dialogs;
+    services.random = &random;
     services.sound = &sound;
     services.printer = &printer;
-    // services.random stays empty: each game seeds a generator of its own.
 
     StartScreen::showNew(state, services);
     // For measuring start-up: leave as soon as the start screen is up.

@@ -1,23 +1,21 @@
 #include "certificatewindow.h"
 
-#include "ui/services.h"
 #include "linecontrol.h"
-#include "qtprintservice.h"
+#include "printservice.h"
 #include "shapebox.h"
 #include "storage/appstate.h"
+#include "ui/artwork.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
-#include "ui/artwork.h"
 #include "ui/geometry.h"
+#include "ui/services.h"
 #include "ui/textdisplay.h"
-#include "ui/modal.h"
 #include "ui/windowicon.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QStandardPaths>
 
 namespace {
@@ -47,11 +45,11 @@ QLabel *certificateLabel(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-CertificateWindow::CertificateWindow(AppState &state, Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::Dialog)
-    , m_state(state)
+CertificateWindow::CertificateWindow(const AppState &state, Services &services, QWidget *parent)
+    : QDialog(parent)
     , m_services(services)
 {
+    Q_ASSERT(services.dialogs && services.printer);
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Winner Certificate"));
     WindowIcon::apply(this);
@@ -59,30 +57,25 @@ CertificateWindow::CertificateWindow(AppState &state, Services &services, QWidge
     buildCertificate();
     TextDisplay::plainLabels(this);
     // The client area keeps its size below the menu bar.
-    const int menuHeight = menu->sizeHint().height();
-    menu->setGeometry(0, 0, m_client->width(), menuHeight);
+    const int menuHeight = m_menu->sizeHint().height();
+    m_menu->setGeometry(0, 0, m_client->width(), menuHeight);
     m_client->move(0, menuHeight);
     setFixedSize(m_client->width(), menuHeight + m_client->height());
-    load();
-}
-
-void CertificateWindow::showModal(AppState &state, Services &services, QWidget *parent)
-{
-    Modal::showUntilClosed(new CertificateWindow(state, services, parent));
+    fillIn(state);
 }
 
 void CertificateWindow::buildMenu()
 {
-    menu = new QMenuBar(this);
-    menu->setObjectName(QStringLiteral("menu"));
+    m_menu = new QMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("menu"));
     // Inside the window on every desktop, so the client area is the same.
-    menu->setNativeMenuBar(false);
-    close = menu->addAction(QStringLiteral("&Close"));
+    m_menu->setNativeMenuBar(false);
+    QAction *close = m_menu->addAction(QStringLiteral("&Close"));
     close->setObjectName(QStringLiteral("close"));
-    print = menu->addAction(QStringLiteral("&Print"));
+    QAction *print = m_menu->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("print"));
-    connect(close, &QAction::triggered, this, &CertificateWindow::close_click);
-    connect(print, &QAction::triggered, this, &CertificateWindow::print_click);
+    connect(close, &QAction::triggered, this, &QDialog::accept);
+    connect(print, &QAction::triggered, this, &CertificateWindow::printClicked);
 }
 
 void CertificateWindow::buildCertificate()
@@ -93,50 +86,49 @@ void CertificateWindow::buildCertificate()
     Colors::setBackground(m_client, Qt::white);
     QWidget *c = m_client;
 
-    Shape1 = new ShapeBox(c);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setBorderColor(Qt::black);
-    Twips::place(Shape1, 120, 120, 7815, 3255);
+    auto *frame = new ShapeBox(c);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setBorderColor(Qt::black);
+    Twips::place(frame, 120, 120, 7815, 3255);
 
-    Image1 = new QLabel(c);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Quorvane logo"));
-    Image1->setPixmap(Artwork::certificateLogo());
-    Twips::place(Image1, 240, 240, 2625, 1365);
+    auto *logo = new QLabel(c);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setAccessibleName(QStringLiteral("Quorvane logo"));
+    logo->setPixmap(Artwork::certificateLogo());
+    Twips::place(logo, 240, 240, 2625, 1365);
 
-    Label1 = certificateLabel(c, "Label1", QStringLiteral("This is to certify that"),
-                              Style::Heading, 3000, 240, 6615);
-    lbl_name = certificateLabel(c, "lbl_name", QStringLiteral("NAME"), Style::Filled, 3000, 600,
-                                4815);
-    Label3 = certificateLabel(c, "Label3", QStringLiteral("won"), Style::Heading, 3000, 960, 6615);
-    lbl_money = certificateLabel(c, "lbl_money", QStringLiteral("£MONEY"), Style::Filled, 3000,
-                                 1320, 1455);
-    lbl_life = certificateLabel(c, "lbl_life", QStringLiteral("[LIFELINES]"), Style::Filled, 4680,
-                                1320, 2415);
-    Label6 = certificateLabel(c, "Label6",
-                              QStringLiteral("by answering questions about the following subject:"),
-                              Style::Heading, 240, 1680, 6615);
-    lbl_subject = certificateLabel(c, "lbl_subject", QStringLiteral("SUBJECT"), Style::Filled, 240,
-                                   2040, 7575);
-    Line1 = LineControl::horizontal(c, QStringLiteral("Line1"), 240, 7800, 2400, Qt::black);
-    Label7 = certificateLabel(c, "Label7", QStringLiteral("QUORVANE"), Style::Footer, 240, 2520,
-                              7575);
-    Label8 = certificateLabel(c, "Label8", QStringLiteral("Download it at www.quorvane.example"),
-                              Style::Footer, 240, 2760, 7575);
-    Label9 = certificateLabel(
+    certificateLabel(c, "Label1", QStringLiteral("This is to certify that"), Style::Heading, 3000,
+                     240, 6615);
+    m_nameLabel = certificateLabel(c, "lbl_name", QStringLiteral("NAME"), Style::Filled, 3000, 600,
+                                   4815);
+    certificateLabel(c, "Label3", QStringLiteral("won"), Style::Heading, 3000, 960, 6615);
+    m_moneyLabel = certificateLabel(c, "lbl_money", QStringLiteral("£MONEY"), Style::Filled, 3000,
+                                    1320, 1455);
+    m_lifelinesLabel = certificateLabel(c, "lbl_life", QStringLiteral("[LIFELINES]"),
+                                        Style::Filled, 4680, 1320, 2415);
+    certificateLabel(c, "Label6",
+                     QStringLiteral("by answering questions about the following subject:"),
+                     Style::Heading, 240, 1680, 6615);
+    m_subjectLabel = certificateLabel(c, "lbl_subject", QStringLiteral("SUBJECT"), Style::Filled,
+                                      240, 2040, 7575);
+    LineControl::horizontal(c, QStringLiteral("Line1"), 240, 7800, 2400, Qt::black);
+    certificateLabel(c, "Label7", QStringLiteral("QUORVANE"), Style::Footer, 240, 2520, 7575);
+    certificateLabel(c, "Label8", QStringLiteral("Download it at www.quorvane.example"),
+                     Style::Footer, 240, 2760, 7575);
+    certificateLabel(
         c, "Label9",
         QStringLiteral("Create questions and send them round the world for your friends to try."),
         Style::Footer, 240, 3000, 7575);
 }
 
-void CertificateWindow::load()
+void CertificateWindow::fillIn(const AppState &state)
 {
-    lbl_name->setText(m_state.player_name.toUpper());
-    lbl_money->setText(m_state.winnings);
+    m_nameLabel->setText(state.player_name.toUpper());
+    m_moneyLabel->setText(state.winnings);
     // The set's file name less its ".dat".
-    lbl_subject->setText(m_state.set_name.left(qMax(0, m_state.set_name.size() - 4)).toUpper());
-    lbl_life->setText(QStringLiteral("[ ") + QString::number(m_state.lifelines_used) +
-                      QStringLiteral(" LIFELINES USED ]"));
+    m_subjectLabel->setText(state.set_name.left(qMax(0, state.set_name.size() - 4)).toUpper());
+    m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(state.lifelines_used) +
+                              QStringLiteral(" LIFELINES USED ]"));
 }
 
 QString CertificateWindow::documentTitle()
@@ -152,20 +144,13 @@ QString CertificateWindow::suggestedPdfPath()
     return QDir(folder).filePath(documentTitle() + QStringLiteral(".pdf"));
 }
 
-void CertificateWindow::close_click()
+void CertificateWindow::printClicked()
 {
-    QWidget::close();
-}
-
-void CertificateWindow::print_click()
-{
-    QtPrintService fallback;
-    PrintService &printer = m_services.printer ? *m_services.printer : fallback;
-    if (!printer.hasPrinter()) {
+    if (!m_services.printer->hasPrinter()) {
         saveAsPdf();
         return;
     }
-    if (!printer.print(*m_client, documentTitle()))
+    if (!m_services.printer->print(*m_client, documentTitle()))
         m_services.dialogs->message(
             this, QStringLiteral("The certificate could not be sent to the printer."),
             QStringLiteral("Print"));
@@ -180,9 +165,7 @@ void CertificateWindow::saveAsPdf()
                            "cannot be printed.\n\nSave it as a PDF file instead?"),
             QStringLiteral("Print")))
         return;
-    QtPrintService fallback;
-    PrintService &printer = m_services.printer ? *m_services.printer : fallback;
-    QString path = printer.askPdfPath(this, suggestedPdfPath());
+    QString path = m_services.printer->askPdfPath(this, suggestedPdfPath());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)

@@ -6,13 +6,11 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/textdisplay.h"
-#include "ui/modal.h"
 #include "ui/windowicon.h"
 
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -43,28 +41,27 @@ void setFittingText(QLabel *label, const QString &text)
     label->setText(text);
 }
 
+// Height of a bar per vote, in twips, and the base line the bars stand on.
+constexpr int TWIPS_PER_VOTE = 20;
+constexpr int BASE_Y = 2520;
+
 } // namespace
 
-PollChart::PollChart(AppState &state, Services &, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::Dialog)
-    , m_state(state)
+PollChart::PollChart(const AppState &state, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Ask Your Friends"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 2640, 2925);
     Colors::setBackground(this, QColor(0, 0, 128));
-    buildControls();
+    buildGrid();
+    buildColumns();
     TextDisplay::plainLabels(this);
-    load();
+    showVotes(state);
 }
 
-void PollChart::showModal(AppState &state, Services &services, QWidget *parent)
-{
-    Modal::showUntilClosed(new PollChart(state, services, parent));
-}
-
-void PollChart::buildControls()
+void PollChart::buildGrid()
 {
     const QColor white = Qt::white;
     // The grid first, so that the bars stand in front of it.
@@ -77,10 +74,12 @@ void PollChart::buildControls()
         LineControl::vertical(this, QStringLiteral("grid_column%1").arg(i + 1), x, 600, BASE_Y,
                               white);
     }
-    line_bottom = LineControl::horizontal(this, QStringLiteral("line_bottom"), 120, 1560, BASE_Y,
-                                          white);
+    // The base line is part of the form but never shown.
+    LineControl::horizontal(this, QStringLiteral("line_bottom"), 120, 1560, BASE_Y, white)->hide();
+}
 
-    ShapeBox **bars[] = {&bar_a, &bar_b, &bar_c, &bar_d};
+void PollChart::buildColumns()
+{
     const char *barNames[] = {"bar_a", "bar_b", "bar_c", "bar_d"};
     for (int i = 0; i < 4; ++i) {
         auto *bar = new ShapeBox(this);
@@ -89,46 +88,36 @@ void PollChart::buildControls()
         // Neighbouring bars overlap by a pixel; a darker edge keeps them apart.
         bar->setBorderColor(QColor(96, 0, 96));
         Twips::place(bar, COLUMN_LEFT[i], BASE_Y, COLUMN_WIDTH, 0);
-        *bars[i] = bar;
+        m_bars[i] = bar;
     }
 
-    Label8 = chartLabel(this, QStringLiteral("Label8"), QStringLiteral("Results"));
-    Twips::place(Label8, 120, 120, 1455, 255);
+    QLabel *title = chartLabel(this, QStringLiteral("Label8"), QStringLiteral("Results"));
+    Twips::place(title, 120, 120, 1455, 255);
 
     // Percentages above the bars and letters below them; a full bar reaches
     // into its percentage label, which stays in front and readable.
-    QLabel **percents[] = {&lbl_1, &lbl_2, &lbl_3, &lbl_4};
-    QLabel **letters[] = {&lbl_a, &Label1, &Label2, &Label3};
     const char *letterNames[] = {"lbl_a", "Label1", "Label2", "Label3"};
     for (int i = 0; i < 4; ++i) {
-        *percents[i] = chartLabel(this, QStringLiteral("lbl_%1").arg(i + 1), QString());
-        Twips::place(*percents[i], COLUMN_LEFT[i], 360, COLUMN_WIDTH, 255);
-        *letters[i] = chartLabel(this, QLatin1String(letterNames[i]), QString(QChar('A' + i)));
-        Twips::place(*letters[i], COLUMN_LEFT[i], 2640, COLUMN_WIDTH, 255);
+        m_percentLabels[i] = chartLabel(this, QStringLiteral("lbl_%1").arg(i + 1), QString());
+        Twips::place(m_percentLabels[i], COLUMN_LEFT[i], 360, COLUMN_WIDTH, 255);
+        QLabel *letter = chartLabel(this, QLatin1String(letterNames[i]), QString(QChar('A' + i)));
+        Twips::place(letter, COLUMN_LEFT[i], 2640, COLUMN_WIDTH, 255);
     }
 
-    cmd_back = new QPushButton(QStringLiteral("Back"), this);
-    cmd_back->setObjectName(QStringLiteral("cmd_back"));
-    Twips::place(cmd_back, 1680, 600, 855, 375);
-    cmd_back->setDefault(true);
-    cmd_back->setFocus();
-    connect(cmd_back, &QPushButton::clicked, this, &PollChart::cmd_back_click);
+    auto *back = new QPushButton(QStringLiteral("Back"), this);
+    back->setObjectName(QStringLiteral("cmd_back"));
+    Twips::place(back, 1680, 600, 855, 375);
+    back->setDefault(true);
+    back->setFocus();
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void PollChart::load()
+void PollChart::showVotes(const AppState &state)
 {
-    line_bottom->hide();
-    const qint16 votes[] = {m_state.poll_a, m_state.poll_b, m_state.poll_c, m_state.poll_d};
-    ShapeBox *bars[] = {bar_a, bar_b, bar_c, bar_d};
-    QLabel *percents[] = {lbl_1, lbl_2, lbl_3, lbl_4};
+    const qint16 votes[] = {state.poll_a, state.poll_b, state.poll_c, state.poll_d};
     for (int i = 0; i < 4; ++i) {
         const int height = TWIPS_PER_VOTE * votes[i];
-        Twips::place(bars[i], COLUMN_LEFT[i], BASE_Y - height, COLUMN_WIDTH, height);
-        setFittingText(percents[i], QString::number(votes[i]) + QLatin1Char('%'));
+        Twips::place(m_bars[i], COLUMN_LEFT[i], BASE_Y - height, COLUMN_WIDTH, height);
+        setFittingText(m_percentLabels[i], QString::number(votes[i]) + QLatin1Char('%'));
     }
-}
-
-void PollChart::cmd_back_click()
-{
-    close();
 }

@@ -118,8 +118,9 @@ void TestCertificatePrint::printReachesTheDefaultPrinter()
     CertificateWindow form(program.state, program.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.menu, Qt::LeftButton, {},
-                      form.menu->actionGeometry(form.print).center());
+    auto *menu = form.findChild<QMenuBar *>("menu");
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->findChild<QAction *>("print")).center());
     QVERIFY(program.dialogs.shown.isEmpty());
 
     // The queue converts and writes the job in its own time.

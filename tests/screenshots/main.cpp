@@ -10,6 +10,7 @@
 #include "app/startscreen.h"
 #include "fakesound.h"
 #include "game/crossmark.h"
+#include "game/gamerules.h"
 #include "game/gamescreen.h"
 #include "game/certificatewindow.h"
 #include "manage/questionmanager.h"
@@ -26,6 +27,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPointer>
@@ -157,7 +159,9 @@ private:
             while (guard && form->game().level < level) {
                 m_program.dialogs.answerYes();
                 m_random.push(draws[form->game().level + 1]);
-                form->answer_click(form->game().right_letter);
+                QTest::mouseClick(
+                    form->findChild<QLabel *>(QStringLiteral("lbl_") + form->game().right_letter),
+                    Qt::LeftButton);
             }
         };
         climbTo(6);
@@ -176,17 +180,17 @@ private:
             if (letter == right)
                 continue;
             for (int i = 0; i < wrongVotes[w]; ++i)
-                m_random.pushPick(letter + 1, GameScreen::pollSides(form->game().level));
+                m_random.pushPick(letter + 1, GameRules::pollSides(form->game().level));
             ++w;
         }
         for (int i = 0; i < 62; ++i)
-            m_random.pushPick(5, GameScreen::pollSides(form->game().level));
+            m_random.pushPick(5, GameRules::pollSides(form->game().level));
         {
             ModalWatch watch([this](QWidget *chart) {
                 save(chart, "poll-chart");
                 chart->close();
             });
-            form->life_ask_click();
+            form->findChild<QAbstractButton *>(QStringLiteral("life_ask"))->click();
             if (!watch.ran()) {
                 err() << "the poll chart did not open" << Qt::endl;
                 m_ok = false;
@@ -205,7 +209,7 @@ private:
             save(certificate, "certificate");
             certificate->close();
         });
-        form->Command1->click();
+        form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         if (!watch.ran()) {
             err() << "the certificate did not open" << Qt::endl;
             m_ok = false;

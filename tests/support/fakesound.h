@@ -2,31 +2,37 @@
 
 #include "game/soundservice.h"
 
-#include <QList>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 
-#include <memory>
-
-// Records every sound call as "load <folder>", "play first_bg" or
-// "stop first_bg", and knows which sounds would be playing now.
-class FakeSoundService final : public SoundService
+// Its own sound bank: records every call as "load <folder>", "play first_bg"
+// or "stop first_bg", and knows which sounds would be playing now.
+class FakeSoundService final : public SoundService, public SoundBank
 {
 public:
-    SoundBank &loadGame(const QString &musicDir) override;
+    SoundBank &loadGame(const QString &musicDir) override
+    {
+        calls << QStringLiteral("load ") + musicDir;
+        playing.clear();
+        return *this;
+    }
+    void play(GameSound sound) override
+    {
+        calls << QStringLiteral("play ") + GameSounds::name(sound);
+        playing.insert(sound);
+    }
+    void stop(GameSound sound) override
+    {
+        calls << QStringLiteral("stop ") + GameSounds::name(sound);
+        playing.remove(sound);
+    }
+
+    // The sounds played, in order ("first_bg", "ask", ...); only the
+    // background tracks when asked.
+    QStringList plays(bool backgroundsOnly = false) const;
+    bool backgroundPlaying() const;
 
     QStringList calls;
     // Sounds started and not stopped since; one-shots stay until stopped too.
     QSet<GameSound> playing;
-    int loads = 0;
-
-    // Only the "play ..." calls, in order.
-    QStringList plays() const;
-    // The backgrounds started, in order ("first_bg", ...).
-    QStringList backgroundsStarted() const;
-    bool backgroundPlaying() const;
-
-private:
-    std::unique_ptr<SoundBank> m_bank;
 };

@@ -2,53 +2,58 @@
 
 #include "game/gamescreen.h"
 
-#include <QLabel>
 #include <QTest>
 
-GameDriver::GameDriver(const QString &rightLetter, const QString &setName)
+GameDriver::GameDriver(const QString &rightLetter, int perRound)
+    : m_perRound(perRound)
 {
-    static const QStringList cycle = {"a", "b", "c", "d"};
     QList<QuestionRecord> records{makeHeader("Hi", "Ann", "")};
-    for (int round = 1; round <= 15; ++round)
-        records << makeQuestion(round, round + 1, QStringLiteral("ROUND %1").arg(round),
-                                rightLetter.isEmpty() ? cycle.at(round % 4) : rightLetter);
-    program.state.set_name = setName;
-    program.state.set_path = program.writeSet(setName, records);
+    for (int k = 1; k <= perRound; ++k) {
+        for (int round = 1; round <= 15; ++round)
+            records << makeQuestion(round, records.size() + 1, questionText(round, k),
+                                    rightLetter.isEmpty() ? rightLetterOf(round, k) : rightLetter);
+    }
+    program.state.set_name = QStringLiteral("quiz.dat");
+    program.state.set_path = program.writeSet(program.state.set_name, records);
     program.state.SET_RECORD_LEN = 405;
-    program.services.sound = &sound;
     program.services.random = &random;
-    program.services.printer = &printer;
 }
 
-GameDriver::~GameDriver()
+GameDriver::~GameDriver() = default;
+
+QString GameDriver::questionText(int round, int k)
 {
-    form.reset();
-    TestProgram::closeAllWindows();
+    return QStringLiteral("ROUND %1 QUESTION %2").arg(round).arg(k);
 }
 
-GameScreen *GameDriver::start(const QString &name)
+QString GameDriver::rightLetterOf(int round, int k)
+{
+    return QString(QChar('a' + (round + k) % 4));
+}
+
+GameScreen *GameDriver::start(const QString &name, int k)
 {
     program.dialogs.answerText(name);
-    random.pushPick(1, 1);
+    random.pushPick(k, m_perRound);
     form = std::make_unique<GameScreen>(program.state, program.services, nullptr);
     return form.get();
 }
 
-QLabel *GameDriver::answerLabel(const QString &letter) const
+void GameDriver::click(const QString &name)
 {
-    return form->findChild<QLabel *>(QStringLiteral("lbl_") + letter);
+    QTest::mouseClick(form->findChild<QWidget *>(name), Qt::LeftButton);
 }
 
-void GameDriver::answerRight()
+void GameDriver::answerRight(int k)
 {
     program.dialogs.answerYes();
     if (form->game().level < 14)
-        random.pushPick(1, 1);
-    QTest::mouseClick(answerLabel(form->game().right_letter), Qt::LeftButton);
+        random.pushPick(k, m_perRound);
+    click(QStringLiteral("lbl_") + form->game().right_letter);
 }
 
 void GameDriver::climbTo(int level)
 {
-    while (form->game().level < level)
+    while (form->game().level < level && !form->isOver())
         answerRight();
 }

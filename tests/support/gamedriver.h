@@ -1,39 +1,40 @@
 #pragma once
 
-#include "fakesound.h"
-#include "recordingprinter.h"
 #include "scriptedrandom.h"
 #include "testprogram.h"
-
-#include <QString>
 
 #include <memory>
 
 class GameScreen;
-class QLabel;
 
-// A game screen over a set with one question per round, with fake sound,
-// scripted random numbers and a recording printer wired in.
+// A game screen over the set quiz.dat, which holds perRound questions in
+// every round, with scripted random numbers wired in.
 class GameDriver
 {
 public:
-    // Every question's right letter is rightLetter, stored as given; when it
-    // is empty, the rounds cycle through "b", "c", "d", "a", ...
-    explicit GameDriver(const QString &rightLetter = QString(),
-                        const QString &setName = QStringLiteral("quiz.dat"));
+    // Question k of round r reads "ROUND r QUESTION k". Its right letter is
+    // rightLetter, stored as given; when that is empty, "a" .. "d" by r + k.
+    explicit GameDriver(const QString &rightLetter = QString(), int perRound = 1);
     ~GameDriver();
 
-    // Opens the game screen for the player; the first question is drawn.
-    GameScreen *start(const QString &name = QStringLiteral("Ann"));
+    static QString questionText(int round, int k);
+    static QString rightLetterOf(int round, int k);
 
-    QLabel *answerLabel(const QString &letter) const;
-    // Answers the question on screen right and confirms it.
-    void answerRight();
+    // Opens the game screen for the player; question k of round 1 is drawn.
+    GameScreen *start(const QString &name = QStringLiteral("Ann"), int k = 1);
+    // A left click on the game screen's control of that name.
+    void click(const QString &name);
+    // Answers the question on screen right and confirms it; question k of
+    // the next round is drawn.
+    void answerRight(int k = 1);
     void climbTo(int level);
 
     TestProgram program;
-    FakeSoundService sound;
     ScriptedRandom random;
-    RecordingPrinter printer;
+    FakeSoundService &sound = program.sound;
+    // Destroyed first, while the program folder is still there.
     std::unique_ptr<GameScreen> form;
+
+private:
+    int m_perRound;
 };

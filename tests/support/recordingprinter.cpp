@@ -1,7 +1,5 @@
 #include "recordingprinter.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -9,18 +7,7 @@ bool RecordingPrinter::print(QWidget &widget, const QString &title)
 {
     if (refuseJobs)
         return false;
-    Job job;
-    job.title = title;
-    job.picture = widget.grab().toImage();
-    QBuffer buffer(&job.pdf);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        if (!paintPage(widget, writer))
-            return false;
-    }
-    jobs.append(job);
+    jobs.append({title, widget.grab().toImage()});
     return true;
 }
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <QStringList>
 
-// A printer that keeps every job: the picture the widget showed and the PDF
-// that the shared page painting made of it. Can pretend there is no printer
-// and answers the save-file question from a queue.
+// A printer that keeps every job as the picture the widget showed. Can
+// pretend there is no printer, or refuse jobs, and answers the save-file
+// question from a queue.
 class RecordingPrinter final : public PrintService
 {
 public:
@@ -19,7 +19,6 @@ public:
     {
         QString title;
         QImage picture;
-        QByteArray pdf;
     };
 
     bool hasPrinter() override { return printerPresent; }

@@ -12,6 +12,9 @@ TestProgram::TestProgram()
     state.program_dir = m_dir.path();
     QDir().mkpath(state.questionsDir());
     services.dialogs = &dialogs;
+    services.random = &random;
+    services.sound = &sound;
+    services.printer = &printer;
 }
 
 TestProgram::~TestProgram()

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ui/services.h"
+#include "fakesound.h"
+#include "game/systemrandomsource.h"
+#include "recordingprinter.h"
 #include "scripteddialogs.h"
 #include "storage/appstate.h"
 #include "storage/questionrecord.h"
@@ -11,7 +14,8 @@
 #include <QTemporaryDir>
 
 // A fresh program folder with a Questions folder, the shared state pointing at
-// it and scripted dialogs; one per test.
+// it, scripted dialogs, fake sound, a recording printer and a generator with
+// a fixed seed; one per test.
 class TestProgram
 {
 public:
@@ -31,6 +35,9 @@ public:
 
     AppState state;
     ScriptedDialogs dialogs;
+    FakeSoundService sound;
+    RecordingPrinter printer;
+    SystemRandomSource random{20240611};
     Services services;
 
 private:

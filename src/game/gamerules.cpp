@@ -1,0 +1,125 @@
+#include "gamerules.h"
+
+#include "randomsource.h"
+#include "storage/ladder.h"
+
+namespace GameRules {
+
+const QStringList &letters()
+{
+    static const QStringList all = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                                    QStringLiteral("d")};
+    return all;
+}
+
+QString winnings(int level)
+{
+    return level == 0 ? QStringLiteral("£0") : Ladder::amount(level);
+}
+
+int guaranteedStep(int level)
+{
+    if (level < 5)
+        return 0;
+    return level < 10 ? 5 : 10;
+}
+
+QString leavingAmount(int level)
+{
+    return winnings(guaranteedStep(level));
+}
+
+Outcome judge(const QString &letter, const QString &rightLetter, int level)
+{
+    if (letter != rightLetter)
+        return Outcome::Wrong;
+    return level < TOP_LEVEL - 1 ? Outcome::Right : Outcome::TopPrize;
+}
+
+std::optional<GameSound> step_background(int level)
+{
+    switch (level) {
+    case 0: return GameSound::first_bg;
+    case 5: return GameSound::second_bg;
+    case 10: return GameSound::final_bg;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<GameSound> band_background(int level)
+{
+    if (level >= TOP_LEVEL)
+        return std::nullopt;
+    return step_background(guaranteedStep(level));
+}
+
+QStringList fiftyHides(const QString &rightLetter)
+{
+    if (rightLetter == QLatin1String("a"))
+        return {QStringLiteral("b"), QStringLiteral("d")};
+    if (rightLetter == QLatin1String("b"))
+        return {QStringLiteral("a"), QStringLiteral("c")};
+    if (rightLetter == QLatin1String("c"))
+        return {QStringLiteral("a"), QStringLiteral("b")};
+    if (rightLetter == QLatin1String("d"))
+        return {QStringLiteral("c"), QStringLiteral("b")};
+    return {};
+}
+
+int pollSides(int level)
+{
+    if (level < 5)
+        return 8;
+    return level < 10 ? 6 : 5;
+}
+
+std::array<qint16, 4> poll(RandomSource &random, int level, const QString &rightLetter)
+{
+    const int sides = pollSides(level);
+    const int right = letters().indexOf(rightLetter);
+    std::array<qint16, 4> votes{0, 0, 0, 0};
+    for (int i = 0; i < 100; ++i) {
+        const int v = random.pick(sides);
+        if (right >= 0)
+            ++votes[v <= 4 ? v - 1 : right];
+    }
+    return votes;
+}
+
+namespace {
+
+// The g-th (1..3) of the three letters other than the right one, upper case;
+// nothing for a right letter that is no letter.
+QString wrongGuess(const QString &rightLetter, int g)
+{
+    if (!letters().contains(rightLetter))
+        return {};
+    QStringList others = letters();
+    others.removeOne(rightLetter);
+    return others.at(g - 1).toUpper();
+}
+
+} // namespace
+
+QString buddyReply(RandomSource &random, const QString &playerName, const QString &rightLetter)
+{
+    const int reply = random.pick(7);
+    const QString wrong = wrongGuess(rightLetter, random.pick(3));
+    const QString right = rightLetter.toUpper();
+    const QString hi = QStringLiteral("Hi ") + playerName;
+    const QString sorry = QStringLiteral("Sorry ") + playerName;
+    const QString think = QStringLiteral(", I Think The Answer Is '");
+    const QString unsure = QStringLiteral(", I'm Not Sure. I'd Guess At '");
+    const QChar quote = QLatin1Char('\'');
+    switch (reply) {
+    case 1:
+    case 5: return hi + think + right + quote;
+    case 2: return hi + think + wrong + quote;
+    case 3: return sorry + unsure + wrong + quote;
+    case 4: return sorry + unsure + right + quote;
+    case 6: return QStringLiteral("I Haven't A Clue");
+    default: return QStringLiteral("The Answer Is '") + right + QStringLiteral("'. Definitely");
+    }
+}
+
+} // namespace GameRules
