@@ -1,4 +1,4 @@
-#include "storage/setstore.h"
+#include "storage/questionset.h"
 #include "testprogram.h"
 
 #include <QProcess>
@@ -176,7 +176,7 @@ void TestQuorvaneSets::exportThenImportGivesTheSameSet()
     // As the main window writes a set: header at record 1, questions from 2.
     const QString made = program.setPath(QStringLiteral("made.dat"));
     int count = 0;
-    QVERIFY(SetStore::append(made, count,
+    QVERIFY(QuestionSet(made).append(count,
                              makeHeader(QStringLiteral("For \u00C9lodie"), QStringLiteral("Ren\u00E9e"),
                                         QStringLiteral("Zebra9"))));
     for (int round = 15; round >= 1; --round) {
@@ -184,7 +184,7 @@ void TestQuorvaneSets::exportThenImportGivesTheSameSet()
                                         QStringLiteral("\u00A3%1 \u2014 O\u00D9 EST \"LA\", GAR\u00C7ON?")
                                             .arg(round),
                                         QString(QChar(u'a' + round % 4)));
-        QVERIFY(SetStore::append(made, count, q));
+        QVERIFY(QuestionSet(made).append(count, q));
     }
 
     const Run toStdout = run(dir, {"export", "made.dat"});
