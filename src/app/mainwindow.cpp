@@ -38,6 +38,18 @@ QLabel *label(const QString &text, const QString &name)
     return named(new QLabel(text), name);
 }
 
+// A text box of the add frame with its caption beside it.
+std::pair<QLabel *, QLineEdit *> labelledBox(const QString &caption, const QString &labelName,
+                                             const QString &boxName, int maxLength)
+{
+    auto *box = named(new QLineEdit, boxName);
+    box->setMaxLength(maxLength);
+    box->setAccessibleName(caption);
+    auto *beside = label(caption, labelName);
+    beside->setBuddy(box);
+    return {beside, box};
+}
+
 QGroupBox *frame(const QString &title, const QString &name, QLayout *contents)
 {
     auto *box = named(new QGroupBox(title), name);
@@ -148,20 +160,9 @@ QLayout *MainWindow::buildStats()
 QLayout *MainWindow::buildAddFrame()
 {
     auto *grid = new QGridLayout;
-    auto field = [&](const QString &caption, const QString &labelName, const QString &boxName,
-                     int maxLength) {
-        auto *box = named(new QLineEdit, boxName);
-        box->setMaxLength(maxLength);
-        box->setAccessibleName(caption);
-        auto *beside = label(caption, labelName);
-        beside->setBuddy(box);
-        return std::pair{beside, box};
-    };
-
-    auto [questionLabel, questionBox] = field(QStringLiteral("Question"),
-                                              QStringLiteral("lbl_question"),
-                                              QStringLiteral("txt_q"),
-                                              QuestionRecord::QUESTION_WIDTH);
+    auto [questionLabel, questionBox] =
+        labelledBox(QStringLiteral("Question"), QStringLiteral("lbl_question"),
+                    QStringLiteral("txt_q"), QuestionRecord::QUESTION_WIDTH);
     m_questionBox = questionBox;
     grid->addWidget(questionLabel, 0, 0);
     grid->addWidget(m_questionBox, 0, 1, 1, 2);
@@ -171,10 +172,10 @@ QLayout *MainWindow::buildAddFrame()
     m_rightAnswer = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         const QChar letter = QChar(u'A' + i);
-        auto [beside, box] = field(QStringLiteral("Answer %1").arg(letter),
-                                   QStringLiteral("lbl_answer_%1").arg(letter.toLower()),
-                                   QStringLiteral("txt_a%1").arg(i + 1),
-                                   QuestionRecord::ANSWER_WIDTH);
+        auto [beside, box] = labelledBox(QStringLiteral("Answer %1").arg(letter),
+                                         QStringLiteral("lbl_answer_%1").arg(letter.toLower()),
+                                         QStringLiteral("txt_a%1").arg(i + 1),
+                                         QuestionRecord::ANSWER_WIDTH);
         m_answerBoxes[i] = box;
         auto *option = named(new QRadioButton, QStringLiteral("opt_%1").arg(letter.toLower()));
         option->setAccessibleName(QStringLiteral("Answer %1 is right").arg(letter));
@@ -184,7 +185,14 @@ QLayout *MainWindow::buildAddFrame()
         grid->addWidget(box, 2 + i, 1);
         grid->addWidget(option, 2 + i, 2, Qt::AlignCenter);
     }
+    addRoundAndPassword(grid);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(9, 1);
+    return grid;
+}
 
+void MainWindow::addRoundAndPassword(QGridLayout *grid)
+{
     m_roundBox = named(new QComboBox, QStringLiteral("cmb_round"));
     m_roundBox->setEditable(true);
     m_roundBox->setInsertPolicy(QComboBox::NoInsert);
@@ -196,10 +204,9 @@ QLayout *MainWindow::buildAddFrame()
     grid->addWidget(roundLabel, 6, 0);
     grid->addWidget(m_roundBox, 6, 1, Qt::AlignLeft);
 
-    auto [passwordLabel, passwordBox] = field(QStringLiteral("Password"),
-                                              QStringLiteral("lbl_pass"),
-                                              QStringLiteral("txt_pass"),
-                                              QuestionRecord::ANSWER_WIDTH);
+    auto [passwordLabel, passwordBox] =
+        labelledBox(QStringLiteral("Password"), QStringLiteral("lbl_pass"),
+                    QStringLiteral("txt_pass"), QuestionRecord::ANSWER_WIDTH);
     m_passwordBox = passwordBox;
     TextDisplay::maskWithStars(m_passwordBox);
     grid->addWidget(passwordLabel, 7, 0);
@@ -209,10 +216,7 @@ QLayout *MainWindow::buildAddFrame()
     m_addButton = named(new QPushButton(QStringLiteral("Add Question")),
                         QStringLiteral("cmd_add"));
     grid->addWidget(m_addButton, 8, 1, 1, 2, Qt::AlignRight);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(9, 1);
     connect(m_addButton, &QPushButton::clicked, this, &MainWindow::addQuestion);
-    return grid;
 }
 
 QLayout *MainWindow::buildButtons()

@@ -11,6 +11,7 @@ struct AppState;
 struct Services;
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -36,6 +37,7 @@ private:
     void buildControls();
     QLayout *buildStats();
     QLayout *buildAddFrame();
+    void addRoundAndPassword(QGridLayout *grid);
     QLayout *buildButtons();
     QLayout *buildDetails();
     void load();
