@@ -28,9 +28,9 @@ private slots:
 
         QTest::newRow("plain name") << QStringList{"quiz", "Ann", "Hi", ""} << "quiz.dat"
                                     << QStringList{"quiz.dat", "Ann", "Hi", ""} << "";
-        QTest::newRow("upper-case .DAT, blanks filled")
-            << QStringList{"quiz.DAT", "   ", "", " pw "} << "quiz.DAT.dat"
-            << QStringList{"quiz.DAT.dat", "Not Given", "No Message", "pw"} << "";
+        QTest::newRow("upper-case .DAT, blank name filled")
+            << QStringList{"quiz.DAT", "   ", "Hi", " pw "} << "quiz.DAT.dat"
+            << QStringList{"quiz.DAT.dat", "Not Given", "Hi", "pw"} << "";
         QTest::newRow("spaces around") << QStringList{"  quiz  ", " Ann", " hello ", ""}
                                        << "  quiz  .dat"
                                        << QStringList{"quiz  .dat", " Ann", " hello ", ""} << "";
