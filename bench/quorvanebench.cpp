@@ -7,13 +7,8 @@
 #include "game/randomsource.h"
 #include "manage/questionlistmodel.h"
 #include "storage/questionrecord.h"
+#include "storage/questionset.h"
 #include "storage/saferewrite.h"
-#include "storage/setadding.h"
-#include "storage/setedits.h"
-#include "storage/storabletext.h"
-#include "storage/setfile.h"
-#include "storage/setread.h"
-#include "storage/setstore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -103,20 +98,17 @@ void BM_MainWindowLoad(benchmark::State &state)
     BenchSet *set = benchSet(state);
     if (!set)
         return;
-    const QString path = set->path();
+    const QuestionSet questions(set->path());
     for (auto _ : state) {
         // The record count from the file length, the header, then totals.
-        int record_count = 0;
-        SetFile file(path);
-        if (!file.open())
-            return fail(state, file.errorString());
-        record_count = file.recordCount();
-        file.close();
         QString error;
-        const auto header = SetStore::findHeader(path, &error);
-        const SetStore::RoundCounts counts = SetStore::countRounds(path, &error);
+        const std::optional<int> record_count = questions.openCounting(&error);
+        if (!record_count)
+            return fail(state, error);
+        const auto header = questions.findHeader(&error);
+        const QuestionSet::RoundCounts counts = questions.countRounds(&error);
         const int total = std::accumulate(counts.begin(), counts.end(), 0);
-        if (record_count != set->records() || !header || total != set->records() - 1)
+        if (*record_count != set->records() || !header || total != set->records() - 1)
             return fail(state, QStringLiteral("wrong count, header or totals ") + error);
     }
 }
@@ -162,8 +154,8 @@ void BM_Pick(benchmark::State &state)
         return fail(state, QStringLiteral("empty list"));
     for (auto _ : state) {
         QString error;
-        const auto record = SetRead::recordAt(set->path(), model.row(last).record, &error);
-        if (!record || record->number != set->lastNumber())
+        const auto pick = QuestionSet(set->path()).pick(model.row(last).record, &error);
+        if (!pick || pick->question().number != set->lastNumber())
             return fail(state, QStringLiteral("picked the wrong record ") + error);
     }
 }
@@ -173,15 +165,15 @@ void BM_Edit(benchmark::State &state)
     BenchSet *set = benchSet(state);
     if (!set)
         return;
-    const QString path = set->path();
+    const QuestionSet questions(set->path());
     for (auto _ : state) {
         // Pressing Edit on the picked last question with its boxes unchanged:
-        // the record is written back as it was.
+        // the record is checked and written back as it was.
         QString error;
-        auto found = SetEdits::findNumber(path, set->lastNumber(), &error);
-        if (!found || found->n != set->lastRecord())
+        std::optional<QuestionSet::Pick> pick = questions.pick(set->lastRecord(), &error);
+        if (!pick || pick->question().number != set->lastNumber())
             return fail(state, QStringLiteral("last question not found ") + error);
-        if (!SetEdits::rewrite(path, found->n, found->record, &error))
+        if (questions.edit(*pick, pick->question(), &error) != QuestionSet::Change::Done)
             return fail(state, QStringLiteral("edit failed ") + error);
     }
 }
@@ -193,7 +185,7 @@ void BM_Delete(benchmark::State &state)
         return;
     for (auto _ : state) {
         QString error;
-        const auto removal = SetEdits::removeRecord(set->path(), set->records(), &error);
+        const auto removal = QuestionSet(set->path()).removeRecord(set->records(), &error);
         state.PauseTiming();
         const bool restored = set->restore();
         state.ResumeTiming();
@@ -210,28 +202,28 @@ void BM_Add(benchmark::State &state)
     if (!set)
         return;
     const QString path = set->path();
+    const QuestionSet questions(path);
     int record_count = set->records();
     QuestionRecord record;
     record.round = 15;
-    record.question = StorableText::upperCased(QStringLiteral("Which city lies on the Danube?"));
-    record.answer_a = StorableText::upperCased(QStringLiteral("Wien"));
-    record.answer_b = StorableText::upperCased(QStringLiteral("Zürich"));
-    record.answer_c = StorableText::upperCased(QStringLiteral("Genève"));
-    record.answer_d = StorableText::upperCased(QStringLiteral("Málaga"));
+    record.question = QStringLiteral("Which city lies on the Danube?");
+    record.answer_a = QStringLiteral("Wien");
+    record.answer_b = QStringLiteral("Zürich");
+    record.answer_c = QStringLiteral("Genève");
+    record.answer_d = QStringLiteral("Málaga");
     record.right_answer = QStringLiteral("a");
     int written = 0;
     for (auto _ : state) {
         // As the Add Question button does: the password, the next free slot
         // and the write, unless the set is full.
         QString error;
-        if (!SetAdding::passwordMatches(path, QString::fromUtf8(BenchSet::PASSWORD), &error))
+        if (!questions.passwordMatches(QString::fromUtf8(BenchSet::PASSWORD),
+                                       QuestionSet::ExactCase, &error))
             return fail(state, QStringLiteral("password refused ") + error);
-        QString problem;
-        const auto slot = SetAdding::nextSlot(path, record_count, &problem);
-        if (!slot)
+        const QuestionSet::Change added = questions.add(record, record_count, &error);
+        if (added == QuestionSet::Change::Refused)
             continue;
-        record.number = qint16(slot->number);
-        if (!SetStore::append(path, record_count, record, &error))
+        if (added != QuestionSet::Change::Done)
             return fail(state, QStringLiteral("add failed ") + error);
         ++written;
         state.PauseTiming();

@@ -7,13 +7,11 @@
 #include "game/questiondraw.h"
 #include "manage/questionmanager.h"
 #include "storage/appstate.h"
-#include "storage/setadding.h"
+#include "storage/questionset.h"
 #include "storage/setcheck.h"
-#include "storage/setedits.h"
 #include "storage/setexport.h"
 #include "storage/setfile.h"
 #include "storage/setlisting.h"
-#include "storage/setstore.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -78,17 +76,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(scanned == whole);
 
     QString error;
-    const auto header = SetStore::findHeader(state.set_path, &error);
+    const QuestionSet set(state.set_path);
+    const auto header = set.findHeader(&error);
     FUZZ_CHECK(error.isEmpty());
     FUZZ_CHECK(!header || (header->n >= 1 && header->n <= whole && header->record.isHeader()));
-    const SetStore::RoundCounts counts = SetStore::countRounds(state.set_path, &error);
+    const QuestionSet::RoundCounts counts = set.countRounds(&error);
     int questions = 0;
     for (int c : counts)
         questions += c;
     FUZZ_CHECK(questions <= whole);
-    SetAdding::passwordMatches(state.set_path, QStringLiteral("pw"), &error);
-    SetAdding::nextSlot(state.set_path, count);
-    SetEdits::findNumber(state.set_path, 2, &error);
+    set.passwordMatches(QStringLiteral("pw"), QuestionSet::ExactCase, &error);
+    set.passwordMatches(QStringLiteral("pw"), QuestionSet::IgnoreCase, &error);
+    set.nextSlot(count);
+    const std::optional<QuestionSet::Pick> first = set.pick(1, &error);
+    FUZZ_CHECK(bool(first) == (whole >= 1));
 
     const SetCheck::Report report = SetCheck::check(state.set_path);
     FUZZ_CHECK(report.readable() && report.records == whole && report.questions == questions);
@@ -112,10 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     services.dialogs = &dialogs;
     {
         QuestionManager form(state, services);
-        const int rows = form.ListView1->model()->rowCount();
+        auto *list = form.findChild<QTreeView *>(QStringLiteral("ListView1"));
+        const int rows = list->model()->rowCount();
         FUZZ_CHECK(rows <= questions);
         if (rows > 0) {
-            form.ListView1->setCurrentIndex(form.ListView1->model()->index(rows - 1, 0));
+            list->setCurrentIndex(list->model()->index(rows - 1, 0));
             form.updatelist();
         }
     }

@@ -1,4 +1,4 @@
-#include "app/startscreen.h"
+#include "app/navigator.h"
 #include "ui/services.h"
 #include "game/qtprintservice.h"
 #include "game/qtsoundservice.h"
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     services.sound = &sound;
     services.printer = &printer;
 
-    StartScreen::showNew(state, services);
+    Navigator::openStartScreen(state, services);
     // For measuring start-up: leave as soon as the start screen is up.
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_SHOW") == 1)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,20 +1,14 @@
 #include "mainwindow.h"
 
-#include "app/startscreen.h"
+#include "app/navigator.h"
 #include "game/gamescreen.h"
 #include "manage/questionmanager.h"
-#include "ui/services.h"
 #include "storage/appstate.h"
-#include "storage/fixedtext.h"
 #include "storage/ladder.h"
-#include "storage/questionrecord.h"
-#include "storage/setadding.h"
-#include "storage/setfile.h"
-#include "storage/setstore.h"
-#include "storage/storabletext.h"
-#include "ui/dialogservice.h"
 #include "ui/aboutscreen.h"
+#include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 
@@ -22,9 +16,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -47,23 +38,27 @@ QLabel *label(const QString &text, const QString &name)
     return named(new QLabel(text), name);
 }
 
-QString count(int n)
+// A text box of the add frame with its caption beside it.
+std::pair<QLabel *, QLineEdit *> labelledBox(const QString &caption, const QString &labelName,
+                                             const QString &boxName, int maxLength)
 {
-    return QString::number(n);
+    auto *box = named(new QLineEdit, boxName);
+    box->setMaxLength(maxLength);
+    box->setAccessibleName(caption);
+    auto *beside = label(caption, labelName);
+    beside->setBuddy(box);
+    return {beside, box};
+}
+
+QGroupBox *frame(const QString &title, const QString &name, QLayout *contents)
+{
+    auto *box = named(new QGroupBox(title), name);
+    box->setLayout(contents);
+    return box;
 }
 
 const QString kFileTitle = QStringLiteral("Question Set");
-
-// The first typed text that a set file cannot hold, described; or empty.
-QString unstorable(std::initializer_list<std::pair<QString, const QLineEdit *>> boxes)
-{
-    for (const auto &[field, box] : boxes) {
-        const QString problem = StorableText::problem(field, StorableText::upperCased(box->text()));
-        if (!problem.isEmpty())
-            return problem;
-    }
-    return {};
-}
+const QString kNotAdded = QStringLiteral("The question was not added.");
 
 } // namespace
 
@@ -71,6 +66,7 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_services(services)
+    , m_set(state.setPathFor(state.set_name))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane?"));
@@ -80,225 +76,197 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     load();
 }
 
-MainWindow *MainWindow::showNew(AppState &state, Services &services)
-{
-    auto *form = new MainWindow(state, services);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
-    form->activate();
-    return form;
-}
-
 // ---------------------------------------------------------------- controls
 
 void MainWindow::buildControls()
 {
-    Label1 = label(QStringLiteral("Quorvane?"), QStringLiteral("Label1"));
-    QFont titleFont = Label1->font();
+    auto *title = label(QStringLiteral("Quorvane?"), QStringLiteral("Label1"));
+    QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    Colors::setForeground(Label1, QColor(20, 40, 140)); // as on the start screen
-    Label5 = label(QStringLiteral("Add a question for every round, then press Play Game."),
-                   QStringLiteral("Label5"));
-    Label5->setWordWrap(true);
+    title->setFont(titleFont);
+    Colors::setForeground(title, QColor(20, 40, 140)); // as on the start screen
+    auto *hint = label(QStringLiteral("Add a question for every round, then press Play Game."),
+                       QStringLiteral("Label5"));
+    hint->setWordWrap(true);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Question Stats")), QStringLiteral("Frame2"));
-    Frame2->setLayout(buildStats());
-    fra_add = named(new QGroupBox(QStringLiteral("Add Questions")), QStringLiteral("fra_add"));
-    fra_add->setLayout(buildAddFrame());
-    Frame1 = named(new QGroupBox(QStringLiteral("Question Details")), QStringLiteral("Frame1"));
-    Frame1->setLayout(buildDetails());
-
-    auto button = [](const QString &caption, const QString &name) {
-        auto *b = named(new QPushButton(caption), name);
-        b->setMinimumWidth(150);
-        return b;
-    };
-    cmd_play = button(QStringLiteral("Play Game"), QStringLiteral("cmd_play"));
-    cmd_view = button(QStringLiteral("Manage Questions"), QStringLiteral("cmd_view"));
-    cmd_new = button(QStringLiteral("New Question Set"), QStringLiteral("cmd_new"));
-    cmd_about = button(QStringLiteral("About Game"), QStringLiteral("cmd_about"));
-    cmd_quit = button(QStringLiteral("Quit"), QStringLiteral("cmd_quit"));
+    auto *stats = frame(QStringLiteral("Question Stats"), QStringLiteral("Frame2"), buildStats());
+    auto *adding = frame(QStringLiteral("Add Questions"), QStringLiteral("fra_add"),
+                         buildAddFrame());
+    auto *details = frame(QStringLiteral("Question Details"), QStringLiteral("Frame1"),
+                          buildDetails());
 
     auto *left = new QVBoxLayout;
-    left->addWidget(Label1);
-    left->addWidget(Label5);
-    left->addWidget(Frame2);
+    left->addWidget(title);
+    left->addWidget(hint);
+    left->addWidget(stats);
     left->addStretch(1);
 
     auto *top = new QHBoxLayout;
     top->addLayout(left);
     top->addSpacing(12);
-    top->addWidget(fra_add, 1);
-
-    auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {cmd_play, cmd_view, cmd_new, cmd_about, cmd_quit})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
+    top->addWidget(adding, 1);
 
     auto *bottom = new QHBoxLayout;
-    bottom->addLayout(buttons);
+    bottom->addLayout(buildButtons());
     bottom->addSpacing(12);
-    bottom->addWidget(Frame1, 1);
+    bottom->addWidget(details, 1);
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);
     outer->addLayout(bottom, 1);
 
-    setTabOrder(txt_q, txt_a1);
-    setTabOrder(txt_a1, opt_a);
-    setTabOrder(opt_a, txt_a2);
-    setTabOrder(txt_a2, opt_b);
-    setTabOrder(opt_b, txt_a3);
-    setTabOrder(txt_a3, opt_c);
-    setTabOrder(opt_c, txt_a4);
-    setTabOrder(txt_a4, opt_d);
-    setTabOrder(opt_d, cmb_round);
-    setTabOrder(cmb_round, txt_pass);
-    setTabOrder(txt_pass, cmd_add);
-    setTabOrder(cmd_add, cmd_play);
-    setTabOrder(cmd_play, cmd_view);
-    setTabOrder(cmd_view, cmd_new);
-    setTabOrder(cmd_new, cmd_about);
-    setTabOrder(cmd_about, cmd_quit);
-
+    QWidget *order[] = {m_questionBox,    m_answerBoxes[0],        m_rightAnswer->button(0),
+                        m_answerBoxes[1], m_rightAnswer->button(1), m_answerBoxes[2],
+                        m_rightAnswer->button(2), m_answerBoxes[3], m_rightAnswer->button(3),
+                        m_roundBox,       m_passwordBox,           m_addButton,
+                        m_playButton,     m_manageButton,          m_newSetButton,
+                        m_aboutButton,    m_quitButton};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     resize(800, 540);
-
-    connect(cmd_play, &QPushButton::clicked, this, &MainWindow::cmd_play_click);
-    connect(cmd_view, &QPushButton::clicked, this, &MainWindow::cmd_view_click);
-    connect(cmd_new, &QPushButton::clicked, this, &MainWindow::cmd_new_click);
-    connect(cmd_about, &QPushButton::clicked, this, &MainWindow::cmd_about_click);
-    connect(cmd_quit, &QPushButton::clicked, this, &MainWindow::cmd_quit_click);
-    connect(cmd_add, &QPushButton::clicked, this, &MainWindow::cmd_add_click);
 }
 
 QLayout *MainWindow::buildStats()
 {
-    const std::array<QLabel **, 15> amounts = {
-        &Label8,  &Label9,  &Label10, &Label11, &Label12, &Label13, &Label14, &Label15,
-        &Label16, &Label17, &Label18, &Label19, &Label20, &Label21, &Label22,
-    };
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setColumnMinimumWidth(2, 20);
     for (int i = 0; i < 15; ++i) {
         // The first amount has no colon; the others do.
         const QString text = Ladder::amount(i + 1) + (i == 0 ? QString() : QStringLiteral(":"));
-        *amounts[i] = label(text, QStringLiteral("Label%1").arg(8 + i));
-        t[i] = label(QStringLiteral("0"), QStringLiteral("t%1").arg(i));
-        t[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        t[i]->setMinimumWidth(t[i]->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        QLabel *amount = label(text, QStringLiteral("Label%1").arg(8 + i));
+        QLabel *&count = m_roundCounts[i];
+        count = label(QStringLiteral("0"), QStringLiteral("t%1").arg(i));
+        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         const int row = i % 8;
         const int column = i < 8 ? 0 : 3;
-        grid->addWidget(*amounts[i], row, column);
-        grid->addWidget(t[i], row, column + 1);
+        grid->addWidget(amount, row, column);
+        grid->addWidget(count, row, column + 1);
     }
-    Label3 = label(QStringLiteral("TOTAL"), QStringLiteral("Label3"));
-    lbl_total = label(QStringLiteral("0"), QStringLiteral("lbl_total"));
-    lbl_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = Label3->font();
+    auto *totalCaption = label(QStringLiteral("TOTAL"), QStringLiteral("Label3"));
+    m_totalCount = label(QStringLiteral("0"), QStringLiteral("lbl_total"));
+    m_totalCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont bold = totalCaption->font();
     bold.setBold(true);
-    Label3->setFont(bold);
-    lbl_total->setFont(bold);
-    grid->addWidget(Label3, 7, 3);
-    grid->addWidget(lbl_total, 7, 4);
+    totalCaption->setFont(bold);
+    m_totalCount->setFont(bold);
+    grid->addWidget(totalCaption, 7, 3);
+    grid->addWidget(m_totalCount, 7, 4);
     return grid;
 }
 
 QLayout *MainWindow::buildAddFrame()
 {
     auto *grid = new QGridLayout;
-    auto field = [&](const QString &caption, const QString &labelName, const QString &boxName,
-                     int maxLength) {
-        auto *box = named(new QLineEdit, boxName);
-        box->setMaxLength(maxLength);
-        box->setAccessibleName(caption);
-        auto *beside = label(caption, labelName);
-        beside->setBuddy(box);
-        return std::pair{beside, box};
-    };
+    auto [questionLabel, questionBox] =
+        labelledBox(QStringLiteral("Question"), QStringLiteral("lbl_question"),
+                    QStringLiteral("txt_q"), QuestionRecord::QUESTION_WIDTH);
+    m_questionBox = questionBox;
+    grid->addWidget(questionLabel, 0, 0);
+    grid->addWidget(m_questionBox, 0, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("Right"), QStringLiteral("lbl_right")), 1, 2,
+                    Qt::AlignCenter);
 
-    auto [lblQ, q] = field(QStringLiteral("Question"), QStringLiteral("lbl_question"),
-                           QStringLiteral("txt_q"), QuestionRecord::QUESTION_WIDTH);
-    txt_q = q;
-    grid->addWidget(lblQ, 0, 0);
-    grid->addWidget(txt_q, 0, 1, 1, 2);
-
-    auto *rightHeading = label(QStringLiteral("Right"), QStringLiteral("lbl_right"));
-    grid->addWidget(rightHeading, 1, 2, Qt::AlignCenter);
-
-    m_answers = new QButtonGroup(this);
-    QLineEdit **boxes[] = {&txt_a1, &txt_a2, &txt_a3, &txt_a4};
-    QRadioButton **options[] = {&opt_a, &opt_b, &opt_c, &opt_d};
+    m_rightAnswer = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         const QChar letter = QChar(u'A' + i);
-        auto [beside, box] = field(QStringLiteral("Answer %1").arg(letter),
-                                   QStringLiteral("lbl_answer_%1").arg(letter.toLower()),
-                                   QStringLiteral("txt_a%1").arg(i + 1),
-                                   QuestionRecord::ANSWER_WIDTH);
-        *boxes[i] = box;
+        auto [beside, box] = labelledBox(QStringLiteral("Answer %1").arg(letter),
+                                         QStringLiteral("lbl_answer_%1").arg(letter.toLower()),
+                                         QStringLiteral("txt_a%1").arg(i + 1),
+                                         QuestionRecord::ANSWER_WIDTH);
+        m_answerBoxes[i] = box;
         auto *option = named(new QRadioButton, QStringLiteral("opt_%1").arg(letter.toLower()));
         option->setAccessibleName(QStringLiteral("Answer %1 is right").arg(letter));
         option->setToolTip(option->accessibleName());
-        m_answers->addButton(option, i);
-        *options[i] = option;
+        m_rightAnswer->addButton(option, i);
         grid->addWidget(beside, 2 + i, 0);
         grid->addWidget(box, 2 + i, 1);
         grid->addWidget(option, 2 + i, 2, Qt::AlignCenter);
     }
-
-    cmb_round = named(new QComboBox, QStringLiteral("cmb_round"));
-    cmb_round->setEditable(true);
-    cmb_round->setInsertPolicy(QComboBox::NoInsert);
-    cmb_round->setAccessibleName(QStringLiteral("Round"));
-    cmb_round->setMinimumContentsLength(12);
-    cmb_round->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto *lblRound = label(QStringLiteral("Round"), QStringLiteral("lbl_round"));
-    lblRound->setBuddy(cmb_round);
-    grid->addWidget(lblRound, 6, 0);
-    grid->addWidget(cmb_round, 6, 1, Qt::AlignLeft);
-
-    auto [lblPass, pass] = field(QStringLiteral("Password"), QStringLiteral("lbl_pass"),
-                                 QStringLiteral("txt_pass"), QuestionRecord::ANSWER_WIDTH);
-    txt_pass = pass;
-    TextDisplay::maskWithStars(txt_pass);
-    grid->addWidget(lblPass, 7, 0);
-    grid->addWidget(txt_pass, 7, 1, Qt::AlignLeft);
-    txt_pass->setMinimumWidth(cmb_round->sizeHint().width());
-
-    cmd_add = named(new QPushButton(QStringLiteral("Add Question")), QStringLiteral("cmd_add"));
-    grid->addWidget(cmd_add, 8, 1, 1, 2, Qt::AlignRight);
+    addRoundAndPassword(grid);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(9, 1);
     return grid;
 }
 
+void MainWindow::addRoundAndPassword(QGridLayout *grid)
+{
+    m_roundBox = named(new QComboBox, QStringLiteral("cmb_round"));
+    m_roundBox->setEditable(true);
+    m_roundBox->setInsertPolicy(QComboBox::NoInsert);
+    m_roundBox->setAccessibleName(QStringLiteral("Round"));
+    m_roundBox->setMinimumContentsLength(12);
+    m_roundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto *roundLabel = label(QStringLiteral("Round"), QStringLiteral("lbl_round"));
+    roundLabel->setBuddy(m_roundBox);
+    grid->addWidget(roundLabel, 6, 0);
+    grid->addWidget(m_roundBox, 6, 1, Qt::AlignLeft);
+
+    auto [passwordLabel, passwordBox] =
+        labelledBox(QStringLiteral("Password"), QStringLiteral("lbl_pass"),
+                    QStringLiteral("txt_pass"), QuestionRecord::ANSWER_WIDTH);
+    m_passwordBox = passwordBox;
+    TextDisplay::maskWithStars(m_passwordBox);
+    grid->addWidget(passwordLabel, 7, 0);
+    grid->addWidget(m_passwordBox, 7, 1, Qt::AlignLeft);
+    m_passwordBox->setMinimumWidth(m_roundBox->sizeHint().width());
+
+    m_addButton = named(new QPushButton(QStringLiteral("Add Question")),
+                        QStringLiteral("cmd_add"));
+    grid->addWidget(m_addButton, 8, 1, 1, 2, Qt::AlignRight);
+    connect(m_addButton, &QPushButton::clicked, this, &MainWindow::addQuestion);
+}
+
+QLayout *MainWindow::buildButtons()
+{
+    auto *buttons = new QVBoxLayout;
+    auto button = [buttons](const QString &caption, const QString &name) {
+        auto *b = named(new QPushButton(caption), name);
+        b->setMinimumWidth(150);
+        buttons->addWidget(b);
+        return b;
+    };
+    m_playButton = button(QStringLiteral("Play Game"), QStringLiteral("cmd_play"));
+    m_manageButton = button(QStringLiteral("Manage Questions"), QStringLiteral("cmd_view"));
+    m_newSetButton = button(QStringLiteral("New Question Set"), QStringLiteral("cmd_new"));
+    m_aboutButton = button(QStringLiteral("About Game"), QStringLiteral("cmd_about"));
+    m_quitButton = button(QStringLiteral("Quit"), QStringLiteral("cmd_quit"));
+    buttons->addStretch(1);
+    connect(m_playButton, &QPushButton::clicked, this, &MainWindow::play);
+    connect(m_manageButton, &QPushButton::clicked, this, &MainWindow::manageQuestions);
+    connect(m_newSetButton, &QPushButton::clicked, this, &MainWindow::startNewSet);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
+    return buttons;
+}
+
 QLayout *MainWindow::buildDetails()
 {
-    lbl_qset1 = label(QStringLiteral("Current Question Set:"), QStringLiteral("lbl_qset1"));
-    lbl_qset2 = label(QString(), QStringLiteral("lbl_qset2"));
-    Label2 = label(QStringLiteral("Created By:"), QStringLiteral("Label2"));
-    lbl_name = label(QString(), QStringLiteral("lbl_name"));
-    lbl_m = label(QStringLiteral("Message"), QStringLiteral("lbl_m"));
-    lbl_message = label(QString(), QStringLiteral("lbl_message"));
-    lbl_message->setWordWrap(true);
-    lbl_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lbl_message->setMinimumHeight(3 * lbl_message->fontMetrics().lineSpacing());
-    for (QLabel *value : {lbl_qset2, lbl_name, lbl_message})
+    auto *setCaption = label(QStringLiteral("Current Question Set:"), QStringLiteral("lbl_qset1"));
+    m_setNameLabel = label(QString(), QStringLiteral("lbl_qset2"));
+    auto *creatorCaption = label(QStringLiteral("Created By:"), QStringLiteral("Label2"));
+    m_creatorLabel = label(QString(), QStringLiteral("lbl_name"));
+    m_messageCaption = label(QStringLiteral("Message"), QStringLiteral("lbl_m"));
+    m_messageLabel = label(QString(), QStringLiteral("lbl_message"));
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_messageLabel->setMinimumHeight(3 * m_messageLabel->fontMetrics().lineSpacing());
+    for (QLabel *value : {m_setNameLabel, m_creatorLabel, m_messageLabel})
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = lbl_m->font();
+    QFont bold = m_messageCaption->font();
     bold.setBold(true);
-    for (QLabel *caption : {lbl_qset1, Label2, lbl_m})
+    for (QLabel *caption : {setCaption, creatorCaption, m_messageCaption})
         caption->setFont(bold);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(lbl_qset1, 0, 0);
-    grid->addWidget(lbl_qset2, 0, 1);
-    grid->addWidget(Label2, 1, 0);
-    grid->addWidget(lbl_name, 1, 1);
-    grid->addWidget(lbl_m, 2, 0, 1, 2);
-    grid->addWidget(lbl_message, 3, 0, 1, 2);
+    grid->addWidget(setCaption, 0, 0);
+    grid->addWidget(m_setNameLabel, 0, 1);
+    grid->addWidget(creatorCaption, 1, 0);
+    grid->addWidget(m_creatorLabel, 1, 1);
+    grid->addWidget(m_messageCaption, 2, 0, 1, 2);
+    grid->addWidget(m_messageLabel, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
     return grid;
@@ -308,40 +276,25 @@ QLayout *MainWindow::buildDetails()
 
 void MainWindow::load()
 {
-    txt_q->setMaxLength(QuestionRecord::QUESTION_WIDTH);
-    for (QLineEdit *box : {txt_a1, txt_a2, txt_a3, txt_a4})
-        box->setMaxLength(QuestionRecord::ANSWER_WIDTH);
-    cmb_round->addItems(Ladder::amounts());
-
-    m_state.set_path = m_state.setPathFor(m_state.set_name);
-    lbl_qset2->setText(AppState::setFileName(m_state.set_name));
+    m_roundBox->addItems(Ladder::amounts());
+    m_state.set_path = m_set.path();
+    m_setNameLabel->setText(AppState::setFileName(m_state.set_name));
     m_state.SET_RECORD_LEN = QuestionRecord::LENGTH;
 
-    QDir().mkpath(m_state.questionsDir());
-    SetFile file(m_state.set_path);
-    if (!file.open()) {
-        reportFileProblem(QStringLiteral("The question set cannot be opened."),
-                          file.errorString());
-        m_setOpened = false;
-        showCounts({});
-        clear_fields();
-        return;
-    }
-    if (m_state.record_count < 1)
-        m_state.record_count = file.recordCount();
-    file.close();
-
-    if (headerStep())
-        totals();
-    else
-        showCounts({});
-    clear_fields();
+    QString error;
+    const std::optional<int> records = m_set.openCounting(&error);
+    // A set that could not be opened is never given a header: its real
+    // records may be behind the error.
+    m_setOpened = records.has_value();
+    if (!m_setOpened)
+        reportFileProblem(QStringLiteral("The question set cannot be opened."), error);
+    else if (m_state.record_count < 1)
+        m_state.record_count = *records;
+    activate();
 }
 
 void MainWindow::activate()
 {
-    // A set that could not be opened is never given a header: its real
-    // records may be behind the error.
     if (m_setOpened && headerStep())
         totals();
     else
@@ -353,34 +306,40 @@ void MainWindow::activate()
 // False when the file let us down (already reported).
 bool MainWindow::headerStep()
 {
-    if (m_state.record_count >= 1) {
-        QString error;
-        const auto header = SetStore::findHeader(m_state.set_path, &error);
-        if (!error.isEmpty()) {
-            reportFileProblem(QStringLiteral("The question set cannot be read."), error);
-            return false;
-        }
-        if (!header) {
-            m_services.dialogs->message(this, QStringLiteral("Question creator not found"),
-                                        QStringLiteral("Creator"));
-            return true;
-        }
-        lbl_name->setText(header->record.answer_a);
-        lbl_message->setText(header->record.question);
-        lbl_m->setText(QStringLiteral("Message from ") + header->record.answer_a);
+    return m_state.record_count >= 1 ? showHeader() : writeNewHeader();
+}
+
+bool MainWindow::showHeader()
+{
+    QString error;
+    const auto header = m_set.findHeader(&error);
+    if (!error.isEmpty()) {
+        reportFileProblem(QStringLiteral("The question set cannot be read."), error);
+        return false;
+    }
+    if (!header) {
+        m_services.dialogs->message(this, QStringLiteral("Question creator not found"),
+                                    QStringLiteral("Creator"));
         return true;
     }
+    m_creatorLabel->setText(header->record.answer_a);
+    m_messageLabel->setText(header->record.question);
+    m_messageCaption->setText(QStringLiteral("Message from ") + header->record.answer_a);
+    return true;
+}
 
+bool MainWindow::writeNewHeader()
+{
     const QuestionRecord header =
         QuestionRecord::header(m_state.message, m_state.creator, m_state.password);
     QString error;
-    if (!SetStore::append(m_state.set_path, m_state.record_count, header, &error)) {
+    if (!m_set.append(m_state.record_count, header, &error)) {
         reportFileProblem(QStringLiteral("The details of the new question set cannot be saved."),
                           error);
         return false;
     }
-    lbl_name->setText(m_state.creator);
-    lbl_message->setText(m_state.message);
+    m_creatorLabel->setText(m_state.creator);
+    m_messageLabel->setText(m_state.message);
     return true;
 }
 
@@ -388,7 +347,7 @@ void MainWindow::totals()
 {
     showCounts({});
     QString error;
-    const SetStore::RoundCounts counts = SetStore::countRounds(m_state.set_path, &error);
+    const QuestionSet::RoundCounts counts = m_set.countRounds(&error);
     if (!error.isEmpty()) {
         reportFileProblem(QStringLiteral("The questions cannot be counted."), error);
         return;
@@ -396,37 +355,40 @@ void MainWindow::totals()
     showCounts(counts);
 }
 
-void MainWindow::showCounts(const std::array<int, 15> &counts)
+void MainWindow::showCounts(const QuestionSet::RoundCounts &counts)
 {
     int total = 0;
     for (int i = 0; i < 15; ++i) {
-        t[i]->setText(count(counts[i]));
-        TextDisplay::setSpokenName(t[i], QStringLiteral("Questions for %1: %2")
-                                             .arg(Ladder::amount(i + 1), t[i]->text()));
+        m_roundCounts[i]->setText(QString::number(counts[i]));
+        TextDisplay::setSpokenName(m_roundCounts[i],
+                                   QStringLiteral("Questions for %1: %2")
+                                       .arg(Ladder::amount(i + 1), m_roundCounts[i]->text()));
         total += counts[i];
     }
-    lbl_total->setText(count(total));
-    TextDisplay::setSpokenName(lbl_total, QStringLiteral("Total questions: ") + lbl_total->text());
+    m_totalCount->setText(QString::number(total));
+    TextDisplay::setSpokenName(m_totalCount,
+                               QStringLiteral("Total questions: ") + m_totalCount->text());
 }
 
 void MainWindow::clear_fields()
 {
     // An exclusive group keeps one button checked; lift that to clear them.
-    m_answers->setExclusive(false);
-    for (QAbstractButton *option : m_answers->buttons())
+    m_rightAnswer->setExclusive(false);
+    for (QAbstractButton *option : m_rightAnswer->buttons())
         option->setChecked(false);
-    m_answers->setExclusive(true);
-    cmb_round->setCurrentIndex(-1);
-    cmb_round->setEditText(QStringLiteral("Select Round"));
-    for (QLineEdit *box : {txt_q, txt_a1, txt_a2, txt_a3, txt_a4})
+    m_rightAnswer->setExclusive(true);
+    m_roundBox->setCurrentIndex(-1);
+    m_roundBox->setEditText(QStringLiteral("Select Round"));
+    m_questionBox->clear();
+    for (QLineEdit *box : m_answerBoxes)
         box->clear();
 }
 
 // ------------------------------------------------------------------ buttons
 
-void MainWindow::cmd_play_click()
+void MainWindow::play()
 {
-    for (QLabel *roundCount : t) {
+    for (QLabel *roundCount : m_roundCounts) {
         if (roundCount->text() == QLatin1String("0")) {
             m_services.dialogs->message(
                 this, QStringLiteral("You Must Have At Least One Question For Each Round"),
@@ -434,33 +396,33 @@ void MainWindow::cmd_play_click()
             return;
         }
     }
-    openGame();
+    GameScreen::play(this, m_state, m_services);
+    activate();
 }
 
-void MainWindow::cmd_view_click()
+void MainWindow::manageQuestions()
 {
-    openManager();
+    // A refused password opened nothing, so there is nothing to refresh and
+    // the add-question fields keep what was typed.
+    if (QuestionManager::openGuarded(this, m_state, m_services))
+        activate();
 }
 
-void MainWindow::cmd_new_click()
+void MainWindow::startNewSet()
 {
     m_state.record_count = 0;
     // The start screen is up before this window goes, so the program never
     // finds itself without a window.
-    StartScreen::showNew(m_state, m_services);
+    Navigator::openStartScreen(m_state, m_services);
     m_closingForNewSet = true;
     close();
 }
 
-void MainWindow::cmd_about_click()
+void MainWindow::showAbout()
 {
-    AboutScreen::showModal(m_state, m_services, this);
+    AboutScreen about(this);
+    about.exec();
     activate();
-}
-
-void MainWindow::cmd_quit_click()
-{
-    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -476,101 +438,78 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QApplication::quit();
 }
 
-void MainWindow::openGame()
-{
-    GameScreen::play(this, m_state, m_services);
-    activate();
-}
-
-void MainWindow::openManager()
-{
-    // A refused password opened nothing, so there is nothing to refresh and
-    // the add-question fields keep what was typed.
-    if (QuestionManager::openGuarded(this, m_state, m_services))
-        activate();
-}
-
 // ------------------------------------------------------------ adding
 
-void MainWindow::cmd_add_click()
+void MainWindow::addQuestion()
 {
-    QString error;
-    const bool passwordOk =
-        SetAdding::passwordMatches(m_state.set_path, txt_pass->text(), &error);
-    if (!error.isEmpty()) {
-        reportFileProblem(QStringLiteral("The question was not added."), error);
+    if (!passwordAccepted())
+        return;
+    const std::optional<QuestionRecord> typed = typedQuestion();
+    if (!typed)
+        return;
+    QString problem;
+    const QuestionSet::Change added = m_set.add(*typed, m_state.record_count, &problem);
+    if (added == QuestionSet::Change::Failed) {
+        reportFileProblem(kNotAdded, problem);
         return;
     }
-    if (!passwordOk) {
-        m_services.dialogs->message(this, QStringLiteral("Password Incorrect"),
-                                    QStringLiteral("Password"));
-        return;
-    }
-
-    const int round = chosenRound();
-    const bool anyEmpty = txt_q->text().isEmpty() || txt_a1->text().isEmpty()
-                          || txt_a2->text().isEmpty() || txt_a3->text().isEmpty()
-                          || txt_a4->text().isEmpty();
-    if (anyEmpty || round == 0) {
-        m_services.dialogs->message(this, QStringLiteral("Fill In All Fields"),
-                                    QStringLiteral("Fields"));
-        return;
-    }
-
-    const QString right = rightLetter();
-    if (right.isEmpty()) {
-        m_services.dialogs->message(this, QStringLiteral("Choose Correct Answer Box"),
-                                    QStringLiteral("Answer"));
-        return;
-    }
-
-    QString problem = unstorable({{QStringLiteral("The question"), txt_q},
-                                  {QStringLiteral("Answer A"), txt_a1},
-                                  {QStringLiteral("Answer B"), txt_a2},
-                                  {QStringLiteral("Answer C"), txt_a3},
-                                  {QStringLiteral("Answer D"), txt_a4}});
-    if (!problem.isEmpty()) {
+    if (added != QuestionSet::Change::Done) {
         m_services.dialogs->message(this, problem, QStringLiteral("Add Question"));
         return;
     }
-    const auto slot = SetAdding::nextSlot(m_state.set_path, m_state.record_count, &problem);
-    if (!slot) {
-        m_services.dialogs->message(this, problem, QStringLiteral("Add Question"));
-        return;
-    }
-    QuestionRecord record;
-    record.round = qint16(round);
-    record.number = qint16(slot->number);
-    record.question = StorableText::upperCased(txt_q->text());
-    record.answer_a = StorableText::upperCased(txt_a1->text());
-    record.answer_b = StorableText::upperCased(txt_a2->text());
-    record.answer_c = StorableText::upperCased(txt_a3->text());
-    record.answer_d = StorableText::upperCased(txt_a4->text());
-    record.right_answer = right;
-    m_state.record_count = slot->record - 1;
-    if (!SetStore::append(m_state.set_path, m_state.record_count, record, &error)) {
-        reportFileProblem(QStringLiteral("The question was not added."), error);
-        return;
-    }
-
     m_services.dialogs->message(this, QStringLiteral("Question Added"), QStringLiteral("Added"));
     clear_fields();
     totals();
 }
 
+bool MainWindow::passwordAccepted()
+{
+    QString error;
+    const bool matches =
+        m_set.passwordMatches(m_passwordBox->text(), QuestionSet::ExactCase, &error);
+    if (!error.isEmpty())
+        reportFileProblem(kNotAdded, error);
+    else if (!matches)
+        m_services.dialogs->message(this, QStringLiteral("Password Incorrect"),
+                                    QStringLiteral("Password"));
+    return error.isEmpty() && matches;
+}
+
+// The question as typed, once every field is filled in, a right answer is
+// chosen and every text can be stored; otherwise the user is told why.
+std::optional<QuestionRecord> MainWindow::typedQuestion()
+{
+    auto refuse = [this](const QString &text, const QString &title) {
+        m_services.dialogs->message(this, text, title);
+        return std::nullopt;
+    };
+    QuestionRecord typed;
+    typed.round = qint16(chosenRound());
+    typed.question = m_questionBox->text();
+    QString *answers[] = {&typed.answer_a, &typed.answer_b, &typed.answer_c, &typed.answer_d};
+    bool anyEmpty = typed.question.isEmpty() || typed.round == 0;
+    for (int i = 0; i < 4; ++i) {
+        *answers[i] = m_answerBoxes[i]->text();
+        anyEmpty = anyEmpty || answers[i]->isEmpty();
+    }
+    if (anyEmpty)
+        return refuse(QStringLiteral("Fill In All Fields"), QStringLiteral("Fields"));
+    const int checked = m_rightAnswer->checkedId();
+    if (checked < 0)
+        return refuse(QStringLiteral("Choose Correct Answer Box"), QStringLiteral("Answer"));
+    typed.right_answer = QString(QChar(u'a' + checked));
+    if (const QString problem = QuestionSet::questionProblem(typed); !problem.isEmpty())
+        return refuse(problem, QStringLiteral("Add Question"));
+    return typed;
+}
+
 int MainWindow::chosenRound() const
 {
     // Text typed over a picked entry no longer stands for that entry.
-    const int index = cmb_round->currentIndex();
-    if (index < 0 || cmb_round->currentText() != cmb_round->itemText(index))
+    const int index = m_roundBox->currentIndex();
+    if (index < 0 || m_roundBox->currentText() != m_roundBox->itemText(index))
         return 0;
     return index + 1;
-}
-
-QString MainWindow::rightLetter() const
-{
-    const int checked = m_answers->checkedId();
-    return checked < 0 ? QString() : QString(QChar(u'a' + checked));
 }
 
 void MainWindow::reportFileProblem(const QString &what, const QString &error)

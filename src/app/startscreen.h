@@ -5,10 +5,10 @@
 struct AppState;
 struct Services;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QFrame;
 
 // The start screen: pick a set from the Questions folder or name a new one.
 // Window object name "Form4".
@@ -18,37 +18,26 @@ class StartScreen : public QWidget
 public:
     StartScreen(AppState &state, Services &services, QWidget *parent = nullptr);
 
-    // Creates and shows a fresh start screen that deletes itself on close.
-    static StartScreen *showNew(AppState &state, Services &services);
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QListWidget *File1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label14 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label15 = nullptr;
-    QLineEdit *txt_name = nullptr;
-    QLabel *Label16 = nullptr;
-    QLineEdit *txt_message = nullptr;
-    QLabel *Label5 = nullptr;
-    QLineEdit *txt_pass = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label12 = nullptr;
-    QFrame *Line2 = nullptr;
-    QPushButton *Command1 = nullptr;
-
 private:
     void buildControls();
-    void load();
-    void File1_click();
-    void Command1_click();
+    QLayout *buildFields();
+    QLayout *buildNotes();
+    void listSets();
+    void useChosenSet();
+    void openChosenSet();
     bool headerTextsStorable();
-    bool setFileUsable(const QString &set_name);
+    bool setFileUsable(const QString &setName);
 
     AppState &m_state;
     Services &m_services;
+
+    QListWidget *m_setList = nullptr;
+    QLabel *m_creatorLabel = nullptr;
+    QLabel *m_messageLabel = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QLineEdit *m_fileNameBox = nullptr;
+    QLineEdit *m_creatorBox = nullptr;
+    QLineEdit *m_messageBox = nullptr;
+    QLineEdit *m_passwordBox = nullptr;
+    QPushButton *m_continueButton = nullptr;
 };

@@ -4,14 +4,11 @@
 #include "storage/fixedtext.h"
 #include "storage/ladder.h"
 #include "storage/questionrecord.h"
-#include "storage/setfile.h"
+#include "storage/questionset.h"
 
 #include <QFileInfo>
 
 namespace {
-
-// Records numbered this high are the header (or act like it) and are not listed.
-constexpr int kFirstUnlistedNumber = 9000;
 
 constexpr int kWidth = QuestionRecord::QUESTION_WIDTH;
 
@@ -26,15 +23,10 @@ void QuestionListModel::fill(const QString &path, QString *error)
     m_rows.reserve(records);
     m_questions.resize(0);
     m_questions.reserve(records * kWidth);
-    SetFile::scan(
-        path,
+    QuestionSet(path).forEachListed(
         [&](int n, QByteArrayView raw) {
-            const qint16 round = QuestionRecord::roundOf(raw);
-            if (QuestionRecord::numberOf(raw) >= kFirstUnlistedNumber || round < 1 || round > 15)
-                return true;
-            m_rows.append({n, round, raw.at(QuestionRecord::RIGHT_AT)});
+            m_rows.append({n, QuestionRecord::roundOf(raw), raw.at(QuestionRecord::RIGHT_AT)});
             m_questions.append(raw.data() + QuestionRecord::QUESTION_AT, kWidth);
-            return true;
         },
         error);
     endResetModel();

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "storage/questionrecord.h"
+#include "storage/questionset.h"
 
-#include <QByteArray>
-#include <QWidget>
+#include <QDialog>
 
+#include <array>
 #include <optional>
 
 struct AppState;
 struct Services;
-class QAbstractItemView;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +18,7 @@ class QuestionListModel;
 // The question manager: lists the questions of the current set, edits and
 // deletes them, and changes the set's creator, message and password.
 // Window object name "Form7".
-class QuestionManager : public QWidget
+class QuestionManager : public QDialog
 {
     Q_OBJECT
 public:
@@ -34,42 +32,12 @@ public:
     // Empties the question list and fills it again from the set file.
     void updatelist();
 
-    // Switches whole-row selection of a list on or off.
-    static void full_row_select(QAbstractItemView *list, bool on);
-
-    QLabel *Label1 = nullptr;
-    QTreeView *ListView1 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLineEdit *txt_q = nullptr;
-    QLineEdit *txt_a = nullptr;
-    QLineEdit *txt_b = nullptr;
-    QLineEdit *txt_c = nullptr;
-    QLineEdit *txt_d = nullptr;
-    QLabel *Label10 = nullptr;
-    QLineEdit *txt_right = nullptr;
-    QLabel *Label11 = nullptr;
-    QLineEdit *txt_round = nullptr;
-    QLineEdit *txt_id = nullptr;
-    QPushButton *cmd_edit = nullptr;
-    QPushButton *cmd_delete = nullptr;
-    QFrame *Line1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label15 = nullptr;
-    QLineEdit *txt_name = nullptr;
-    QLabel *Label16 = nullptr;
-    QLineEdit *txt_message = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *txt_p1 = nullptr;
-    QPushButton *cmd_ok = nullptr;
-    QLineEdit *txt_id2 = nullptr;
-    QPushButton *cmd_back = nullptr;
-
 private:
     void buildControls();
+    // Builds the question's boxes and buttons; returns the last in tab order.
+    QWidget *buildQuestionSide();
+    void buildDetailsSide(QWidget *tabbedFrom);
+    void chainTabOrder(std::initializer_list<QWidget *> order);
     void buildList();
     QLabel *addLabel(const QString &text, const char *name, int left, int top, int width,
                      int height);
@@ -78,23 +46,33 @@ private:
     QPushButton *addButton(const QString &text, const char *name, int left, int top,
                            int width);
     void load();
-    void ListView1_click();
-    void cmd_edit_click();
-    void cmd_delete_click();
-    void cmd_ok_click();
-    void cmd_back_click();
-    std::optional<QuestionRecord> pickedRecord();
+    void showPicked();
+    void editQuestion();
+    void deleteQuestion();
+    void saveDetails();
+    bool questionChosen();
+    std::optional<QuestionRecord> editedQuestion();
+    bool changeMade(QuestionSet::Change change, const QString &error, const QString &failure);
+    void tell(const QString &text, const QString &title);
     void showProblem(const QString &text);
 
     AppState &m_state;
     Services &m_services;
+    QuestionSet m_set;
     QuestionListModel *m_model = nullptr;
+    // The question picked from the list, as it was read.
+    std::optional<QuestionSet::Pick> m_pick;
 
-    // The picked question: its record number and its bytes when picked.
-    struct Pick
-    {
-        int record = 0;
-        QByteArray bytes;
-    };
-    std::optional<Pick> m_pick;
+    QTreeView *m_list = nullptr;
+    QLineEdit *m_questionBox = nullptr;
+    std::array<QLineEdit *, 4> m_answerBoxes{};
+    QLineEdit *m_rightBox = nullptr;
+    QLineEdit *m_roundBox = nullptr;
+    // Hidden: the picked question's number, empty until one is picked.
+    QLineEdit *m_numberBox = nullptr;
+    QLineEdit *m_creatorBox = nullptr;
+    QLineEdit *m_messageBox = nullptr;
+    QLineEdit *m_passwordBox = nullptr;
+    // Hidden: the header's number, empty when the set has no header.
+    QLineEdit *m_headerNumberBox = nullptr;
 };

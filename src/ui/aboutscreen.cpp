@@ -1,14 +1,11 @@
 #include "aboutscreen.h"
 
-#include "ui/modal.h"
-
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/windowicon.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -57,8 +54,9 @@ QLabel *banner(const QString &text, const char *name, qreal pointSize, QWidget *
 
 } // namespace
 
-AboutScreen::AboutScreen(AppState &, Services &, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+// An ordinary window, as it always was, that exec() makes modal.
+AboutScreen::AboutScreen(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Game"));
@@ -66,39 +64,29 @@ AboutScreen::AboutScreen(AppState &, Services &, QWidget *parent)
     Twips::setClientSize(this, 5640, 5985);
     Colors::setBackground(this, Colors::fromBgr(0xFFC0C0));
 
-    Label1 = banner(QStringLiteral("About Game"), "Label1", 13.5, this);
-    Label1->setAlignment(Qt::AlignCenter);
-    Twips::place(Label1, 120, 120, 5415, 375);
+    auto *title = banner(QStringLiteral("About Game"), "Label1", 13.5, this);
+    title->setAlignment(Qt::AlignCenter);
+    Twips::place(title, 120, 120, 5415, 375);
 
-    Label2 = banner(QStringLiteral("Version 1.0.0"), "Label2", 8.25, this);
-    Twips::place(Label2, 120, 600, 5415, 255);
+    auto *version = banner(QStringLiteral("Version 1.0.0"), "Label2", 8.25, this);
+    Twips::place(version, 120, 600, 5415, 255);
 
-    Text2 = new QPlainTextEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setAccessibleName(QStringLiteral("Legal information"));
-    Text2->setReadOnly(true);
-    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text2->setPlainText(QString::fromUtf8(kLegalText));
-    Twips::place(Text2, 120, 960, 5415, 4095);
+    auto *legal = new QPlainTextEdit(this);
+    legal->setObjectName(QStringLiteral("Text2"));
+    legal->setAccessibleName(QStringLiteral("Legal information"));
+    legal->setReadOnly(true);
+    legal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    legal->setPlainText(QString::fromUtf8(kLegalText));
+    Twips::place(legal, 120, 960, 5415, 4095);
 
-    Label3 = banner(QStringLiteral("Troubleshooting and FAQ coming in next update"), "Label3",
-                    8.25, this);
-    Twips::place(Label3, 120, 5160, 5415, 255);
+    auto *helpNote = banner(QStringLiteral("Troubleshooting and FAQ coming in next update"),
+                            "Label3", 8.25, this);
+    Twips::place(helpNote, 120, 5160, 5415, 255);
 
-    Command1 = new QPushButton(QStringLiteral("Back"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Twips::place(Command1, 3840, 5520, 1695, 375);
-    Command1->setDefault(true);
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1_click);
-}
-
-void AboutScreen::showModal(AppState &state, Services &services, QWidget *parent)
-{
-    Modal::showUntilClosed(new AboutScreen(state, services, parent));
-}
-
-void AboutScreen::Command1_click()
-{
-    close();
+    auto *back = new QPushButton(QStringLiteral("Back"), this);
+    back->setObjectName(QStringLiteral("Command1"));
+    Twips::place(back, 3840, 5520, 1695, 375);
+    back->setDefault(true);
+    back->setFocus();
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,31 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
-struct AppState;
-struct Services;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include <QDialog>
 
 // The About screen: version, the legal text and a note about help to come.
 // Window object name "Form2".
-class AboutScreen : public QWidget
+class AboutScreen : public QDialog
 {
     Q_OBJECT
 public:
-    AboutScreen(AppState &state, Services &services, QWidget *parent = nullptr);
-
-    // Shows a fresh About screen modally over parent and returns once it has
-    // closed.
-    static void showModal(AppState &state, Services &services, QWidget *parent);
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QPlainTextEdit *Text2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QPushButton *Command1 = nullptr;
-
-private:
-    void Command1_click();
+    explicit AboutScreen(QWidget *parent = nullptr);
 };

@@ -1,40 +1,31 @@
 #include "app/mainwindow.h"
-#include "app/startscreen.h"
-#include "filesizelimit.h"
+#include "app/navigator.h"
+#include "managerhelpers.h"
 #include "modalwatch.h"
 #include "storage/iofaults.h"
-#include "storage/ladder.h"
-#include "storage/setstore.h"
+#include "storage/questionset.h"
 #include "testprogram.h"
-#include "ui/aboutscreen.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
+using namespace ManagerHelpers;
+
 namespace {
-
-const QString kRefusal =
-    QStringLiteral("You Must Have At Least One Question For Each Round|Questions");
-
-QStringList shownCounts(const MainWindow *form)
-{
-    QStringList out;
-    for (const QLabel *label : form->t)
-        out << label->text();
-    return out;
-}
 
 const QStringList kGameOpenedAndLeft{"What Is Your Full Name?|Player",
                                      "Lets Play Quorvane!|Play",
                                      "Are You Sure You Want To Quit?|Quit"};
+
+QString text(const QWidget *window, const QString &name)
+{
+    return control<QLabel>(window, name)->text();
+}
 
 QList<QuestionRecord> everyRound()
 {
@@ -44,392 +35,260 @@ QList<QuestionRecord> everyRound()
     return records;
 }
 
-QWidget *visibleTopLevel(const QString &name)
+MainWindow *openSet(TestProgram &program, const QList<QuestionRecord> &records)
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    }
-    return nullptr;
+    program.writeSet(QStringLiteral("q.dat"), records);
+    program.state.set_name = QStringLiteral("q.dat");
+    return Navigator::openMainWindow(program.state, program.services);
 }
 
 } // namespace
 
+// The main window, one flow per button.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup() { TestProgram::closeAllWindows(); }
-    void newSetGetsItsHeader_data();
-    void newSetGetsItsHeader();
-    void setWithoutHeaderIsReportedAndUsable();
-    void countsPerRound_data();
-    void countsPerRound();
-    void modalScreensRefreshOnReturn_data();
-    void modalScreensRefreshOnReturn();
-    void newQuestionSetDerivesCountAfresh();
-    void quitEndsTheProgram_data();
-    void quitEndsTheProgram();
-    void fileProblemsAreReported();
-    void controlsAreNamedAndLaidOut();
-};
 
-void TestMainWindow::newSetGetsItsHeader_data()
-{
-    QTest::addColumn<QString>("set_name");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("creator");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("named set") << "quiz.dat" << "quiz.dat" << "Ann" << "Good luck";
-    QTest::newRow("no name") << ".dat" << "untitled.dat" << "Not Given" << "No Message";
-    QTest::newRow("spaces kept in state") << "q.dat" << "q.dat" << " Bo " << " Hi ";
-}
-
-void TestMainWindow::newSetGetsItsHeader()
-{
-    QFETCH(QString, set_name);
-    QFETCH(QString, fileName);
-    QFETCH(QString, creator);
-    QFETCH(QString, message);
-
-    TestProgram program;
-    program.state.set_name = set_name;
-    program.state.creator = creator;
-    program.state.message = message;
-    program.state.password = QStringLiteral("pw");
-    auto *form = MainWindow::showNew(program.state, program.services);
-
-    const QString path = program.setPath(fileName);
-    QCOMPARE(program.state.set_path, path);
-    QCOMPARE(program.state.set_name, set_name);
-    QCOMPARE(program.state.record_count, 1);
-    const QByteArray bytes = program.readFile(path);
-    QCOMPARE(bytes.size(), 405);
-    QCOMPARE(QuestionRecord::fromBytes(bytes),
-             QuestionRecord::header(message, creator, QStringLiteral("pw")));
-
-    QCOMPARE(form->lbl_qset2->text(), fileName);
-    QCOMPARE(form->lbl_name->text(), creator.trimmed());
-    QCOMPARE(form->lbl_message->text(), message.trimmed());
-    QCOMPARE(form->lbl_m->text(), QStringLiteral("Message from ") + creator.trimmed());
-    QCOMPARE(shownCounts(form), QStringList(15, QStringLiteral("0")));
-    QCOMPARE(form->lbl_total->text(), QStringLiteral("0"));
-    QVERIFY(program.dialogs.shown.isEmpty());
-
-    form->cmd_play->click();
-    QCOMPARE(program.dialogs.log(), QStringList{kRefusal});
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestMainWindow::setWithoutHeaderIsReportedAndUsable()
-{
-    TestProgram program;
-    program.writeSet(QStringLiteral("q.dat"),
-                     {makeQuestion(1, 1, "ONE"), makeQuestion(2, 2, "TWO")});
-    program.state.set_name = QStringLiteral("q.dat");
-    program.state.creator = QStringLiteral("Not used");
-    auto *form = MainWindow::showNew(program.state, program.services);
-
-    const QString notFound = QStringLiteral("Question creator not found|Creator");
-    QCOMPARE(program.dialogs.log(), QStringList({notFound, notFound}));
-    QCOMPARE(program.state.record_count, 2);
-    QCOMPARE(form->lbl_m->text(), QStringLiteral("Message"));
-    QCOMPARE(form->lbl_name->text(), QString());
-    QCOMPARE(form->t[0]->text(), QStringLiteral("1"));
-    QCOMPARE(form->lbl_total->text(), QStringLiteral("2"));
-    QCOMPARE(program.readFile(program.setPath("q.dat")).size(), 810); // no header added
-
-    // Without a header no password opens it, and nothing breaks.
-    program.dialogs.clear();
-    form->txt_pass->setText(QString());
-    form->cmd_add->click();
-    QCOMPARE(program.dialogs.log(), QStringList{QStringLiteral("Password Incorrect|Password")});
-}
-
-void TestMainWindow::countsPerRound_data()
-{
-    QTest::addColumn<QList<QuestionRecord>>("records");
-    QTest::addColumn<QStringList>("counts");
-    QTest::addColumn<QString>("total");
-
-    const QuestionRecord header = makeHeader("m", "c", "p");
-    QStringList threeInFirst(15, QStringLiteral("0"));
-    threeInFirst[0] = QStringLiteral("3");
-    QTest::newRow("three in round 1")
-        << QList<QuestionRecord>{header, makeQuestion(1, 2, "A"), makeQuestion(1, 3, "B"),
-                                 makeQuestion(1, 4, "C")}
-        << threeInFirst << "3";
-
-    QStringList oddRounds(15, QStringLiteral("0"));
-    oddRounds[14] = QStringLiteral("1");
-    oddRounds[4] = QStringLiteral("2");
-    QTest::newRow("rounds outside 1 to 15 count nowhere")
-        << QList<QuestionRecord>{QuestionRecord{}, makeQuestion(0, 2, "ZERO"),
-                                 makeQuestion(16, 3, "SIXTEEN"), makeQuestion(-1, 4, "NEG"),
-                                 makeQuestion(5, 5, "FIVE"), header, makeQuestion(15, 6, "TOP"),
-                                 makeQuestion(5, 7, "FIVE AGAIN")}
-        << oddRounds << "3";
-
-    QStringList all(15, QStringLiteral("1"));
-    all[7] = QStringLiteral("2");
-    QList<QuestionRecord> records = everyRound();
-    records << makeQuestion(8, 17, "EXTRA");
-    QTest::newRow("every round") << records << all << "16";
-}
-
-void TestMainWindow::countsPerRound()
-{
-    QFETCH(QList<QuestionRecord>, records);
-    QFETCH(QStringList, counts);
-    QFETCH(QString, total);
-
-    TestProgram program;
-    program.writeSet(QStringLiteral("q.dat"), records);
-    program.state.set_name = QStringLiteral("q.dat");
-    auto *form = MainWindow::showNew(program.state, program.services);
-    QCOMPARE(shownCounts(form), counts);
-    QCOMPARE(form->lbl_total->text(), total);
-    // A screen reader hears each count with what it counts.
-    for (int i : {0, 4, 14}) {
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->t[i])->text(QAccessible::Name),
-                 QStringLiteral("Questions for %1: %2").arg(Ladder::amount(i + 1), counts[i]));
-    }
-    QCOMPARE(QAccessible::queryAccessibleInterface(form->lbl_total)->text(QAccessible::Name),
-             QStringLiteral("Total questions: ") + total);
-    QCOMPARE(program.state.record_count, int(records.size()));
-    QVERIFY(program.dialogs.shown.isEmpty());
-
-    // The game opens only when every round has a question.
-    const bool complete = !counts.contains(QStringLiteral("0"));
-    if (complete) {
-        program.dialogs.answerText(QStringLiteral("Ann"));
-        program.dialogs.answerYes(); // leaving the game by its close box
-    }
-    ModalWatch watch([](QWidget *modal) { modal->close(); });
-    form->cmd_play->click();
-    QCOMPARE(watch.ran(), complete);
-    QCOMPARE(program.dialogs.log(), complete ? kGameOpenedAndLeft : QStringList{kRefusal});
-}
-
-// Each screen opened from the main window refreshes it when it closes, and
-// only then: while it is open the counts stay as they were.
-void TestMainWindow::modalScreensRefreshOnReturn_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QStringList>("prompts");
-    QTest::newRow("Play Game") << "cmd_play" << "Form3" << kGameOpenedAndLeft;
-    QTest::newRow("Manage Questions") << "cmd_view" << "Form7"
-                                      << QStringList{"Type In Password|Password"};
-    QTest::newRow("About Game") << "cmd_about" << "Form2" << QStringList();
-}
-
-void TestMainWindow::modalScreensRefreshOnReturn()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, screen);
-    QFETCH(QStringList, prompts);
-
-    TestProgram program;
-    if (button == QLatin1String("cmd_view"))
-        program.dialogs.answerText(QStringLiteral(" PW ")); // the gate ignores case and spaces
-    if (button == QLatin1String("cmd_play")) {
-        program.dialogs.answerText(QStringLiteral("Ann"));
-        program.dialogs.answerYes();
-    }
-    const QString path = program.writeSet(QStringLiteral("q.dat"), everyRound());
-    program.state.set_name = QStringLiteral("q.dat");
-    auto *form = MainWindow::showNew(program.state, program.services);
-    form->txt_q->setText(QStringLiteral("typed"));
-
-    QString seen;
-    QString countWhileOpen;
-    bool written = false;
-    ModalWatch watch([&](QWidget *modal) {
-        seen = modal->objectName();
-        int count = program.state.record_count;
-        written = SetStore::append(path, count, makeQuestion(3, 99, "ADDED ELSEWHERE"));
-        countWhileOpen = form->t[2]->text();
-        modal->close();
-    });
-    form->findChild<QPushButton *>(button)->click();
-
-    QVERIFY(watch.ran());
-    QVERIFY(written);
-    QCOMPARE(seen, screen);
-    QCOMPARE(countWhileOpen, QStringLiteral("1"));
-    QCOMPARE(form->t[2]->text(), QStringLiteral("2"));
-    QCOMPARE(form->lbl_total->text(), QStringLiteral("16"));
-    QCOMPARE(form->txt_q->text(), QString());
-    QCOMPARE(program.dialogs.log(), prompts);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->findChild<AboutScreen *>());
-    QVERIFY(!form->findChild<QDialog *>());
-}
-
-void TestMainWindow::newQuestionSetDerivesCountAfresh()
-{
-    TestProgram program;
-    program.writeSet(QStringLiteral("a.dat"),
-                     {makeHeader("m", "Ann", "p"), makeQuestion(1, 2, "A"),
-                      makeQuestion(2, 3, "B")});
-    QList<QuestionRecord> twenty{makeHeader("m2", "Bo", "p")};
-    for (int i = 2; i <= 20; ++i)
-        twenty << makeQuestion(i % 15 + 1, i, QStringLiteral("Q%1").arg(i));
-    program.writeSet(QStringLiteral("b.dat"), twenty);
-
-    program.state.set_name = QStringLiteral("a.dat");
-    QPointer<MainWindow> first = MainWindow::showNew(program.state, program.services);
-    QCOMPARE(program.state.record_count, 3);
-
-    first->cmd_new->click();
-    QCOMPARE(program.state.record_count, 0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
-    auto *start = qobject_cast<StartScreen *>(visibleTopLevel(QStringLiteral("Form4")));
-    QVERIFY(start);
-
-    start->Text1->setText(QStringLiteral("b.dat"));
-    start->Command1->click();
-    QCOMPARE(program.state.record_count, 20);
-    auto *second = qobject_cast<MainWindow *>(visibleTopLevel(QStringLiteral("Form1")));
-    QVERIFY(second);
-    QCOMPARE(second->lbl_name->text(), QStringLiteral("Bo"));
-    QCOMPARE(second->lbl_total->text(), QStringLiteral("19"));
-}
-
-void TestMainWindow::quitEndsTheProgram_data()
-{
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("Quit") << true;
-    QTest::newRow("close box") << false;
-}
-
-void TestMainWindow::quitEndsTheProgram()
-{
-    QFETCH(bool, byButton);
-    TestProgram program;
-    program.state.set_name = QStringLiteral("q.dat");
-    QPointer<MainWindow> form = MainWindow::showNew(program.state, program.services);
-    QPointer<QWidget> other = new QWidget;
-    other->setAttribute(Qt::WA_DeleteOnClose);
-    other->show();
-
-    QTimer::singleShot(0, form, [&] {
-        if (byButton)
-            form->cmd_quit->click();
-        else
-            form->close();
-    });
-    // Should quitting fail, this ends the loop with a different code.
-    QTimer watchdog;
-    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    watchdog.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(form.isNull());
-    QVERIFY(other.isNull());
-}
-
-void TestMainWindow::fileProblemsAreReported()
-{
-    TestProgram program;
-    // A folder where the set file should be: it can be neither opened nor made.
-    QVERIFY(QDir(program.questionsDir()).mkdir(QStringLiteral("dir.dat")));
-    program.state.set_name = QStringLiteral("dir.dat");
-    auto *form = MainWindow::showNew(program.state, program.services);
-    QVERIFY(!program.dialogs.shown.isEmpty());
-    for (const auto &shown : program.dialogs.shown)
-        QCOMPARE(shown.title, QStringLiteral("Question Set"));
-    QCOMPARE(form->lbl_total->text(), QStringLiteral("0"));
-    form->close();
-
-    // A new set whose header cannot be written is not passed off as created.
-    TestProgram full;
-    full.state.set_name = QStringLiteral("new.dat");
-    full.state.creator = QStringLiteral("Ann");
+    void newSetGetsItsHeader_data()
     {
-        FileSizeLimit limit(0);
-        form = MainWindow::showNew(full.state, full.services);
+        QTest::addColumn<QString>("setName");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("named set") << "quiz.dat" << "quiz.dat";
+        QTest::newRow("no name") << ".dat" << "untitled.dat";
     }
-    QCOMPARE(full.state.record_count, 0);
-    QVERIFY(!full.dialogs.shown.isEmpty());
-    QCOMPARE(full.dialogs.shown[0].title, QStringLiteral("Question Set"));
-    QCOMPARE(full.readFile(full.setPath("new.dat")).size(), 0);
-    QCOMPARE(form->lbl_name->text(), QString());
 
-    // Once the file can grow again, the next activation writes the header.
-    full.dialogs.clear();
-    form->activate();
-    QVERIFY(full.dialogs.shown.isEmpty());
-    QCOMPARE(full.state.record_count, 1);
-    QCOMPARE(form->lbl_name->text(), QStringLiteral("Ann"));
-    form->close();
-
-    // A set that could not be opened at load is never given a header later:
-    // its real records may be behind the error.
-    TestProgram unopened;
-    unopened.state.set_name = QStringLiteral("new.dat");
+    void newSetGetsItsHeader()
     {
-        IoFaults::Plan failFirstOpen(IoFaults::Op::Create, 1);
-        form = MainWindow::showNew(unopened.state, unopened.services);
+        QFETCH(QString, setName);
+        QFETCH(QString, fileName);
+        TestProgram program;
+        program.state.set_name = setName;
+        program.state.creator = QStringLiteral(" Bo ");
+        program.state.message = QStringLiteral("Good luck");
+        program.state.password = QStringLiteral("pw");
+        auto *form = Navigator::openMainWindow(program.state, program.services);
+
+        const QString path = program.setPath(fileName);
+        QCOMPARE(program.state.set_path, path);
+        QCOMPARE(program.state.record_count, 1);
+        QCOMPARE(program.readFile(path), makeHeader("Good luck", " Bo ", "pw").toBytes());
+        QCOMPARE(text(form, "lbl_qset2"), fileName);
+        QCOMPARE(text(form, "lbl_name"), QStringLiteral("Bo"));
+        QCOMPARE(text(form, "lbl_message"), QStringLiteral("Good luck"));
+        QCOMPARE(text(form, "lbl_m"), QStringLiteral("Message from Bo"));
+        QCOMPARE(text(form, "lbl_total"), QStringLiteral("0"));
+        QVERIFY(program.dialogs.shown.isEmpty());
+        click(form, "cmd_play");
+        QCOMPARE(program.dialogs.log(),
+                 QStringList{"You Must Have At Least One Question For Each Round|Questions"});
+    }
+
+    // Each screen opened from the main window refreshes it when it closes, and
+    // only then: while it is open the counts stay as they were.
+    void modalScreensRefreshOnReturn_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("answers"); // to the prompts, in order
+        QTest::addColumn<QString>("screen");      // empty: none opens
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("Play Game") << "cmd_play" << QStringList{"Ann", "yes"} << "Form3"
+                                   << kGameOpenedAndLeft;
+        QTest::newRow("Manage Questions") << "cmd_view" << QStringList{" PW "} << "Form7"
+                                          << QStringList{"Type In Password|Password"};
+        QTest::newRow("About Game") << "cmd_about" << QStringList() << "Form2" << QStringList();
+        QTest::newRow("Manage Questions, refused") << "cmd_view" << QStringList{"p w"} << ""
+                                                   << QStringList{"Type In Password|Password",
+                                                                  "Password Incorrect|Password"};
+    }
+
+    void modalScreensRefreshOnReturn()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, screen);
+        QFETCH(QStringList, shown);
+        TestProgram program;
+        for (const QString &answer : answers)
+            answer == QLatin1String("yes") ? program.dialogs.answerYes()
+                                           : program.dialogs.answerText(answer);
+        auto *form = openSet(program, everyRound());
+        control<QLineEdit>(form, "txt_q")->setText(QStringLiteral("typed"));
+
+        QString seen;
+        QString countWhileOpen;
+        ModalWatch watch([&](QWidget *modal) {
+            seen = modal->objectName();
+            int count = program.state.record_count;
+            QVERIFY(QuestionSet(program.state.set_path).append(count, makeQuestion(3, 99, "NEW")));
+            countWhileOpen = text(form, "t2");
+            modal->close();
+        });
+        click(form, button);
+
+        QCOMPARE(seen, screen);
+        QCOMPARE(program.dialogs.log(), shown);
+        if (screen.isEmpty()) { // nothing closed over the main window: no refresh
+            QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QStringLiteral("typed"));
+            return;
+        }
+        QCOMPARE(countWhileOpen, QStringLiteral("1"));
+        QCOMPARE(text(form, "t2"), QStringLiteral("2"));
+        QCOMPARE(text(form, "lbl_total"), QStringLiteral("16"));
+        // A screen reader hears each count with what it counts.
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control(form, "t2"));
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Questions for £300: 2"));
+        QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QString());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form->findChild<QDialog *>());
+    }
+
+    void addQuestion_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("right"); // 0 to 3, -1 none
+        QTest::addColumn<int>("round"); // list position, -1 none
+        QTest::addColumn<QString>("roundText"); // typed over the round box, if any
+        QTest::addColumn<QString>("shown");
+
+        const QString fields = QStringLiteral("Fill In All Fields|Fields");
+        QTest::newRow("wrong password before empty fields") << "PW" << "" << -1 << -1 << QString()
+                                                            << "Password Incorrect|Password";
+        QTest::newRow("empty question") << "pw" << "" << 1 << 4 << QString() << fields;
+        QTest::newRow("round typed, not picked") << "pw" << "Q?" << 1 << -1 << "£1000" << fields;
+        QTest::newRow("picked round typed over") << "pw" << "Q?" << 1 << 4 << "£1000x" << fields;
+        QTest::newRow("empty field before no answer") << "pw" << "" << -1 << 4 << QString()
+                                                      << fields;
+        QTest::newRow("no right answer") << "pw" << "Q?" << -1 << 4 << QString()
+                                         << "Choose Correct Answer Box|Answer";
+        QTest::newRow("added") << " pw " << " what is it? " << 1 << 4 << QString()
+                               << "Question Added|Added";
+    }
+
+    void addQuestion()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, question);
+        QFETCH(int, right);
+        QFETCH(int, round);
+        QFETCH(QString, roundText);
+        QFETCH(QString, shown);
+        TestProgram program;
+        auto *form = openSet(program, {makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q"),
+                                       makeQuestion(1, 4, "R")});
+        typeQuestion(form, question, right, round, password);
+        auto *roundBox = control<QComboBox>(form, "cmb_round");
+        if (!roundText.isNull())
+            roundBox->setEditText(roundText);
+        auto *passwordBox = control<QLineEdit>(form, "txt_pass");
+        QCOMPARE(passwordBox->displayText(), QString(password.size(), u'*'));
+        const QByteArray before = program.readFile(program.state.set_path);
+        const QString roundShown = roundBox->currentText();
+        click(form, "cmd_add");
+        QCOMPARE(program.dialogs.log(), QStringList{shown});
+
+        if (!shown.startsWith(QLatin1String("Question Added"))) { // refused: nothing changes
+            QCOMPARE(program.readFile(program.state.set_path), before);
+            QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), question);
+            QCOMPARE(roundBox->currentText(), roundShown);
+            return;
+        }
+        // Written behind the last record, numbered past the highest number.
+        const QuestionRecord added = readRecords(program.state.set_path).last();
+        QCOMPARE(added, makeQuestion(5, 5, "WHAT IS IT?", "b"));
+        QCOMPARE(program.state.record_count, 4);
+        QCOMPARE(text(form, "t4"), QStringLiteral("2"));
+        QCOMPARE(text(form, "lbl_total"), QStringLiteral("3"));
+        // The fields are cleared and the password kept for the next question.
+        QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QString());
+        QCOMPARE(roundBox->currentText(), QStringLiteral("Select Round"));
+        QCOMPARE(passwordBox->text(), password);
+    }
+
+    // A set named after "New Question Set" is new: the record count of the set
+    // before does not carry over, so it gets its header.
+    void newQuestionSetStartsAfresh()
+    {
+        TestProgram program;
+        QPointer<MainWindow> first = openSet(program, everyRound());
+        click(first, "cmd_new");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QWidget *start = TestProgram::visibleWindow(QStringLiteral("Form4"));
+        QVERIFY(start);
+        control<QLineEdit>(start, "Text1")->setText(QStringLiteral("fresh"));
+        click(start, "Command1");
+        QVERIFY(TestProgram::visibleWindow(QStringLiteral("Form1")));
+        QCOMPARE(program.state.record_count, 1);
+        QCOMPARE(program.readFile(program.setPath("fresh.dat")).size(), 405);
+    }
+
+    void quitEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Quit") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void quitEndsTheProgram()
+    {
+        QFETCH(bool, byButton);
+        TestProgram program;
+        program.state.set_name = QStringLiteral("q.dat");
+        QPointer<MainWindow> form = Navigator::openMainWindow(program.state, program.services);
+        QPointer<QWidget> other = new QWidget;
+        other->setAttribute(Qt::WA_DeleteOnClose);
+        other->show();
+        QTimer::singleShot(0, form,
+                           [&] { byButton ? click(form, "cmd_quit") : void(form->close()); });
+        // Should quitting fail, this ends the loop with a different code.
+        QTimer::singleShot(5000, form, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+        QVERIFY(other.isNull());
+    }
+
+    void fileProblemsAreReported()
+    {
+        // A new set whose header cannot be written is not passed off as created.
+        MainWindow *form = nullptr;
+        TestProgram full;
+        full.state.set_name = QStringLiteral("new.dat");
+        full.state.creator = QStringLiteral("Ann");
+        {
+            IoFaults::Plan diskFull(IoFaults::Op::Write, 1, true);
+            form = Navigator::openMainWindow(full.state, full.services);
+        }
+        QCOMPARE(full.state.record_count, 0);
+        QVERIFY(!full.dialogs.shown.isEmpty());
+        QCOMPARE(full.dialogs.shown[0].title, QStringLiteral("Question Set"));
+        QCOMPARE(full.readFile(full.setPath("new.dat")).size(), 0);
+        QCOMPARE(text(form, "lbl_name"), QString());
+        // Once the file can grow again, the next activation writes the header.
+        full.dialogs.clear();
         form->activate();
+        QVERIFY(full.dialogs.shown.isEmpty());
+        QCOMPARE(full.state.record_count, 1);
+        QCOMPARE(text(form, "lbl_name"), QStringLiteral("Ann"));
+        form->close();
+
+        // A set that could not be opened at load is never given a header later:
+        // its real records may be behind the error.
+        TestProgram unopened;
+        unopened.state.set_name = QStringLiteral("new.dat");
+        {
+            IoFaults::Plan failFirstOpen(IoFaults::Op::Create, 1);
+            form = Navigator::openMainWindow(unopened.state, unopened.services);
+            form->activate();
+        }
+        QCOMPARE(unopened.dialogs.shown.size(), 1);
+        QVERIFY(!QFile::exists(unopened.setPath("new.dat")));
     }
-    QCOMPARE(unopened.dialogs.shown.size(), 1);
-    QVERIFY(!QFile::exists(unopened.setPath("new.dat")));
-}
-
-void TestMainWindow::controlsAreNamedAndLaidOut()
-{
-    TestProgram program;
-    program.state.set_name = QStringLiteral("q.dat");
-    auto *form = MainWindow::showNew(program.state, program.services);
-    QCOMPARE(form->windowTitle(), QStringLiteral("Quorvane?"));
-
-    const QStringList amounts = {"£100",     "£200:",    "£300:",    "£500:",     "£1000:",
-                                 "£2000:",   "£4000:",   "£8000:",   "£16000:",   "£32000:",
-                                 "£64000:",  "£125000:", "£250000:", "£500000:", "£1000000:"};
-    for (int i = 0; i < 15; ++i) {
-        auto *amount = form->findChild<QLabel *>(QStringLiteral("Label%1").arg(8 + i));
-        QVERIFY(amount);
-        QCOMPARE(amount->text(), amounts[i]);
-        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("t%1").arg(i)), form->t[i]);
-        // Each count stands level with its amount, eight to a column.
-        QCOMPARE(form->t[i]->mapTo(form, QPoint()).y(), amount->mapTo(form, QPoint()).y());
-        QVERIFY(form->t[i]->mapTo(form, QPoint()).x() > amount->mapTo(form, QPoint()).x());
-    }
-    QCOMPARE(form->t[7]->y(), form->lbl_total->y());
-    QVERIFY(form->t[8]->x() > form->t[7]->x());
-
-    QStringList combo;
-    for (int i = 0; i < form->cmb_round->count(); ++i)
-        combo << form->cmb_round->itemText(i);
-    QCOMPARE(combo, QStringList({"£100", "£200", "£300", "£500", "£1000", "£2000", "£4000",
-                                 "£8000", "£16000", "£32000", "£64000", "£125000", "£250000",
-                                 "£500000", "£1000000"}));
-    QCOMPARE(form->txt_q->maxLength(), 200);
-    for (QLineEdit *box : {form->txt_a1, form->txt_a2, form->txt_a3, form->txt_a4}) {
-        QCOMPARE(box->maxLength(), 50);
-        bool hasBuddy = false;
-        for (QLabel *label : form->findChildren<QLabel *>())
-            hasBuddy = hasBuddy || label->buddy() == box;
-        QVERIFY2(hasBuddy, qPrintable(box->objectName()));
-    }
-    QTest::keyClicks(form->txt_pass, QStringLiteral("pw1"));
-    QCOMPARE(form->txt_pass->displayText(), QStringLiteral("***"));
-
-    // Buttons stacked at the left in their order, details beside them, the
-    // add frame at the top right.
-    const QList<QPushButton *> buttons = {form->cmd_play, form->cmd_view, form->cmd_new,
-                                          form->cmd_about, form->cmd_quit};
-    for (int i = 1; i < buttons.size(); ++i)
-        QVERIFY(buttons[i]->y() > buttons[i - 1]->y());
-    QVERIFY(form->Frame1->x() > form->cmd_play->x() + form->cmd_play->width());
-    QVERIFY(form->fra_add->x() > form->Frame2->x() + form->Frame2->width());
-    QVERIFY(form->Frame1->y() >= form->fra_add->y() + form->fra_add->height());
-}
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -184,9 +184,10 @@ void TestInstall::startScreenListsTheBundledSet()
     TestProgram program;
     program.state.program_dir = m_prefix;
     StartScreen form(program.state, program.services);
+    const auto *list = form.findChild<QListWidget *>(QStringLiteral("File1"));
     QStringList entries;
-    for (int i = 0; i < form.File1->count(); ++i)
-        entries << form.File1->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->item(i)->text();
     QCOMPARE(entries, QStringList{QStringLiteral("General Knowledge.dat")});
 }
 

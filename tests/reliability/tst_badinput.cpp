@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/navigator.h"
 #include "game/questiondraw.h"
 #include "manage/questionmanager.h"
 #include "managerhelpers.h"
@@ -64,16 +65,6 @@ Expected expect(const QByteArray &bytes)
         }
     }
     return e;
-}
-
-void typeQuestion(MainWindow *form, const QString &question, const QString &password = "pw")
-{
-    form->txt_q->setText(question);
-    for (QLineEdit *box : {form->txt_a1, form->txt_a2, form->txt_a3, form->txt_a4})
-        box->setText(QStringLiteral("x"));
-    form->opt_b->click();
-    form->cmb_round->setCurrentIndex(2);
-    form->txt_pass->setText(password);
 }
 
 QString writeBytes(const TestProgram &program, const QByteArray &bytes)
@@ -162,7 +153,7 @@ void TestBadInput::hostileSetFiles()
     const QString path = writeBytes(program, bytes);
     program.state.set_name = kFile;
 
-    MainWindow *main = MainWindow::showNew(program.state, program.services);
+    MainWindow *main = Navigator::openMainWindow(program.state, program.services);
     QByteArray now = program.readFile(path);
     if (SetFile::countFromLength(bytes.size()) == 0) {
         // Nothing to count: treated as a new set, whose header goes first.
@@ -178,18 +169,19 @@ void TestBadInput::hostileSetFiles()
     QCOMPARE(program.dialogs.log(), expectedShown);
     const Expected e = expect(now);
     for (int i = 0; i < 15; ++i)
-        QCOMPARE(main->t[i]->text(), QString::number(e.perRound[i]));
-    QCOMPARE(main->lbl_total->text(), QString::number(e.total));
-    main->cmd_play->click(); // refuses, or would open the game: never both
+        QCOMPARE(control<QLabel>(main, QStringLiteral("t%1").arg(i))->text(),
+                 QString::number(e.perRound[i]));
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QString::number(e.total));
+    click(main, QStringLiteral("cmd_play")); // refuses, or would open the game: never both
     program.dialogs.clear();
 
     auto *manager = new QuestionManager(program.state, program.services, main);
     manager->setAttribute(Qt::WA_DeleteOnClose);
     manager->show();
-    QCOMPARE(manager->ListView1->model()->rowCount(), e.listed);
+    QCOMPARE(column(manager, 1).size(), e.listed);
     if (e.listed > 0) {
         pickRow(manager, e.listed - 1);
-        QVERIFY(!manager->txt_id->text().isEmpty());
+        QVERIFY(!control<QLineEdit>(manager, QStringLiteral("txt_id"))->text().isEmpty());
     }
     manager->close();
 
@@ -216,11 +208,12 @@ void TestBadInput::tooManyRecords()
     const QString path = program.writeSet(kFile, records);
     const QByteArray before = program.readFile(path);
     program.state.set_name = kFile;
-    MainWindow *main = MainWindow::showNew(program.state, program.services);
-    QCOMPARE(main->lbl_total->text(), QString::number(records.size() - 1));
+    MainWindow *main = Navigator::openMainWindow(program.state, program.services);
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(),
+             QString::number(records.size() - 1));
 
-    typeQuestion(main, "One more?");
-    main->cmd_add->click();
+    typeQuestion(main, "One more?", 1, 2, QStringLiteral("pw"));
+    click(main, QStringLiteral("cmd_add"));
     QCOMPARE(program.dialogs.shown.size(), 1);
     QVERIFY(program.dialogs.shown[0].text.contains("full"));
     QCOMPARE(program.readFile(path), before);
@@ -229,8 +222,8 @@ void TestBadInput::tooManyRecords()
     QuestionManager *manager = openManager(program, records, kFile);
     program.dialogs.clear();
     pickRow(manager, 0);
-    manager->txt_q->setText("edited");
-    manager->cmd_edit->click();
+    control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText("edited");
+    click(manager, QStringLiteral("cmd_edit"));
     QCOMPARE(program.dialogs.log(), QStringList{"Question Edited|Edited"});
     const QByteArray after = program.readFile(path);
     QCOMPARE(after.size(), before.size());
@@ -275,10 +268,10 @@ void TestBadInput::textsTheCodePageCannotHold()
 
     QString got;
     if (where == QLatin1String("add")) {
-        MainWindow *main = MainWindow::showNew(program.state, program.services);
+        MainWindow *main = Navigator::openMainWindow(program.state, program.services);
         program.dialogs.clear();
-        typeQuestion(main, text);
-        main->cmd_add->click();
+        typeQuestion(main, text, 1, 2, QStringLiteral("pw"));
+        click(main, QStringLiteral("cmd_add"));
         if (stored)
             got = readRecords(path).last().question;
     } else {
@@ -286,12 +279,12 @@ void TestBadInput::textsTheCodePageCannotHold()
         program.dialogs.clear();
         pickRow(manager, 0);
         if (where == QLatin1String("edit")) {
-            manager->txt_q->setText(text);
-            manager->cmd_edit->click();
+            control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText(text);
+            click(manager, QStringLiteral("cmd_edit"));
             got = readRecords(path)[1].question;
         } else {
-            manager->txt_name->setText(text);
-            manager->cmd_ok->click();
+            control<QLineEdit>(manager, QStringLiteral("txt_name"))->setText(text);
+            click(manager, QStringLiteral("cmd_ok"));
             got = readRecords(path)[0].answer_a;
         }
     }
@@ -309,8 +302,8 @@ void TestBadInput::setChangedBehindTheMainWindow()
     TestProgram program;
     const QString path = writeBytes(program, fewQuestions());
     program.state.set_name = kFile;
-    MainWindow *main = MainWindow::showNew(program.state, program.services);
-    QCOMPARE(main->lbl_total->text(), QStringLiteral("3"));
+    MainWindow *main = Navigator::openMainWindow(program.state, program.services);
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QStringLiteral("3"));
 
     // Another copy of the program (or the set tool) adds two questions: the
     // question added here goes behind them and overwrites neither.
@@ -318,23 +311,23 @@ void TestBadInput::setChangedBehindTheMainWindow()
         fewQuestions() + bytesOf({makeQuestion(4, 5, "FIVE?"), makeQuestion(5, 6, "SIX?")});
     writeBytes(program, grown);
     program.dialogs.clear();
-    typeQuestion(main, "Seven?");
-    main->cmd_add->click();
+    typeQuestion(main, "Seven?", 1, 2, QStringLiteral("pw"));
+    click(main, QStringLiteral("cmd_add"));
     QCOMPARE(program.dialogs.log(), QStringList{"Question Added|Added"});
     const QByteArray after = program.readFile(path);
     QVERIFY(after.startsWith(grown));
     QCOMPARE(readRecords(path).size(), 7);
     QCOMPARE(readRecords(path).last().number, 7);
-    QCOMPARE(main->lbl_total->text(), QStringLiteral("6"));
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QStringLiteral("6"));
 
     // A round emptied and the file shortened: the counts follow on activation
     // and "Play Game" refuses.
     QVERIFY(QFile::resize(path, 2 * QuestionRecord::LENGTH));
     program.dialogs.clear();
     main->activate();
-    QCOMPARE(main->lbl_total->text(), QStringLiteral("1"));
-    QCOMPARE(main->t[1]->text(), QStringLiteral("0"));
-    main->cmd_play->click();
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLabel>(main, QStringLiteral("t1"))->text(), QStringLiteral("0"));
+    click(main, QStringLiteral("cmd_play"));
     QCOMPARE(program.dialogs.log(),
              QStringList{"You Must Have At Least One Question For Each Round|Questions"});
 
@@ -344,10 +337,10 @@ void TestBadInput::setChangedBehindTheMainWindow()
     program.dialogs.clear();
     main->activate();
     QCOMPARE(program.dialogs.log(), QStringList{"Question creator not found|Creator"});
-    QCOMPARE(main->lbl_total->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QStringLiteral("0"));
     program.dialogs.clear();
-    typeQuestion(main, "Eight?");
-    main->cmd_add->click();
+    typeQuestion(main, "Eight?", 1, 2, QStringLiteral("pw"));
+    click(main, QStringLiteral("cmd_add"));
     QCOMPARE(program.dialogs.log(), QStringList{"Password Incorrect|Password"});
     QVERIFY(!QFile::exists(path));
 }
@@ -365,10 +358,10 @@ void TestBadInput::setChangedBehindTheManager()
     // still there is deleted and the others are kept.
     QVERIFY(QFile::resize(path, 4 * QuestionRecord::LENGTH));
     pickRow(manager, 6);
-    QVERIFY(manager->txt_id->text().isEmpty());
+    QVERIFY(control<QLineEdit>(manager, QStringLiteral("txt_id"))->text().isEmpty());
     pickRow(manager, 1);
-    QCOMPARE(manager->txt_id->text(), QStringLiteral("3"));
-    manager->cmd_delete->click();
+    QCOMPARE(control<QLineEdit>(manager, QStringLiteral("txt_id"))->text(), QStringLiteral("3"));
+    click(manager, QStringLiteral("cmd_delete"));
     QCOMPARE(program.dialogs.log(), QStringList{"Question Deleted|Deleted"});
     QCOMPARE(readRecords(path), (QList<QuestionRecord>{records[0], records[1], records[3]}));
     QCOMPARE(column(manager, 1).size(), 2);
@@ -378,10 +371,10 @@ void TestBadInput::setChangedBehindTheManager()
     QVERIFY(QFile::remove(path));
     program.dialogs.clear();
     pickRow(manager, 0);
-    manager->txt_q->setText("changed");
-    manager->cmd_edit->click();
-    manager->cmd_delete->click();
-    manager->cmd_ok->click();
+    control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText("changed");
+    click(manager, QStringLiteral("cmd_edit"));
+    click(manager, QStringLiteral("cmd_delete"));
+    click(manager, QStringLiteral("cmd_ok"));
     // Only the pick, which must open the file, has something to report.
     QCOMPARE(program.dialogs.shown.size(), 1);
     QCOMPARE(program.dialogs.shown[0].title, QStringLiteral("Question Set"));
@@ -419,11 +412,11 @@ void TestBadInput::readOnlyQuestionsFolder()
     program.state.set_name = QStringLiteral("new.dat");
     {
         IoFaults::Plan readOnly(IoFaults::Op::Create, 1, true);
-        MainWindow *main = MainWindow::showNew(program.state, program.services);
+        MainWindow *main = Navigator::openMainWindow(program.state, program.services);
         QVERIFY(!program.dialogs.shown.isEmpty());
         for (const auto &shown : program.dialogs.shown)
             QCOMPARE(shown.title, QStringLiteral("Question Set"));
-        QCOMPARE(main->lbl_total->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(main, QStringLiteral("lbl_total"))->text(), QStringLiteral("0"));
         main->close();
     }
     QVERIFY(!QFile::exists(program.setPath("new.dat")));
@@ -431,19 +424,19 @@ void TestBadInput::readOnlyQuestionsFolder()
     const QString path = writeBytes(program, fewQuestions());
     program.state.set_name = kFile;
     program.state.record_count = 0;
-    MainWindow *main = MainWindow::showNew(program.state, program.services);
+    MainWindow *main = Navigator::openMainWindow(program.state, program.services);
     program.dialogs.clear();
-    typeQuestion(main, "Nine?");
+    typeQuestion(main, "Nine?", 1, 2, QStringLiteral("pw"));
     {
         IoFaults::Plan readOnly(IoFaults::Op::Create, 1, true);
-        main->cmd_add->click();
+        click(main, QStringLiteral("cmd_add"));
     }
     QCOMPARE(program.dialogs.shown.size(), 1);
     QVERIFY(program.dialogs.shown[0].text.startsWith("The question was not added."));
     QCOMPARE(program.readFile(path), fewQuestions());
     QCOMPARE(filesIn(program.questionsDir()), QStringList{kFile});
     // The typed question is still there to add once the folder can be written.
-    main->cmd_add->click();
+    click(main, QStringLiteral("cmd_add"));
     QCOMPARE(readRecords(path).size(), 5);
 }
 

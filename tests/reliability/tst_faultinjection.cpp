@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/navigator.h"
 #include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "storage/iofaults.h"
@@ -37,16 +38,11 @@ Action addQuestion(TestProgram &program)
 {
     program.writeSet(QStringLiteral("set.dat"), sampleSet());
     program.state.set_name = QStringLiteral("set.dat");
-    MainWindow *form = MainWindow::showNew(program.state, program.services);
+    MainWindow *form = Navigator::openMainWindow(program.state, program.services);
     program.dialogs.clear();
     return [form] {
-        form->txt_q->setText(QStringLiteral("A new one?"));
-        for (QLineEdit *box : {form->txt_a1, form->txt_a2, form->txt_a3, form->txt_a4})
-            box->setText(QStringLiteral("x"));
-        form->opt_c->click();
-        form->cmb_round->setCurrentIndex(6);
-        form->txt_pass->setText(QStringLiteral("pw"));
-        form->cmd_add->click();
+        typeQuestion(form, QStringLiteral("A new one?"), 2, 6, QStringLiteral("pw"));
+        click(form, QStringLiteral("cmd_add"));
     };
 }
 
@@ -71,14 +67,13 @@ Action managerAction(TestProgram &program, const char *button)
 {
     QuestionManager *form = openManager(program, sampleSet());
     pickRow(form, 3);
-    form->txt_q->setText(QStringLiteral("changed question"));
-    form->txt_round->setText(QStringLiteral("9"));
-    form->txt_right->setText(QStringLiteral("d"));
-    form->txt_name->setText(QStringLiteral("Cleo"));
-    form->txt_message->setText(QStringLiteral("New message"));
-    form->txt_p1->setText(QStringLiteral("new"));
+    const std::pair<const char *, const char *> typed[] = {
+        {"txt_q", "changed question"}, {"txt_round", "9"},           {"txt_right", "d"},
+        {"txt_name", "Cleo"},          {"txt_message", "New message"}, {"txt_p1", "new"}};
+    for (const auto &[box, text] : typed)
+        control<QLineEdit>(form, QLatin1String(box))->setText(QLatin1String(text));
     program.dialogs.clear();
-    auto *push = form->findChild<QPushButton *>(QLatin1String(button));
+    auto *push = control<QPushButton>(form, QLatin1String(button));
     return [push] { push->click(); };
 }
 

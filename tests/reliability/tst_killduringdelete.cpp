@@ -1,6 +1,6 @@
 #include "managerhelpers.h"
 #include "storage/questionrecord.h"
-#include "storage/setedits.h"
+#include "storage/questionset.h"
 #include "storage/setfile.h"
 #include "testprogram.h"
 
@@ -37,7 +37,7 @@ int deleteLoop(const QString &path)
         if (!first)
             return 0;
         QString error;
-        const auto removal = SetEdits::removeRecord(path, *first, &error);
+        const auto removal = QuestionSet(path).removeRecord(*first, &error);
         if (!removal || removal->removed != 1) {
             fprintf(stderr, "delete failed: %s\n", qPrintable(error));
             return 1;

@@ -7,6 +7,7 @@
 // every run shows the same questions and the same chart.
 
 #include "app/mainwindow.h"
+#include "app/navigator.h"
 #include "app/startscreen.h"
 #include "fakesound.h"
 #include "game/crossmark.h"
@@ -117,10 +118,11 @@ private:
     // The start screen with the bundled set picked; Continue opens the set.
     MainWindow *startScreen()
     {
-        QPointer<StartScreen> start = StartScreen::showNew(m_program.state, m_program.services);
-        start->File1->setCurrentRow(0);
+        QPointer<StartScreen> start =
+            Navigator::openStartScreen(m_program.state, m_program.services);
+        control<QListWidget>(start, QStringLiteral("File1"))->setCurrentRow(0);
         save(start, "start-screen");
-        start->Command1->click();
+        ManagerHelpers::click(start, QStringLiteral("Command1"));
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (auto *main = qobject_cast<MainWindow *>(w); main && main->isVisible())
                 return main;
@@ -134,7 +136,7 @@ private:
             save(about, "about");
             about->close();
         });
-        main->cmd_about->click();
+        ManagerHelpers::click(main, QStringLiteral("cmd_about"));
         if (!watch.ran()) {
             err() << "the About screen did not open" << Qt::endl;
             m_ok = false;
@@ -231,8 +233,8 @@ private:
         // The seventh round's fourth question, the one of the game picture,
         // in the middle of the list.
         const int row = 34;
-        form->ListView1->scrollTo(form->ListView1->model()->index(row, 1),
-                                  QAbstractItemView::PositionAtCenter);
+        auto *list = control<QTreeView>(form, QStringLiteral("ListView1"));
+        list->scrollTo(list->model()->index(row, 1), QAbstractItemView::PositionAtCenter);
         ManagerHelpers::pickRow(form, row);
         save(form, "question-manager");
         form->close();

@@ -3,7 +3,7 @@
 #include "storage/questionrecord.h"
 #include "storage/saferewrite.h"
 #include "storage/setfile.h"
-#include "storage/setstore.h"
+#include "storage/questionset.h"
 #include "testprogram.h"
 
 #include <QDir>
@@ -42,7 +42,7 @@ void TestSetFile::newSetHeaderBytes()
     const QString path = program.setPath(QStringLiteral("quiz.dat"));
     int count = 0;
     QString error;
-    QVERIFY2(SetStore::append(path, count,
+    QVERIFY2(QuestionSet(path).append(count,
                               QuestionRecord::header(QStringLiteral("  Good luck \u00A3  "),
                                                      QStringLiteral("Ann"),
                                                      QStringLiteral(" pw1 ")),
@@ -121,7 +121,7 @@ void TestSetFile::writingPastTheEndZeroFills()
     const QByteArray bytes = program.readFile(path);
     QCOMPARE(bytes.size(), 4 * 405);
     QCOMPARE(bytes.mid(405, 810), QByteArray(810, '\0'));
-    const SetStore::RoundCounts counts = SetStore::countRounds(path);
+    const QuestionSet::RoundCounts counts = QuestionSet(path).countRounds();
     QCOMPARE(counts[2], 1);
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 1);
 }
@@ -139,7 +139,7 @@ void TestSetFile::recordLimit()
 
     int count = SetFile::MAX_RECORDS;
     QString error;
-    QVERIFY(!SetStore::append(path, count, makeQuestion(1, 2, QStringLiteral("Q")), &error));
+    QVERIFY(!QuestionSet(path).append(count, makeQuestion(1, 2, QStringLiteral("Q")), &error));
     QCOMPARE(count, SetFile::MAX_RECORDS);
     QVERIFY(!error.isEmpty());
     QCOMPARE(QFileInfo(path).size(), 0);
@@ -241,7 +241,7 @@ void TestSetFile::headerFoundWhereverItStands()
         records << r;
     }
     const QString path = program.writeSet(QStringLiteral("h.dat"), records);
-    const auto found = SetStore::findHeader(path);
+    const auto found = QuestionSet(path).findHeader();
     QCOMPARE(found.has_value(), headerAt > 0);
     if (found) {
         QCOMPARE(found->n, headerAt);
@@ -259,11 +259,11 @@ void TestSetFile::roundCounts()
          makeQuestion(1, 2, QStringLiteral("A")), makeQuestion(1, 3, QStringLiteral("B")),
          makeQuestion(15, 4, QStringLiteral("C")), makeQuestion(16, 5, QStringLiteral("D")),
          makeQuestion(-1, 6, QStringLiteral("E")), zero});
-    const SetStore::RoundCounts counts = SetStore::countRounds(path);
+    const QuestionSet::RoundCounts counts = QuestionSet(path).countRounds();
     QCOMPARE(counts[0], 2);
     QCOMPARE(counts[14], 1);
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 3);
-    QCOMPARE(SetStore::countRounds(program.setPath(QStringLiteral("missing.dat")))[0], 0);
+    QCOMPARE(QuestionSet(program.setPath(QStringLiteral("missing.dat"))).countRounds()[0], 0);
 }
 
 void TestSetFile::scanSeesEveryRecordAcrossChunks()

@@ -1,6 +1,6 @@
 #include "storage/setexport.h"
 #include "storage/setimport.h"
-#include "storage/setstore.h"
+#include "storage/questionset.h"
 #include "testprogram.h"
 
 #include <QDir>
@@ -22,12 +22,12 @@ QString programMadeSet(const TestProgram &program, const QString &name,
 {
     const QString path = program.setPath(name);
     int count = 0;
-    if (!SetStore::append(path, count,
+    if (!QuestionSet(path).append(count,
                           QuestionRecord::header(details.message, details.creator, details.password)))
         qFatal("cannot write header");
     for (QuestionRecord q : questions) {
         q.number = qint16(count + 1);
-        if (!SetStore::append(path, count, q))
+        if (!QuestionSet(path).append(count, q))
             qFatal("cannot add question");
     }
     return path;

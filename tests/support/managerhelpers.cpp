@@ -2,14 +2,17 @@
 
 #include "manage/questionmanager.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
 
 namespace ManagerHelpers {
 
 QuestionManager *openManager(TestProgram &program, const QList<QuestionRecord> &records,
-                   const QString &fileName)
+                             const QString &fileName)
 {
     program.state.set_path = program.writeSet(fileName, records);
     program.state.record_count = int(records.size());
@@ -19,30 +22,47 @@ QuestionManager *openManager(TestProgram &program, const QList<QuestionRecord> &
     return form;
 }
 
-void pickRow(QuestionManager *form, int row)
+void pickRow(QWidget *manager, int row)
 {
-    QTreeView *list = form->ListView1;
+    auto *list = control<QTreeView>(manager, QStringLiteral("ListView1"));
     const QModelIndex index = list->model()->index(row, 1);
     list->scrollTo(index);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
-QStringList column(const QuestionManager *form, int column)
+QStringList column(const QWidget *manager, int column)
 {
-    const QAbstractItemModel *model = form->ListView1->model();
+    const QAbstractItemModel *model =
+        control<QTreeView>(manager, QStringLiteral("ListView1"))->model();
     QStringList out;
     for (int row = 0; row < model->rowCount(); ++row)
         out << model->index(row, column).data().toString();
     return out;
 }
 
+void click(const QWidget *window, const QString &button)
+{
+    control<QAbstractButton>(window, button)->click();
+}
+
+void typeQuestion(const QWidget *mainWindow, const QString &question, int right, int round,
+                  const QString &password)
+{
+    control<QLineEdit>(mainWindow, QStringLiteral("txt_q"))->setText(question);
+    for (int i = 0; i < 4; ++i)
+        control<QLineEdit>(mainWindow, QStringLiteral("txt_a%1").arg(i + 1))
+            ->setText(QStringLiteral("answer %1").arg(QChar(u'a' + i)));
+    if (right >= 0)
+        click(mainWindow, QStringLiteral("opt_%1").arg(QChar(u'a' + right)));
+    control<QComboBox>(mainWindow, QStringLiteral("cmb_round"))->setCurrentIndex(round);
+    control<QLineEdit>(mainWindow, QStringLiteral("txt_pass"))->setText(password);
+}
+
 QList<QuestionRecord> readRecords(const QString &path)
 {
     QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QList<QuestionRecord> out;
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    const QByteArray bytes = file.readAll();
     for (qsizetype at = 0; at + QuestionRecord::LENGTH <= bytes.size(); at += QuestionRecord::LENGTH)
         out << QuestionRecord::fromBytes(QByteArrayView(bytes).sliced(at, QuestionRecord::LENGTH));
     return out;

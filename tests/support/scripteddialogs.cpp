@@ -60,11 +60,3 @@ QStringList ScriptedDialogs::log() const
         out << s.text + QLatin1Char('|') + s.title;
     return out;
 }
-
-QStringList ScriptedDialogs::messageTexts() const
-{
-    QStringList out;
-    for (const Shown &s : shown)
-        out << s.text;
-    return out;
-}

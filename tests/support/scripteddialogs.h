@@ -40,7 +40,6 @@ public:
 
     // "text|title" of every box shown, in order, for compact comparisons.
     QStringList log() const;
-    QStringList messageTexts() const;
     void clear() { shown.clear(); }
     bool queuesEmpty() const { return yesNo.isEmpty() && texts.isEmpty(); }
 };

@@ -1,10 +1,8 @@
 #include "testprogram.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QWidget>
 
 TestProgram::TestProgram()
 {
@@ -42,9 +40,7 @@ QString TestProgram::writeSet(const QString &fileName, const QList<QuestionRecor
 QByteArray TestProgram::readFile(const QString &path) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestProgram::closeAllWindows()
@@ -58,18 +54,20 @@ void TestProgram::closeAllWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QWidget *TestProgram::visibleWindow(const QString &objectName)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == objectName && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
 QuestionRecord makeQuestion(int round, int number, const QString &question, const QString &right)
 {
-    QuestionRecord r;
-    r.round = qint16(round);
-    r.number = qint16(number);
-    r.question = question;
-    r.answer_a = QStringLiteral("ANSWER A");
-    r.answer_b = QStringLiteral("ANSWER B");
-    r.answer_c = QStringLiteral("ANSWER C");
-    r.answer_d = QStringLiteral("ANSWER D");
-    r.right_answer = right;
-    return r;
+    return {qint16(round), qint16(number), question, QStringLiteral("ANSWER A"),
+            QStringLiteral("ANSWER B"), QStringLiteral("ANSWER C"), QStringLiteral("ANSWER D"),
+            right};
 }
 
 QuestionRecord makeHeader(const QString &message, const QString &creator, const QString &password)

@@ -7,11 +7,13 @@
 #include "scripteddialogs.h"
 #include "storage/appstate.h"
 #include "storage/questionrecord.h"
+#include "ui/services.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 // A fresh program folder with a Questions folder, the shared state pointing at
 // it, scripted dialogs, fake sound, a recording printer and a generator with
@@ -32,6 +34,8 @@ public:
 
     // Closes and deletes every top-level window left open.
     static void closeAllWindows();
+    // The shown top-level window with the given object name, if any.
+    static QWidget *visibleWindow(const QString &objectName);
 
     AppState state;
     ScriptedDialogs dialogs;
@@ -49,3 +53,13 @@ QuestionRecord makeQuestion(int round, int number, const QString &question,
                             const QString &right = QStringLiteral("a"));
 QuestionRecord makeHeader(const QString &message, const QString &creator,
                           const QString &password);
+
+// A control of a window, found by its object name; a missing one ends the run.
+template <typename T = QWidget>
+T *control(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return found;
+}

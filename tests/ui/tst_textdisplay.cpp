@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/navigator.h"
 #include "game/gamescreen.h"
 #include "game/certificatewindow.h"
 #include "gamedriver.h"
@@ -10,7 +11,6 @@
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -43,66 +43,57 @@ class TestTextDisplay : public QObject
 
 private slots:
     void cleanup() { TestProgram::closeAllWindows(); }
-    void markupShowsAsStored();
-};
 
-void TestTextDisplay::markupShowsAsStored()
-{
-    // The main window: creator and message from the set's header.
-    TestProgram program;
-    program.writeSet(QStringLiteral("q.dat"), {makeHeader(kAnswer, kPlayer, "")});
-    program.state.set_name = QStringLiteral("q.dat");
-    MainWindow *main = MainWindow::showNew(program.state, program.services);
-    expectPlainLabels(main, {kPlayer, kAnswer, QStringLiteral("Message from ") + kPlayer});
-    if (QTest::currentTestFailed())
-        return;
-    main->close();
+    void markupShowsAsStored()
+    {
+        // The main window: creator and message from the set's header.
+        TestProgram program;
+        program.writeSet(QStringLiteral("q.dat"), {makeHeader(kAnswer, kPlayer, "")});
+        program.state.set_name = QStringLiteral("q.dat");
+        QWidget *main = Navigator::openMainWindow(program.state, program.services);
+        expectPlainLabels(main, {kPlayer, kAnswer, QStringLiteral("Message from ") + kPlayer});
+        main->close();
 
-    // The manager's list rows.
-    QuestionRecord question = makeQuestion(1, 2, kQuestion);
-    question.answer_a = kAnswer;
-    QuestionManager *manager = ManagerHelpers::openManager(program, {makeHeader("", "", ""), question});
-    QCOMPARE(ManagerHelpers::column(manager, 1).value(0).trimmed(), kQuestion);
-    expectPlainLabels(manager, {});
-    if (QTest::currentTestFailed())
-        return;
-    manager->close();
+        // The manager's list rows.
+        QuestionRecord question = makeQuestion(1, 2, kQuestion);
+        question.answer_a = kAnswer;
+        QWidget *manager = ManagerHelpers::openManager(program, {makeHeader("", "", ""), question});
+        QCOMPARE(ManagerHelpers::column(manager, 1).value(0).trimmed(), kQuestion);
+        expectPlainLabels(manager, {});
+        manager->close();
 
-    // The game screen's question and answers, and the certificate's name.
-    GameDriver game;
-    QList<QuestionRecord> rounds{makeHeader("Hi", "Ann", "")};
-    for (int round = 1; round <= 15; ++round) {
-        question.round = qint16(round);
-        question.number = qint16(round + 1);
-        rounds << question;
-    }
-    game.program.writeSet(game.program.state.set_name, rounds);
-    game.start(kPlayer);
-    expectPlainLabels(game.form.get(), {kQuestion, kAnswer});
-    if (QTest::currentTestFailed())
-        return;
-    game.program.state.winnings = QStringLiteral("£100");
-    CertificateWindow certificate(game.program.state, game.program.services);
-    expectPlainLabels(&certificate, {kPlayer.toUpper()});
-    if (QTest::currentTestFailed())
-        return;
-
-    // Message boxes quote names and texts as they stand.
-    QtDialogService dialogs;
-    QString boxText;
-    Qt::TextFormat boxFormat = Qt::AutoText;
-    ModalWatch watch([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxText = box->text();
-            boxFormat = box->textFormat();
+        // The game screen's question and answers, and the certificate's name.
+        GameDriver game;
+        QList<QuestionRecord> rounds{makeHeader("Hi", "Ann", "")};
+        for (int round = 1; round <= 15; ++round) {
+            question.round = qint16(round);
+            question.number = qint16(round + 1);
+            rounds << question;
         }
-        modal->close();
-    });
-    dialogs.message(nullptr, kPlayer, QStringLiteral("Player"));
-    QVERIFY(watch.ran());
-    QCOMPARE(boxText, kPlayer);
-    QCOMPARE(boxFormat, Qt::PlainText);
-}
+        game.program.writeSet(game.program.state.set_name, rounds);
+        game.start(kPlayer);
+        expectPlainLabels(game.form.get(), {kQuestion, kAnswer});
+        game.program.state.winnings = QStringLiteral("£100");
+        CertificateWindow certificate(game.program.state, game.program.services);
+        expectPlainLabels(&certificate, {kPlayer.toUpper()});
+
+        // Message boxes quote names and texts as they stand.
+        QtDialogService dialogs;
+        QString boxText;
+        Qt::TextFormat boxFormat = Qt::AutoText;
+        ModalWatch watch([&](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                boxText = box->text();
+                boxFormat = box->textFormat();
+            }
+            modal->close();
+        });
+        dialogs.message(nullptr, kPlayer, QStringLiteral("Player"));
+        QVERIFY(watch.ran());
+        QCOMPARE(boxText, kPlayer);
+        QCOMPARE(boxFormat, Qt::PlainText);
+    }
+};
 
 QTEST_MAIN(TestTextDisplay)
 #include "tst_textdisplay.moc"

@@ -1,0 +1,390 @@
+#include "questionset.h"
+
+#include "cp1252.h"
+#include "fixedtext.h"
+#include "saferewrite.h"
+#include "setfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Most file systems allow 255 bytes for a name.
+constexpr int kMaxNameBytes = 255;
+
+void setText(QString *out, const QString &text)
+{
+    if (out)
+        *out = text;
+}
+
+// A whole number, rounded to the nearest with ties to even; nothing when the
+// text is not a plain decimal number.
+std::optional<int> wholeNumber(const QString &text)
+{
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!decimal.match(text).hasMatch())
+        return std::nullopt;
+    const double value = text.toDouble();
+    if (!std::isfinite(value) || std::fabs(value) > 1e9)
+        return std::nullopt;
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double whole = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        whole = below + 1;
+    return int(whole);
+}
+
+void storeTexts(QuestionRecord &record)
+{
+    for (QString *text : {&record.question, &record.answer_a, &record.answer_b,
+                          &record.answer_c, &record.answer_d})
+        *text = QuestionSet::storedText(*text);
+}
+
+} // namespace
+
+QuestionSet::QuestionSet(const QString &path)
+    : m_path(path)
+{
+}
+
+// ------------------------------------------------------------ text rules
+
+QString QuestionSet::textProblem(const QString &field, const QString &text)
+{
+    QStringList missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one character.
+        const qsizetype width =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, width);
+        i += width - 1;
+        if ((width == 2 || !Cp1252::canEncode(character)) && !missing.contains(character))
+            missing << character;
+    }
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("%1 holds characters that a question set cannot store: %2")
+        .arg(field, missing.join(QLatin1Char(' ')));
+}
+
+QString QuestionSet::upperCased(const QString &typed)
+{
+    QString out;
+    out.reserve(typed.size());
+    for (const QChar c : typed) {
+        const QString upper = QString(c).toUpper();
+        const bool keep = c.isSurrogate() || upper.size() != 1 || !Cp1252::canEncode(upper);
+        out += keep ? c : upper.front();
+    }
+    return out;
+}
+
+QString QuestionSet::storedText(const QString &typed)
+{
+    return FixedText::trimSpaces(upperCased(typed));
+}
+
+QString QuestionSet::questionProblem(const QuestionRecord &typed)
+{
+    const std::pair<QString, const QString *> fields[] = {
+        {QStringLiteral("The question"), &typed.question},
+        {QStringLiteral("Answer A"), &typed.answer_a},
+        {QStringLiteral("Answer B"), &typed.answer_b},
+        {QStringLiteral("Answer C"), &typed.answer_c},
+        {QStringLiteral("Answer D"), &typed.answer_d}};
+    for (const auto &[field, text] : fields) {
+        if (QString problem = textProblem(field, upperCased(*text)); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+QString QuestionSet::nameProblem(const QString &fileName)
+{
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
+        return QStringLiteral("The set name must not contain / or \\.");
+    if (fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return QStringLiteral("The set name must not be \".\" or \"..\".");
+    for (const QChar c : fileName) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control)
+            return QStringLiteral("The set name must not contain control characters.");
+    }
+    if (fileName.toUtf8().size() > kMaxNameBytes)
+        return QStringLiteral("The set name is too long.");
+    return {};
+}
+
+QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rule)
+{
+    const bool noCreatorGiven = FixedText::trimSpaces(details.creator).isEmpty();
+    const bool noMessageGiven = FixedText::trimSpaces(details.message).isEmpty();
+    const bool both = rule == FillBothWhenEitherBlank && (noCreatorGiven || noMessageGiven);
+    if (noCreatorGiven || both)
+        details.creator = noCreator();
+    if (noMessageGiven || both)
+        details.message = noMessage();
+    return details;
+}
+
+std::optional<qint16> QuestionSet::typedRound(const QString &typed)
+{
+    const std::optional<int> round = wholeNumber(FixedText::trimSpaces(typed.toUpper()));
+    if (!round || *round < 1 || *round > 15)
+        return std::nullopt;
+    return qint16(*round);
+}
+
+QString QuestionSet::typedRight(const QString &typed)
+{
+    const QString right = FixedText::trimSpaces(typed.toUpper());
+    if (right < QLatin1String("A") || right > QLatin1String("D"))
+        return {};
+    return right.toLower().left(QuestionRecord::RIGHT_WIDTH);
+}
+
+// ------------------------------------------------------------ reading
+
+std::optional<int> QuestionSet::openCounting(QString *error) const
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    SetFile file(m_path);
+    if (!file.open()) {
+        setText(error, file.errorString());
+        return std::nullopt;
+    }
+    const int count = file.recordCount();
+    file.close();
+    return count;
+}
+
+QString QuestionSet::openProblem() const
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QFile file(m_path);
+    const bool existed = file.exists();
+    if (!file.open(QIODevice::ReadWrite))
+        return QStringLiteral("The question set \"%1\" cannot be opened or created: %2")
+            .arg(QFileInfo(m_path).fileName(), file.errorString());
+    if (!existed)
+        file.remove(); // the main window creates it and writes its header
+    return {};
+}
+
+std::optional<QuestionSet::Found> QuestionSet::findHeader(QString *error) const
+{
+    std::optional<Found> found;
+    SetFile::scan(
+        m_path,
+        [&](int n, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
+                return true;
+            found = Found{n, QuestionRecord::fromBytes(raw)};
+            return false;
+        },
+        error);
+    return found;
+}
+
+QuestionSet::RoundCounts QuestionSet::countRounds(QString *error) const
+{
+    RoundCounts counts{};
+    SetFile::scan(
+        m_path,
+        [&](int, QByteArrayView raw) {
+            const qint16 round = QuestionRecord::roundOf(raw);
+            if (round >= 1 && round <= 15)
+                ++counts[round - 1];
+            return true;
+        },
+        error);
+    return counts;
+}
+
+bool QuestionSet::forEachListed(const std::function<void(int, QByteArrayView)> &visit,
+                                QString *error) const
+{
+    return SetFile::scan(
+        m_path,
+        [&](int n, QByteArrayView raw) {
+            const qint16 round = QuestionRecord::roundOf(raw);
+            if (QuestionRecord::numberOf(raw) < FIRST_RESERVED_NUMBER && round >= 1 && round <= 15)
+                visit(n, raw);
+            return true;
+        },
+        error);
+}
+
+bool QuestionSet::passwordMatches(const QString &typed, LetterCase letterCase,
+                                  QString *error) const
+{
+    auto compared = [letterCase](const QString &text) {
+        return FixedText::trimSpaces(letterCase == IgnoreCase ? text.toUpper() : text);
+    };
+    const QString wanted = compared(typed);
+    bool matched = false;
+    SetFile::scan(
+        m_path,
+        [&](int, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER)
+                matched = compared(QuestionRecord::fromBytes(raw).answer_b) == wanted;
+            return !matched;
+        },
+        error);
+    return matched;
+}
+
+std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
+{
+    SetFile file(m_path);
+    if (!file.openReadOnly()) {
+        setText(error, file.errorString());
+        return std::nullopt;
+    }
+    Pick picked{n, {}};
+    const bool read = file.readRaw(n, picked.bytes);
+    file.close();
+    if (!read)
+        return std::nullopt;
+    return picked;
+}
+
+// ------------------------------------------------------------ changing
+
+std::optional<QuestionSet::Slot> QuestionSet::nextSlot(int record_count, QString *problem) const
+{
+    int highest = 0;
+    QString error;
+    const bool read = SetFile::scan(
+        m_path,
+        [&](int, QByteArrayView raw) {
+            const int number = QuestionRecord::numberOf(raw);
+            if (number != QuestionRecord::HEADER_NUMBER)
+                highest = std::max(highest, number);
+            return true;
+        },
+        &error);
+    if (!read) {
+        setText(problem, error);
+        return std::nullopt;
+    }
+    // A file grown behind the program's back (another copy of it, the set
+    // tool) keeps its new records: the question goes after them.
+    const int records = std::max(record_count, SetFile::countFromLength(QFileInfo(m_path).size()));
+    const Slot slot{records + 1, std::max(records + 1, highest + 1)};
+    if (slot.number >= FIRST_RESERVED_NUMBER || slot.record > SetFile::MAX_RECORDS) {
+        setText(problem, QStringLiteral("This question set is full: no more questions can be "
+                                        "added to it."));
+        return std::nullopt;
+    }
+    return slot;
+}
+
+bool QuestionSet::append(int &record_count, const QuestionRecord &record, QString *error) const
+{
+    const int n = record_count + 1;
+    if (!SetFile::putRecord(m_path, n, record, error))
+        return false;
+    record_count = n;
+    return true;
+}
+
+QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
+                                     QString *problem) const
+{
+    const std::optional<Slot> slot = nextSlot(record_count, problem);
+    if (!slot)
+        return Change::Refused;
+    storeTexts(typed);
+    typed.number = qint16(slot->number);
+    record_count = slot->record - 1;
+    return append(record_count, typed, problem) ? Change::Done : Change::Failed;
+}
+
+QuestionSet::Change QuestionSet::check(const Pick &picked, QString *error) const
+{
+    QString why;
+    const std::optional<Pick> now = pick(picked.record, &why);
+    if (!why.isEmpty()) {
+        setText(error, why);
+        return Change::Unreadable;
+    }
+    return now && now->bytes == picked.bytes ? Change::Done : Change::Moved;
+}
+
+QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QString *error) const
+{
+    if (const Change state = check(picked, error); state != Change::Done)
+        return state;
+    storeTexts(edited);
+    if (!SetFile::putRecord(m_path, picked.record, edited, error))
+        return Change::Failed;
+    picked.bytes = edited.toBytes();
+    return Change::Done;
+}
+
+QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
+                                        QString *error) const
+{
+    if (const Change state = check(picked, error); state != Change::Done)
+        return state;
+    const std::optional<Removal> removed = removeRecord(picked.record, error);
+    if (!removed)
+        return Change::Failed;
+    removal = *removed;
+    return Change::Done;
+}
+
+std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *error) const
+{
+    QByteArray kept;
+    // Room for the whole file up front: growing a buffer of many megabytes
+    // step by step would copy it over and over.
+    kept.reserve(QFileInfo(m_path).size());
+    Removal result;
+    const bool read = SetFile::scan(
+        m_path,
+        [&](int at, QByteArrayView raw) {
+            if (at == n) {
+                ++result.removed;
+            } else {
+                kept.append(raw.data(), raw.size());
+                ++result.remaining;
+            }
+            return true;
+        },
+        error);
+    if (!read)
+        return std::nullopt;
+    if (result.removed > 0 && !SafeRewrite::replace(m_path, kept, error))
+        return std::nullopt;
+    return result;
+}
+
+QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *error) const
+{
+    QString why;
+    std::optional<Found> found = findHeader(&why);
+    if (!found) {
+        setText(error, why);
+        return why.isEmpty() ? Change::Refused : Change::Unreadable;
+    }
+    QuestionRecord &header = found->record;
+    const Details details = withDefaults({FixedText::trimSpaces(typed.creator),
+                                          FixedText::trimSpaces(typed.message), {}},
+                                         FillBothWhenEitherBlank);
+    header.answer_a = details.creator;
+    header.question = details.message;
+    if (const QString password = FixedText::trimSpaces(typed.password); !password.isEmpty())
+        header.answer_b = password;
+    return SetFile::putRecord(m_path, found->n, header, error) ? Change::Done : Change::Failed;
+}

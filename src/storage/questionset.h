@@ -1,0 +1,173 @@
+#pragma once
+
+#include "questionrecord.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+// One question set file and every rule about it: its header and details, the
+// questions per round, where a new question goes and which number it gets,
+// the password, what typed text can be stored and how. A QuestionSet only
+// knows its path; each operation opens the file, does its work and closes it
+// again, so nothing stays open between events.
+class QuestionSet
+{
+public:
+    // Numbers from here on are never given to a question and never listed:
+    // 9999 marks the header and the numbers close to it are kept clear.
+    static constexpr int FIRST_RESERVED_NUMBER = 9000;
+
+    // What a header holds for a creator or message left blank.
+    static QString noCreator() { return QStringLiteral("Not Given"); }
+    static QString noMessage() { return QStringLiteral("No Message"); }
+
+    using RoundCounts = std::array<int, 15>; // index i holds round i + 1
+
+    struct Found
+    {
+        int n = 0; // record number
+        QuestionRecord record;
+    };
+
+    struct Slot
+    {
+        int record = 0; // record number to write at
+        int number = 0; // question number to give
+    };
+
+    // A question picked from the list: its position and its bytes as they
+    // were read. Sets can hold two questions with one number, so a pick is
+    // known by where it stands and what it held.
+    struct Pick
+    {
+        int record = 0;
+        QByteArray bytes;
+        QuestionRecord question() const { return QuestionRecord::fromBytes(bytes); }
+    };
+
+    struct Removal
+    {
+        int removed = 0;   // records dropped
+        int remaining = 0; // records left in the file
+    };
+
+    struct Details
+    {
+        QString creator;
+        QString message;
+        QString password;
+    };
+
+    enum LetterCase { ExactCase, IgnoreCase };
+
+    // How blank details are filled: each blank one alone (a new set), or both
+    // together when either is blank (the manager's details).
+    enum BlankDetails { FillEachBlank, FillBothWhenEitherBlank };
+
+    enum class Change {
+        Done,
+        Refused,    // the set cannot take it (full, unreadable, no header); nothing written
+        Moved,      // the picked record no longer holds what was picked; nothing written
+        Unreadable, // the file could not be read; nothing written
+        Failed,     // the change could not be saved; the file is as it was
+    };
+
+    explicit QuestionSet(const QString &path);
+    QString path() const { return m_path; }
+
+    // ---- rules on text, applying to any set
+
+    // Empty when every character of text fits the set's one byte per
+    // character (Windows-1252); otherwise one sentence naming the field and
+    // the characters that do not, so that none is silently stored as '?'.
+    static QString textProblem(const QString &field, const QString &text);
+    // Upper case letter by letter, and only where the capital is one
+    // Windows-1252 character ("ÿ" becomes "Ÿ", "ß" and "µ" stay), so a stored
+    // text never grows longer than typed.
+    static QString upperCased(const QString &typed);
+    // A question or answer as it is stored: upper-cased, then trimmed of spaces.
+    static QString storedText(const QString &typed);
+    // The first of the question and its four answers that cannot be stored
+    // once upper-cased, described; or empty.
+    static QString questionProblem(const QuestionRecord &typed);
+    // Why a set's file name cannot be used inside the Questions folder, or
+    // empty when it can.
+    static QString nameProblem(const QString &fileName);
+    // Details with the blank creator or message filled in; a text counts as
+    // blank when only spaces are left, and texts that are not blank stay as given.
+    static Details withDefaults(Details details, BlankDetails rule);
+    // A typed round as the whole number it is stored as (rounded to the
+    // nearest, ties to even); nothing outside 1 to 15 or for a text that is
+    // not a plain decimal number. Spaces around and letter case do not count.
+    static std::optional<qint16> typedRound(const QString &typed);
+    // A typed right answer as the stored letter "a" to "d": any text sorting
+    // from "A" to "D" once upper-cased and trimmed gives its first letter;
+    // anything else gives an empty text.
+    static QString typedRight(const QString &typed);
+
+    // ---- reading
+
+    // Opens the file, creating it (and its folder) empty when it is missing,
+    // and counts its records (length / 405, rounded). Nothing, with error
+    // set, when it cannot.
+    std::optional<int> openCounting(QString *error = nullptr) const;
+    // Why the file could neither be opened nor created, as one sentence; empty
+    // when it can. A file made for the test is removed again.
+    QString openProblem() const;
+    // The first record whose number is 9999, wherever it stands.
+    std::optional<Found> findHeader(QString *error = nullptr) const;
+    // Questions per round; records outside rounds 1 to 15 count nowhere.
+    RoundCounts countRounds(QString *error = nullptr) const;
+    // Calls visit for every question the manager lists: rounds 1 to 15,
+    // numbers below 9000, in file order. False when the file cannot be read.
+    bool forEachListed(const std::function<void(int n, QByteArrayView raw)> &visit,
+                       QString *error = nullptr) const;
+    // True when some header of the set holds the typed password; both sides
+    // are trimmed of spaces. A file that cannot be read sets error.
+    bool passwordMatches(const QString &typed, LetterCase letterCase,
+                         QString *error = nullptr) const;
+    // Record n as it stands now. Nothing when the file has no whole record n;
+    // a file that cannot be opened gives nothing too and sets error.
+    std::optional<Pick> pick(int n, QString *error = nullptr) const;
+
+    // ---- changing
+
+    // The next question is written at record_count + 1 (or behind the file's
+    // last record, when the file has grown since it was counted) and numbered
+    // one past both that and the highest number in the file, so numbers stay
+    // unique after deletions. Nothing, with problem set, when the set is full
+    // or unreadable.
+    std::optional<Slot> nextSlot(int record_count, QString *problem = nullptr) const;
+    // Writes record at record_count + 1 and raises record_count only when the
+    // write succeeded. Refuses past the record limit.
+    bool append(int &record_count, const QuestionRecord &record, QString *error = nullptr) const;
+    // Adds a typed question in the next free slot, its texts stored as
+    // storedText() gives them; record_count follows the record written.
+    // Refused (the set is full or unreadable) or Failed, with problem set.
+    Change add(QuestionRecord typed, int &record_count, QString *problem = nullptr) const;
+    // Writes edited over the picked record while it still holds the picked
+    // bytes, and makes the pick hold the new ones. Texts are stored as
+    // storedText() gives them.
+    Change edit(Pick &picked, QuestionRecord edited, QString *error = nullptr) const;
+    // Drops the picked record while it still holds the picked bytes; all
+    // others keep their contents and order. The file is replaced as a whole
+    // and atomically; on failure it is left exactly as it was.
+    Change remove(const Pick &picked, Removal &removal, QString *error = nullptr) const;
+    // Drops record n, whatever it holds (see remove()).
+    std::optional<Removal> removeRecord(int n, QString *error = nullptr) const;
+    // Rewrites the header with the typed details, trimmed: both blanks filled
+    // when either is blank, a blank password keeping the stored one. Refused,
+    // with nothing written and no error, when the set has no header.
+    Change changeDetails(const Details &typed, QString *error = nullptr) const;
+
+private:
+    // The pick's record, when it still holds the picked bytes.
+    Change check(const Pick &picked, QString *error) const;
+
+    QString m_path;
+};

@@ -1,0 +1,191 @@
+#include "manage/questionmanager.h"
+#include "managerhelpers.h"
+#include "testprogram.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace ManagerHelpers;
+
+namespace {
+
+QLineEdit *box(const QWidget *manager, const char *name)
+{
+    return control<QLineEdit>(manager, QLatin1String(name));
+}
+
+// A header, twins sharing number 5, and the records the list leaves out.
+QList<QuestionRecord> mixedSet()
+{
+    return {makeQuestion(12, 2, "ROUND TWELVE?", "c"), makeHeader("Hi", "Ann", "Secret"),
+            makeQuestion(1, 5, "FIRST?", "b"), makeQuestion(9, 5, "SECOND?", "d"),
+            QuestionRecord{}, makeQuestion(3, 9000, "NUMBER 9000?"),
+            makeQuestion(5, 9999, "LOOKS LIKE A HEADER?"), makeQuestion(16, 6, "TOO HIGH?"),
+            makeQuestion(15, 8999, "TOP?", "")};
+}
+
+} // namespace
+
+// The question manager, one flow per button.
+class TestQuestionManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { TestProgram::closeAllWindows(); }
+
+    void listAndPick()
+    {
+        TestProgram program;
+        QWidget *form = openManager(program, mixedSet());
+        QCOMPARE(column(form, 0), QStringList({"£125000", "£100", "£16000", "£1000000"}));
+        QCOMPARE(column(form, 1).first(), QStringLiteral("ROUND TWELVE?").leftJustified(200));
+        QCOMPARE(column(form, 2), QStringList({"C", "B", "D", ""}));
+        QCOMPARE(box(form, "txt_name")->text(), QStringLiteral("Ann"));
+        QCOMPARE(box(form, "txt_message")->text(), QStringLiteral("Hi"));
+        QCOMPARE(box(form, "txt_p1")->text(), QString()); // the password is never shown
+        QVERIFY(program.dialogs.shown.isEmpty());
+
+        box(form, "txt_name")->setText(QStringLiteral("typed name"));
+        for (int row : {2, 1}) { // each twin shows its own record
+            pickRow(form, row);
+            const QuestionRecord shown = mixedSet()[row + 1];
+            QCOMPARE(box(form, "txt_q")->text(), shown.question);
+            QCOMPARE(box(form, "txt_right")->text(), shown.right_answer.toUpper());
+            QCOMPARE(box(form, "txt_round")->text(), QString::number(shown.round));
+            QCOMPARE(box(form, "txt_d")->text(), QStringLiteral("ANSWER D"));
+        }
+        QCOMPARE(box(form, "txt_name")->text(), QStringLiteral("typed name"));
+        // A click below the rows picks nothing and keeps what is being typed.
+        box(form, "txt_q")->setText(QStringLiteral("being typed"));
+        QWidget *rows = control<QTreeView>(form, "ListView1")->viewport();
+        QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(20, rows->height() - 5));
+        QCOMPARE(box(form, "txt_q")->text(), QStringLiteral("being typed"));
+
+        // A set without a header is still listed.
+        form = openManager(program, {makeQuestion(2, 2, "Q?"), makeQuestion(4, 3, "R?")});
+        QCOMPARE(program.dialogs.log(), QStringList{"Question Data Could Not Be Found|Found"});
+        QCOMPARE(column(form, 0), QStringList({"£200", "£500"}));
+    }
+
+    void edit_data()
+    {
+        QTest::addColumn<int>("row"); // -1: nothing picked
+        QTest::addColumn<QString>("round");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<bool>("changedElsewhere"); // after the pick
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("nothing picked") << -1 << "99" << "Z" << false
+                                        << "Choose A Question From The List|List";
+        QTest::newRow("round outside 1 to 15") << 1 << "15.5" << "E" << false
+                                               << "Round Must Be Between 1 And 15|Round";
+        QTest::newRow("letter outside A to D") << 1 << "3" << "E" << false
+                                               << "Right Answer Must Be Between 'A' And 'D'|Answer";
+        QTest::newRow("changed by another program")
+            << 1 << "3" << "a" << true
+            << "This question was changed by another program. Pick it again from the list."
+               "|Question Set";
+        QTest::newRow("the second twin") << 2 << "2.5" << " b " << false
+                                         << "Question Edited|Edited";
+    }
+
+    void edit()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, round);
+        QFETCH(QString, right);
+        QFETCH(bool, changedElsewhere);
+        QFETCH(QString, shown);
+        TestProgram program;
+        QWidget *form = openManager(program, mixedSet());
+        if (row >= 0)
+            pickRow(form, row);
+        QList<QuestionRecord> expected = mixedSet();
+        if (changedElsewhere) { // a new question where the picked one stood
+            expected[2] = makeQuestion(7, 3, "NEWCOMER?", "d");
+            program.writeSet("set.dat", expected);
+        }
+        const QString typed = QStringLiteral("  changed?  ");
+        box(form, "txt_q")->setText(typed);
+        box(form, "txt_round")->setText(round);
+        box(form, "txt_right")->setText(right);
+        click(form, "cmd_edit");
+
+        QCOMPARE(program.dialogs.log(), QStringList{shown});
+        if (shown.endsWith(QLatin1String("Edited")))
+            expected[3] = makeQuestion(2, 5, "CHANGED?", "b");
+        QCOMPARE(readRecords(program.state.set_path), expected);
+        // The list is refilled from the file; the boxes keep what was typed.
+        QCOMPARE(column(form, 1).at(row < 0 ? 0 : row).trimmed(), expected[row + 1].question);
+        QCOMPARE(box(form, "txt_q")->text(), typed);
+        QCOMPARE(box(form, "txt_round")->text(), round);
+    }
+
+    void deleteQuestion()
+    {
+        TestProgram program;
+        QWidget *form = openManager(program, mixedSet());
+        click(form, "cmd_delete");
+        QCOMPARE(program.dialogs.log(), QStringList{"Choose A Question From The List|List"});
+
+        program.dialogs.clear();
+        pickRow(form, 2);
+        click(form, "cmd_delete");
+        click(form, "cmd_delete"); // again: deletes nothing more
+        QCOMPARE(program.dialogs.log(), QStringList{"Question Deleted|Deleted"});
+        QList<QuestionRecord> expected = mixedSet();
+        expected.removeAt(3);
+        QCOMPARE(readRecords(program.state.set_path), expected);
+        // The next question added goes straight after the last record.
+        QCOMPARE(program.state.record_count, int(expected.size()));
+        QCOMPARE(column(form, 1).size(), 3);
+        QCOMPARE(box(form, "txt_q")->text(), QStringLiteral("SECOND?")); // still shown
+        QCOMPARE(filesIn(program.questionsDir()), QStringList{"set.dat"});
+        QCOMPARE(filesIn(program.dir()), QStringList());
+    }
+
+    void details()
+    {
+        TestProgram program;
+        const QString message = QStringLiteral("M").repeated(200);
+        const QString creator = QStringLiteral("C").repeated(45);
+        QWidget *form =
+            openManager(program, {makeQuestion(1, 2, "Q?"), makeHeader(message, creator, "old")});
+        // Stored texts longer than the boxes allow are shown whole, from their start.
+        QCOMPARE(box(form, "txt_message")->text(), message);
+        QCOMPARE(box(form, "txt_message")->cursorPosition(), 0);
+        QCOMPARE(box(form, "txt_name")->text(), creator);
+
+        box(form, "txt_p1")->setText(QStringLiteral(" NeW "));
+        click(form, "cmd_ok");
+        QCOMPARE(program.dialogs.log(), QStringList{"Details Changed|Changed"});
+        QCOMPARE(readRecords(program.state.set_path).at(1), makeHeader(message, creator, "NeW"));
+        QCOMPARE(program.state.password, QString()); // the app state's details are not touched
+        click(form, "cmd_back");
+        QVERIFY(!form->isVisible());
+    }
+
+    void largestSetFillsQuickly()
+    {
+        TestProgram program;
+        QList<QuestionRecord> records{makeHeader("Big", "Ann", "")};
+        for (int n = 2; n <= 32767; ++n)
+            records << makeQuestion(1 + n % 15, 2 + n % 8000, QString("QUESTION %1?").arg(n));
+        auto *form = openManager(program, records);
+        QElapsedTimer timer;
+        timer.start();
+        form->updatelist();
+        QCoreApplication::processEvents(); // includes the repaint
+        const qint64 ms = timer.elapsed();
+        QVERIFY2(ms < 1000, qPrintable(QStringLiteral("refill took %1 ms").arg(ms)));
+        QCOMPARE(column(form, 0).size(), 32766);
+        pickRow(form, 32765);
+        QCOMPARE(box(form, "txt_q")->text(), QStringLiteral("QUESTION 32767?"));
+    }
+};
+
+QTEST_MAIN(TestQuestionManager)
+#include "tst_questionmanager.moc"
