@@ -8,6 +8,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 constexpr int kWidth = QuestionRecord::QUESTION_WIDTH;
@@ -17,6 +20,8 @@ constexpr int kWidth = QuestionRecord::QUESTION_WIDTH;
 void QuestionListModel::fill(const QString &path, QString *error)
 {
     beginResetModel();
+    m_path = path;
+    m_search = QuestionSearch(); // read afresh when next searched
     m_rows.clear();
     // Room for every record, so that the buffers never move while filling.
     const qint64 records = QFileInfo(path).size() / QuestionRecord::LENGTH;
@@ -29,28 +34,90 @@ void QuestionListModel::fill(const QString &path, QString *error)
             m_questions.append(raw.data() + QuestionRecord::QUESTION_AT, kWidth);
         },
         error);
+    if (!m_filter.isEmpty())
+        m_search.build(path, error);
+    arrange();
     endResetModel();
+}
+
+void QuestionListModel::setFilter(const QString &text, QString *error)
+{
+    beginResetModel();
+    m_filter = text;
+    if (!text.isEmpty() && !m_search.isBuilt())
+        m_search.build(m_path, error);
+    arrange();
+    endResetModel();
+}
+
+void QuestionListModel::sort(int column, Qt::SortOrder order)
+{
+    beginResetModel();
+    m_sortColumn = column;
+    m_sortOrder = order;
+    arrange();
+    endResetModel();
+}
+
+QByteArrayView QuestionListModel::questionBytes(int rowIndex) const
+{
+    return QByteArrayView(m_questions).sliced(qsizetype(rowIndex) * kWidth, kWidth);
+}
+
+// Puts the rows in the chosen order, then keeps those the search finds.
+void QuestionListModel::arrange()
+{
+    m_sorted.resize(m_rows.size());
+    std::iota(m_sorted.begin(), m_sorted.end(), 0);
+    auto sign = [&](int c) { return m_sortOrder == Qt::AscendingOrder ? c : -c; };
+    auto compare = [&](int a, int b) {
+        switch (m_sortColumn) {
+        case RoundColumn:
+            return m_rows[a].round - m_rows[b].round;
+        case QuestionColumn:
+            return QuestionSearch::compare(questionBytes(a), questionBytes(b));
+        case RightColumn:
+            return int(QChar::toUpper(uchar(m_rows[a].right)))
+                   - int(QChar::toUpper(uchar(m_rows[b].right)));
+        default:
+            return 0;
+        }
+    };
+    // Stable, so equal rows keep their file order either way round.
+    if (m_sortColumn >= 0)
+        std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                         [&](int a, int b) { return sign(compare(a, b)) < 0; });
+    const QByteArray needle = QuestionSearch::fold(m_filter);
+    m_shown.clear();
+    if (m_filter.isEmpty()) {
+        m_shown = m_sorted;
+        return;
+    }
+    for (const int i : std::as_const(m_sorted)) {
+        if (!needle.isEmpty() && m_search.matches(m_rows[i].record, needle))
+            m_shown.append(i);
+    }
 }
 
 QString QuestionListModel::round(int index) const
 {
-    return Ladder::amount(m_rows.at(index).round);
+    return Ladder::amount(row(index).round);
 }
 
 QString QuestionListModel::question(int index) const
 {
-    return Cp1252::decode(QByteArrayView(m_questions).sliced(qsizetype(index) * kWidth, kWidth));
+    return Cp1252::decode(questionBytes(m_shown.at(index)));
 }
 
 QString QuestionListModel::right(int index) const
 {
-    const char right = m_rows.at(index).right;
+    const char right = row(index).right;
     return FixedText::trimSpaces(Cp1252::decode(QByteArrayView(&right, 1)).toUpper());
 }
 
 int QuestionListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_shown.size());
 }
 
 int QuestionListModel::columnCount(const QModelIndex &parent) const
@@ -60,7 +127,7 @@ int QuestionListModel::columnCount(const QModelIndex &parent) const
 
 QVariant QuestionListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= m_shown.size())
         return {};
     // Long questions do not fit their column; the tooltip shows them whole.
     if (role == Qt::ToolTipRole && index.column() == QuestionColumn)
@@ -81,6 +148,9 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
 
 QVariant QuestionListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // A first click on a column sorts it from A to Z, from £100 up.
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+        return Qt::AscendingOrder;
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {

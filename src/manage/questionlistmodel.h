@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "questionsearch.h"
+
 // The rows of the question manager's list: round as its prize, the question
 // text as stored and the right letter. Each row remembers the record it came
 // from, so a picked row leads back to exactly that record.
@@ -26,9 +28,21 @@ public:
     // Refills the rows from the set file: one per question numbered below
     // 9000 in rounds 1 to 15, in file order. On a read error the rows read so
     // far stay and error is set.
+    // The order and the search are kept.
     void fill(const QString &path, QString *error = nullptr);
 
-    const Row &row(int index) const { return m_rows.at(index); }
+    // Shows only the questions whose question or answers hold text, letter
+    // case and accents ignored; an empty text shows them all. The texts are
+    // read from the file the first time a search needs them.
+    void setFilter(const QString &text, QString *error = nullptr);
+    // Rows in the list's order: round by ladder order, question
+    // alphabetically, right letter; file order until a column is chosen.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // How many questions the set lists, shown or not.
+    int totalCount() const { return int(m_rows.size()); }
+
+    // The shown row at index, with the record it came from.
+    const Row &row(int index) const { return m_rows.at(m_shown.at(index)); }
     // Column texts: the ladder amount, the question's 200 characters exactly
     // as read (trailing spaces included) and the right letter in upper case.
     QString round(int index) const;
@@ -42,7 +56,18 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    QByteArrayView questionBytes(int rowIndex) const;
+    void arrange();
+
     QList<Row> m_rows;
+    // Indexes into m_rows: all of them in the chosen order, and those shown.
+    QList<int> m_sorted;
+    QList<int> m_shown;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    QString m_path;
+    QString m_filter;
+    QuestionSearch m_search;
     // The question bytes of every row, one after another. A large set has
     // tens of thousands of rows and a view shows a dozen, so texts are
     // decoded only when shown.

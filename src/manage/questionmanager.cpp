@@ -11,7 +11,10 @@
 #include "ui/windowicon.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +108,89 @@ void QuestionManager::buildControls()
     title->setAlignment(Qt::AlignCenter);
     buildList();
     buildDetailsSide(buildQuestionSide());
+    buildMenu();
+}
+
+// A menu bar above the client area, whose controls keep their places below it.
+void QuestionManager::buildMenu()
+{
+    auto *menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("menu"));
+    menu->setNativeMenuBar(false);
+    QAction *find = menu->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Find"));
+    find->setObjectName(QStringLiteral("find"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &QuestionManager::startFinding);
+    menu->setCornerWidget(buildFindBar(), Qt::TopRightCorner);
+
+    const int height = menu->sizeHint().height();
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child != menu)
+            child->move(child->pos() + QPoint(0, height));
+    }
+    menu->setGeometry(0, 0, width(), height);
+    setFixedSize(width(), this->height() + height);
+}
+
+QWidget *QuestionManager::buildFindBar()
+{
+    auto *bar = new QWidget;
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 4, 0);
+    m_foundLabel = new QLabel(bar);
+    m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
+    m_findBox = new QLineEdit(bar);
+    m_findBox->setObjectName(QStringLiteral("txt_find"));
+    m_findBox->setAccessibleName(QStringLiteral("Find"));
+    m_findBox->setPlaceholderText(QStringLiteral("Find"));
+    m_findBox->setClearButtonEnabled(true);
+    m_findBox->installEventFilter(this);
+    row->addWidget(m_foundLabel);
+    row->addWidget(m_findBox);
+    connect(m_findBox, &QLineEdit::textChanged, this, &QuestionManager::filterList);
+    m_findBar = bar;
+    bar->hide();
+    return bar;
+}
+
+void QuestionManager::startFinding()
+{
+    m_findBar->show();
+    m_findBox->setFocus();
+    m_findBox->selectAll();
+}
+
+void QuestionManager::filterList(const QString &text)
+{
+    QString error;
+    m_model->setFilter(text, &error);
+    if (!error.isEmpty())
+        showProblem(error);
+    const QString found = text.isEmpty() ? QString()
+                                         : QStringLiteral("%1 of %2").arg(m_model->rowCount())
+                                               .arg(m_model->totalCount());
+    m_foundLabel->setText(found);
+    TextDisplay::setSpokenName(m_foundLabel, found);
+}
+
+// Escape in the search field clears the search instead of closing the window.
+bool QuestionManager::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_findBox && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        m_findBox->clear();
+        m_findBar->hide();
+        m_list->setFocus();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Clicking a column header sorts by it; clicking it again reverses. The
+// header has already turned its indicator to the order wanted.
+void QuestionManager::sortList(int column)
+{
+    m_model->sort(column, m_list->header()->sortIndicatorOrder());
 }
 
 void QuestionManager::chainTabOrder(std::initializer_list<QWidget *> order)
@@ -135,6 +221,11 @@ void QuestionManager::buildList()
     header->resizeSection(QuestionListModel::RoundColumn, Twips::px(900));
     header->resizeSection(QuestionListModel::QuestionColumn, Twips::px(6700));
     header->resizeSection(QuestionListModel::RightColumn, Twips::px(700));
+    // File order until a column is chosen.
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &QuestionManager::sortList);
 
     connect(m_list, &QAbstractItemView::clicked, this, &QuestionManager::showPicked);
     // Moving through the list with the keyboard picks too.

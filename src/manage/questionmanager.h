@@ -32,8 +32,16 @@ public:
     // Empties the question list and fills it again from the set file.
     void updatelist();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
+    void buildMenu();
+    QWidget *buildFindBar();
+    void startFinding();
+    void filterList(const QString &text);
+    void sortList(int column);
     // Builds the question's boxes and buttons; returns the last in tab order.
     QWidget *buildQuestionSide();
     void buildDetailsSide(QWidget *tabbedFrom);
@@ -64,6 +72,9 @@ private:
     std::optional<QuestionSet::Pick> m_pick;
 
     QTreeView *m_list = nullptr;
+    QWidget *m_findBar = nullptr;
+    QLineEdit *m_findBox = nullptr;
+    QLabel *m_foundLabel = nullptr;
     QLineEdit *m_questionBox = nullptr;
     std::array<QLineEdit *, 4> m_answerBoxes{};
     QLineEdit *m_rightBox = nullptr;

@@ -3,6 +3,8 @@
 #include "testprogram.h"
 
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
 #include <QtTest>
@@ -166,6 +168,45 @@ private slots:
         QCOMPARE(program.state.password, QString()); // the app state's details are not touched
         click(form, "cmd_back");
         QVERIFY(!form->isVisible());
+    }
+
+    // Find filters as the user types, a header click sorts, and a row picked
+    // in the filtered, sorted list edits its own record.
+    void findAndSort()
+    {
+        TestProgram program;
+        QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""),
+                                  makeQuestion(2, 2, QStringLiteral("CAF\u00C9 AU LAIT?"), "b"),
+                                  makeQuestion(1, 3, "TEA?", "a"), makeQuestion(3, 4, "CAFE NOIR?", "c")};
+        QWidget *form = openManager(program, set);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_F, Qt::ControlModifier);
+        QLineEdit *find = box(form, "txt_find");
+        QVERIFY(find->isVisible());
+        QTest::keyClicks(find, QStringLiteral("cafe"));
+        QCOMPARE(column(form, 1).size(), 2);
+        QCOMPARE(control<QLabel>(form, QStringLiteral("lbl_found"))->text(), QStringLiteral("2 of 3"));
+
+        auto *header = control<QTreeView>(form, QStringLiteral("ListView1"))->header();
+        for (const QStringList &order : {QStringList{"CAF\u00C9 AU LAIT?", "CAFE NOIR?"},
+                                         QStringList{"CAFE NOIR?", "CAF\u00C9 AU LAIT?"}}) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+            QStringList shown;
+            for (const QString &text : column(form, 1))
+                shown << text.trimmed();
+            QCOMPARE(shown, order);
+        }
+        pickRow(form, 1);
+        box(form, "txt_q")->setText(QStringLiteral("latte?"));
+        click(form, QStringLiteral("cmd_edit"));
+        set[1].question = QStringLiteral("LATTE?");
+        QCOMPARE(readRecords(program.state.set_path), set);
+
+        QTest::keyClick(find, Qt::Key_Escape);
+        QVERIFY(form->isVisible());
+        QCOMPARE(column(form, 1).size(), 3);
     }
 
     void largestSetFillsQuickly()
