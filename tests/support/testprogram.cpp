@@ -27,9 +27,11 @@ QString TestProgram::setPath(const QString &fileName) const
 
 QString TestProgram::writeSet(const QString &fileName, const QList<QuestionRecord> &records) const
 {
-    QByteArray bytes;
-    for (const QuestionRecord &r : records)
-        bytes += r.toBytes();
+    return writeFile(fileName, bytesOf(records));
+}
+
+QString TestProgram::writeFile(const QString &fileName, const QByteArray &bytes) const
+{
     const QString path = setPath(fileName);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -61,6 +63,14 @@ QWidget *TestProgram::visibleWindow(const QString &objectName)
             return w;
     }
     return nullptr;
+}
+
+QByteArray TestProgram::bytesOf(const QList<QuestionRecord> &records)
+{
+    QByteArray bytes;
+    for (const QuestionRecord &r : records)
+        bytes += r.toBytes();
+    return bytes;
 }
 
 QuestionRecord makeQuestion(int round, int number, const QString &question, const QString &right)

@@ -30,7 +30,11 @@ public:
 
     // Writes a set file made of the given records, in order.
     QString writeSet(const QString &fileName, const QList<QuestionRecord> &records) const;
+    // Writes a set file holding exactly the given bytes.
+    QString writeFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
+    // The bytes of records one after another, as a set file holds them.
+    static QByteArray bytesOf(const QList<QuestionRecord> &records);
 
     // Closes and deletes every top-level window left open.
     static void closeAllWindows();
