@@ -1,6 +1,7 @@
 #include "benchset.h"
 
 #include "storage/questionrecord.h"
+#include "storage/questionset.h"
 #include "storage/saferewrite.h"
 
 #include <QDir>
@@ -20,7 +21,7 @@ namespace {
 // several, and only the last question has a number, 8999, that no other
 // record has. A smaller set numbers its questions by position, as adding
 // does, and so still takes one more question.
-constexpr int kLastNumber = 8999;
+constexpr int kLastNumber = QuestionSet::FIRST_RESERVED_NUMBER - 1;
 constexpr int kCycledNumbers = kLastNumber - 2;
 
 int numberOfRecord(int n, int records)

@@ -25,8 +25,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Refills the rows from the set file: one per question numbered below
-    // 9000 in rounds 1 to 15, in file order. On a read error the rows read so
+    // Refills the rows from the set file: one per question QuestionSet lists
+    // (rounds 1 to 15, numbers below its reserved ones), in file order. On a read error the rows read so
     // far stay and error is set.
     // The order and the search are kept.
     void fill(const QString &path, QString *error = nullptr);

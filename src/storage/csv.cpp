@@ -199,6 +199,15 @@ QString separatorName(QChar separator)
     return QStringLiteral("\"%1\"").arg(separator);
 }
 
+QChar separatorNamed(const QString &name)
+{
+    for (const QChar separator : separators()) {
+        if (name == separatorName(separator))
+            return separator;
+    }
+    return {};
+}
+
 QString encodingName(Encoding encoding)
 {
     switch (encoding) {

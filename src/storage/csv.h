@@ -30,6 +30,8 @@ struct Format
 const QList<QChar> &separators();
 // "comma", "semicolon", "tab".
 QString separatorName(QChar separator);
+// The separator of that name, or a null character for any other name.
+QChar separatorNamed(const QString &name);
 // "UTF-8", "UTF-8 with a byte order mark", "Windows-1252".
 QString encodingName(Encoding encoding);
 // Both, for messages: "Windows-1252, semicolon-separated".

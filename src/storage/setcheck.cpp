@@ -2,14 +2,13 @@
 
 #include "ladder.h"
 #include "questionrecord.h"
+#include "questionset.h"
 #include "setfile.h"
 
 #include <QFileInfo>
 #include <QHash>
 
 namespace {
-
-constexpr int kFirstBadNumber = 9000;
 
 bool allZero(QByteArrayView raw)
 {
@@ -93,9 +92,10 @@ Report check(const QString &path)
                 }
                 return true;
             }
-            if (rec.number >= kFirstBadNumber) {
-                out << Finding{n, recordText(n, QStringLiteral("number %1 is 9000 or above")
-                                                    .arg(rec.number))};
+            if (rec.number >= QuestionSet::FIRST_RESERVED_NUMBER) {
+                out << Finding{n, recordText(n, QStringLiteral("number %1 is %2 or above")
+                                                    .arg(rec.number)
+                                                    .arg(QuestionSet::FIRST_RESERVED_NUMBER))};
             }
             const auto seen = firstWithNumber.constFind(rec.number);
             if (seen != firstWithNumber.constEnd()) {

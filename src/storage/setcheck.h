@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setstore.h"
+#include "questionset.h"
 
 #include <QList>
 #include <QString>
@@ -19,7 +19,7 @@ struct Report
     QString error; // set when the file could not be read; nothing else is
     int records = 0; // whole records in the file
     int questions = 0; // records counted in a round, as the main window counts
-    SetStore::RoundCounts counts{};
+    QuestionSet::RoundCounts counts{};
     QList<Finding> findings;
 
     bool readable() const { return error.isEmpty(); }

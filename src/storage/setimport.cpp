@@ -4,11 +4,12 @@
 #include "csv.h"
 #include "fixedtext.h"
 #include "ladder.h"
+#include "questionset.h"
 #include "saferewrite.h"
 #include "setexport.h"
 #include "setfile.h"
-#include "storabletext.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -76,7 +77,7 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
     for (int i = 0; i < 5; ++i) {
         const QString &name = SetExport::columns()[i + 1];
         const QString &typed = row.fields[i + 1];
-        const QString text = SetImport::storedText(typed);
+        const QString text = QuestionSet::storedText(typed);
         const int width = i == 0 ? QuestionRecord::QUESTION_WIDTH : QuestionRecord::ANSWER_WIDTH;
         if (text.isEmpty())
             add(QStringLiteral("%1 is missing").arg(name));
@@ -111,13 +112,13 @@ std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int
                              .arg(SetFile::MAX_RECORDS));
         return std::nullopt;
     }
-    if (count > 0 && first + count - 1 >= SetImport::FIRST_BAD_NUMBER) {
+    if (count > 0 && first + count - 1 >= QuestionSet::FIRST_RESERVED_NUMBER) {
         result = refused(SetImport::Result::Refused,
                          QStringLiteral("%1 question(s) would need numbers up to %2; numbers "
                                         "stop below %3")
                              .arg(count)
                              .arg(first + count - 1)
-                             .arg(SetImport::FIRST_BAD_NUMBER));
+                             .arg(QuestionSet::FIRST_RESERVED_NUMBER));
         return std::nullopt;
     }
     QByteArray bytes;
@@ -132,11 +133,6 @@ std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int
 } // namespace
 
 namespace SetImport {
-
-QString storedText(const QString &typed)
-{
-    return FixedText::trimSpaces(StorableText::upperCased(typed));
-}
 
 Rows readCsv(const QByteArray &bytes)
 {
@@ -169,15 +165,24 @@ Rows readCsv(const QByteArray &bytes)
     return out;
 }
 
+std::optional<Rows> readCsvFile(const QString &path, QString *error)
+{
+    QFile csv(path);
+    if (!csv.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("could not read \"%1\": %2").arg(path, csv.errorString());
+        return std::nullopt;
+    }
+    return readCsv(csv.readAll());
+}
+
 QuestionRecord headerFor(const Details &details)
 {
-    QString creator = FixedText::trimSpaces(details.creator);
-    QString message = FixedText::trimSpaces(details.message);
-    if (creator.isEmpty())
-        creator = QStringLiteral("Not Given");
-    if (message.isEmpty())
-        message = QStringLiteral("No Message");
-    return QuestionRecord::header(message, creator, details.password);
+    const QuestionSet::Details filled = QuestionSet::withDefaults(
+        {FixedText::trimSpaces(details.creator), FixedText::trimSpaces(details.message),
+         details.password},
+        QuestionSet::FillEachBlank);
+    return QuestionRecord::header(filled.message, filled.creator, filled.password);
 }
 
 QStringList detailProblems(const Details &details)
@@ -242,7 +247,7 @@ Result append(const QString &path, const QString &password, const QList<Question
                            .arg(info.size()));
 
     QByteArray existing;
-    std::optional<QuestionRecord> header;
+    bool hasHeader = false;
     int records = 0;
     int highest = 0;
     QString error;
@@ -253,9 +258,8 @@ Result append(const QString &path, const QString &password, const QList<Question
             existing += raw;
             const qint16 number = QuestionRecord::numberOf(raw);
             if (number == QuestionRecord::HEADER_NUMBER) {
-                if (!header)
-                    header = QuestionRecord::fromBytes(raw);
-            } else if (number < FIRST_BAD_NUMBER) {
+                hasHeader = true;
+            } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
                 highest = std::max<int>(highest, number);
             }
             return true;
@@ -265,12 +269,13 @@ Result append(const QString &path, const QString &password, const QList<Question
         return refused(Result::Failed, error);
     if (existing.size() != info.size())
         return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
-    // Exactly the adding screen's test: the first header, both sides trimmed.
-    if (!header)
+    if (!hasHeader)
         return refused(Result::Refused,
                        QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
-    if (header->answer_b != FixedText::trimSpaces(password))
-        return refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path));
+    if (!QuestionSet(path).passwordMatches(password, QuestionSet::ExactCase, &error))
+        return error.isEmpty()
+                   ? refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path))
+                   : refused(Result::Failed, error);
 
     Result result;
     const int first = std::max(records + 1, highest + 1);

@@ -8,14 +8,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Questions from comma-separated values into a set file, stored exactly as
 // the main window stores the questions it adds. Nothing is written unless
 // every row and every detail is valid.
 namespace SetImport {
-
-// Question numbers from here on are refused: they come close to the
-// header's 9999 and the check reports them.
-constexpr int FIRST_BAD_NUMBER = 9000;
 
 struct Problem
 {
@@ -35,10 +33,8 @@ struct Rows
 // Text as Csv::read takes it: a header row naming the columns (any letter
 // case, separated by commas, semicolons or tabs), then one question per row.
 Rows readCsv(const QByteArray &bytes);
-
-// A question or answer as the main window stores it: upper-cased as every
-// stored text is, then stripped of leading and trailing spaces.
-QString storedText(const QString &typed);
+// The same, read from a file; nothing, with error set, when it cannot be read.
+std::optional<Rows> readCsvFile(const QString &path, QString *error);
 
 struct Details
 {
@@ -47,8 +43,8 @@ struct Details
     QString password;
 };
 
-// The header of a new set, with the start screen's defaults for a blank
-// creator or message.
+// The header of a new set, trimmed, a blank creator or message each filled
+// with its default as a new set gets them.
 QuestionRecord headerFor(const Details &details);
 // What keeps the details from fitting the header, one line each.
 QStringList detailProblems(const Details &details);
@@ -71,8 +67,9 @@ struct Result
 Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions);
 
 // Adds the questions behind the records of an existing set once password
-// matches its header as the adding screen checks it. Numbers run on from the
-// larger of the record count + 1 and the highest number below 9000 + 1.
+// matches a header as the adding screen checks it. Numbers run on from the
+// larger of the record count + 1 and the highest number below
+// QuestionSet::FIRST_RESERVED_NUMBER + 1.
 Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions);
 
 } // namespace SetImport

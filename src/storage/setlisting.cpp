@@ -2,8 +2,8 @@
 
 #include "ladder.h"
 #include "questionrecord.h"
+#include "questionset.h"
 #include "setfile.h"
-#include "setstore.h"
 
 #include <QFileInfo>
 
@@ -20,7 +20,7 @@ bool lines(const QString &path, QStringList &out, QString *error)
     }
     std::optional<QuestionRecord> header;
     QStringList questions;
-    SetStore::RoundCounts counts{};
+    QuestionSet::RoundCounts counts{};
     const bool read = SetFile::scan(
         path,
         [&](int n, QByteArrayView raw) {

@@ -3,133 +3,58 @@
 #include <QProcess>
 #include <QtTest>
 
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-const QByteArray kPlayableCsv = [] {
-    QByteArray csv = "round,question,answer_a,answer_b,answer_c,answer_d,right\r\n";
-    for (int round = 1; round <= 15; ++round)
-        csv += QByteArray::number(round) + ",Question \xC2\xA3" + QByteArray::number(round)
-               + ",a,\"b, or c\",c,d,B\r\n";
-    return csv;
-}();
-
-} // namespace
-
-// Runs the built tool as a user would, for exit codes, options and messages;
-// the rules behind it (CSV shapes, round trips) are tested at the storage
-// layer.
+// Runs the built tool as a user would, for exit codes, options and one
+// message of each kind; the rules behind it are tested at the storage layer.
 class TestQuorvaneSets : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void exitCodesAndMessages_data();
     void exitCodesAndMessages();
-
-private:
-    Run run(const QString &dir, const QStringList &args) const;
-    void writeFile(const QString &path, const QByteArray &bytes) const;
-
-    QString m_tool;
 };
-
-void TestQuorvaneSets::initTestCase()
-{
-    const QString build = qEnvironmentVariable("QUORVANE_BUILD_DIR");
-    if (build.isEmpty())
-        QSKIP("QUORVANE_BUILD_DIR is not set; run through ctest");
-    m_tool = build + QStringLiteral("/quorvane/quorvane-sets");
-    QVERIFY2(QFileInfo(m_tool).isExecutable(), qPrintable(m_tool));
-}
-
-Run TestQuorvaneSets::run(const QString &dir, const QStringList &args) const
-{
-    QProcess process;
-    process.setWorkingDirectory(dir);
-    process.start(m_tool, args);
-    Run r;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = process.exitCode();
-    r.out = process.readAllStandardOutput();
-    r.err = process.readAllStandardError();
-    return r;
-}
-
-void TestQuorvaneSets::writeFile(const QString &path, const QByteArray &bytes) const
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 void TestQuorvaneSets::exitCodesAndMessages_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stdoutHas");
-    QTest::addColumn<QStringList>("stderrLines"); // words each line of standard error holds
-    QTest::addColumn<bool>("setUnchanged");       // good.dat as before, no new.dat
+    QTest::addColumn<QString>("stderrHas"); // empty: nothing on standard error
 
-    const QStringList none;
-    QTest::newRow("check playable set") << QStringList{"check", "good.dat"} << 0
-                                        << "good.dat: OK: 16 record(s), 15 question(s)" << none << true;
+    QTest::newRow("check playable set")
+        << QStringList{"check", "good.dat"} << 0 << "good.dat: OK: 16 record(s), 15 question(s)" << "";
     QTest::newRow("check set with problems")
-        << QStringList{"check", "bad.dat"} << 1 << "bad.dat: record 3: right answer \"x\"" << none << true;
-    QTest::newRow("check missing file") << QStringList{"check", "none.dat"} << 2 << ""
-                                        << QStringList{"\"none.dat\" does not exist"} << true;
-    QTest::newRow("check without a file") << QStringList{"check"} << 2 << ""
-                                          << QStringList{"check takes 1 file name(s), 0 given"} << true;
-    QTest::newRow("check help") << QStringList{"check", "--help"} << 0 << "check SET.dat" << none << true;
-    QTest::newRow("import help") << QStringList{"import", "--help"} << 0 << "--append" << none << true;
-    QTest::newRow("no command") << QStringList{} << 2 << "" << QStringList{"no command given"} << true;
-    QTest::newRow("unknown command") << QStringList{"fix", "good.dat"} << 2 << ""
-                                     << QStringList{"unknown command \"fix\""} << true;
-    QTest::newRow("unknown option") << QStringList{"list", "--all", "good.dat"} << 2 << ""
-                                    << QStringList{"list: Unknown option 'all'."} << true;
+        << QStringList{"check", "bad.dat"} << 1 << "bad.dat: record 3: right answer \"x\"" << "";
+    QTest::newRow("check missing file") << QStringList{"check", "none.dat"} << 2 << "" << "\"none.dat\" does not exist";
+    QTest::newRow("check help") << QStringList{"check", "--help"} << 0 << "check SET.dat" << "";
+    QTest::newRow("no command") << QStringList{} << 2 << "" << "no command given";
+    QTest::newRow("unknown command") << QStringList{"fix", "good.dat"} << 2 << "" << "unknown command \"fix\"";
     QTest::newRow("list never shows the password")
-        << QStringList{"list", "good.dat"} << 0 << "Creator: ANN\nMessage: PLAY ME" << none << true;
+        << QStringList{"list", "good.dat"} << 0 << "Creator: ANN\nMessage: PLAY ME\n" << "";
     QTest::newRow("import refused rows")
         << QStringList{"import", "bad.csv", "new.dat", "--creator", "A", "--message", "M"} << 1 << ""
-        << QStringList{"bad.csv, line 3: round \"16\"", "bad.csv, line 4: answer_b is missing",
-                       "bad.csv, line 5: question holds a line break",
-                       "bad.csv, line 7: right \"E\"", "nothing written: 4 problem(s)"}
-        << true;
+        << "bad.csv, line 3: round \"16\" is not 1 to 15";
     QTest::newRow("import over an existing set")
-        << QStringList{"import", "good.csv", "good.dat", "--creator", "A", "--message", "M"} << 2
-        << "" << QStringList{"\"good.dat\" already exists; give --append"} << true;
-    QTest::newRow("import without details")
-        << QStringList{"import", "good.csv", "new.dat", "--creator", "A"} << 2 << ""
-        << QStringList{"a new set needs --creator and --message"} << true;
+        << QStringList{"import", "good.csv", "good.dat", "--creator", "A", "--message", "M"} << 2 << ""
+        << "\"good.dat\" already exists; give --append";
+    QTest::newRow("import without details") << QStringList{"import", "good.csv", "new.dat", "--creator", "A"}
+                                            << 2 << "" << "a new set needs --creator and --message";
     QTest::newRow("append with the wrong password")
         << QStringList{"import", "good.csv", "good.dat", "--append", "--password", "PW"} << 1 << ""
-        << QStringList{"password incorrect for \"good.dat\""} << true;
+        << "password incorrect for \"good.dat\"";
     QTest::newRow("append with the right password")
-        << QStringList{"import", "good.csv", "good.dat", "--append", "--password", " pw "} << 0
-        << "15 question(s) read from good.csv (UTF-8, comma-separated) and written to good.dat "
-           "(numbers 17 on); it now holds 31 record(s)."
-        << none << false;
+        << QStringList{"import", "good.csv", "good.dat", "--append", "--password", "pw"} << 0
+        << "1 question(s) read from good.csv (UTF-8, comma-separated) and written to good.dat "
+           "(numbers 17 on); it now holds 17 record(s)." << "";
     QTest::newRow("export over the set itself")
-        << QStringList{"export", "good.dat", "-o", "./good.dat"} << 2 << ""
-        << QStringList{"must not be the set file itself"} << true;
-    QTest::newRow("export with an unknown separator")
-        << QStringList{"export", "good.dat", "--separator", "pipe"} << 2 << ""
-        << QStringList{"--separator takes comma, semicolon or tab, not \"pipe\""} << true;
+        << QStringList{"export", "good.dat", "-o", "./good.dat"} << 2 << "" << "must not be the set file itself";
+    QTest::newRow("export with an unknown separator") << QStringList{"export", "good.dat", "--separator", "pipe"}
+                                                      << 2 << "" << "--separator takes comma, semicolon or tab";
     QTest::newRow("export, semicolons, no byte order mark")
         << QStringList{"export", "good.dat", "--separator", "semicolon", "--no-bom"} << 0
-        << "round;question;answer_a;answer_b;answer_c;answer_d;right\r\n1;QUESTION \u00A31;A;B, OR C;"
-        << none << true;
+        << "round;question;answer_a;answer_b;answer_c;answer_d;right\r\n1;QUESTION \u00A31;A;B, OR C;C;D;B\r\n" << "";
     QTest::newRow("export with a record left out")
-        << QStringList{"export", "bad.dat"} << 1 << "round,question,answer_a"
-        << QStringList{"record 3: right answer \"x\"", "record 4 left out: round 16"} << true;
+        << QStringList{"export", "bad.dat"} << 1 << "round,question,answer_a" << "record 4 left out: round 16";
 }
 
 void TestQuorvaneSets::exitCodesAndMessages()
@@ -137,41 +62,42 @@ void TestQuorvaneSets::exitCodesAndMessages()
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, stdoutHas);
-    QFETCH(QStringList, stderrLines);
-    QFETCH(bool, setUnchanged);
-
+    QFETCH(QString, stderrHas);
+    const QString build = qEnvironmentVariable("QUORVANE_BUILD_DIR");
+    if (build.isEmpty())
+        QSKIP("QUORVANE_BUILD_DIR is not set; run through ctest");
     TestProgram program;
     const QString dir = program.questionsDir();
-    const QString good = dir + QStringLiteral("/good.dat");
-    writeFile(dir + QStringLiteral("/good.csv"), kPlayableCsv);
-    writeFile(dir + QStringLiteral("/bad.csv"),
-              "round,question,answer_a,answer_b,answer_c,answer_d,right\n"
-              "1,Fine,a,b,c,d,a\n16,Round,a,b,c,d,a\n2,Missing,a,,c,d,a\n3,\"Two\n"
-              "lines, quoted\",a,b,c,d,a\n4,Letter,a,b,c,d,E\n");
-    QVERIFY(run(dir, {"import", "good.csv", "good.dat", "--creator", "ANN", "--message", "PLAY ME",
-                      "--password", "pw"})
-                .exitCode
-            == 0);
-    const QByteArray before = program.readFile(good);
-    QCOMPARE(before.size(), 16 * 405);
-    program.writeSet(QStringLiteral("bad.dat"),
-                     {makeHeader(QStringLiteral("M"), QStringLiteral("C"), QString()),
-                      makeQuestion(1, 2, QStringLiteral("FINE")),
-                      makeQuestion(2, 3, QStringLiteral("LETTER"), QStringLiteral("x")),
-                      makeQuestion(16, 4, QStringLiteral("ROUND"))});
-
-    const Run r = run(dir, args);
-    QCOMPARE(r.exitCode, exitCode);
-    QVERIFY2(QString::fromUtf8(r.out).contains(stdoutHas), r.out.constData());
-    const QStringList errLines = QString::fromUtf8(r.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(errLines.size(), stderrLines.size());
-    for (int i = 0; i < errLines.size(); ++i) {
-        QVERIFY2(errLines[i].startsWith(QLatin1String("quorvane-sets: ")), qPrintable(errLines[i]));
-        QVERIFY2(errLines[i].contains(stderrLines[i]), qPrintable(errLines[i]));
+    QList<QuestionRecord> set{makeHeader("PLAY ME", "ANN", "pw")};
+    for (int round = 1; round <= 15; ++round)
+        set << QuestionRecord{qint16(round), qint16(round + 1), QStringLiteral("QUESTION \u00A3%1").arg(round),
+                              "A", "B, OR C", "C", "D", "b"};
+    const QByteArray before = program.readFile(program.writeSet(QStringLiteral("good.dat"), set));
+    program.writeSet(QStringLiteral("bad.dat"), {makeHeader("M", "C", ""), makeQuestion(1, 2, "FINE"),
+                                                 makeQuestion(2, 3, "LETTER", "x"), makeQuestion(16, 4, "ROUND")});
+    for (const QString name : {"good.csv", "bad.csv"}) {
+        QFile csv(dir + u'/' + name);
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("round,question,answer_a,answer_b,answer_c,answer_d,right\n1,Fine,a,b,c,d,a\n");
+        if (name == QLatin1String("bad.csv"))
+            csv.write("16,Round,a,b,c,d,a\n");
     }
-    QCOMPARE(program.readFile(good) == before, setUnchanged);
-    QVERIFY(!QFileInfo::exists(dir + QStringLiteral("/new.dat")));
-    // No temporary file is left behind, whatever happened.
+
+    QProcess tool;
+    tool.setWorkingDirectory(dir);
+    tool.start(build + QStringLiteral("/quorvane/quorvane-sets"), args);
+    QVERIFY(tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), exitCode);
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString err = QString::fromUtf8(tool.readAllStandardError());
+    QVERIFY2(out.contains(stdoutHas), qPrintable(out));
+    QVERIFY2(stderrHas.isEmpty() ? err.isEmpty() : err.contains(stderrHas), qPrintable(err));
+    for (const QString &line : err.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(line.startsWith(QLatin1String("quorvane-sets: ")), qPrintable(line));
+    // Only adding to it changes a set.
+    const bool added = exitCode == 0 && args.contains(QLatin1String("--append"));
+    QCOMPARE(program.readFile(dir + QStringLiteral("/good.dat")) == before, !added);
+    // Nothing new is made, no temporary is left behind, whatever happened.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
              QStringList({"bad.csv", "bad.dat", "good.csv", "good.dat"}));
 }

@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -123,16 +122,6 @@ bool samePath(const QString &a, const QString &b)
     return x.absoluteFilePath() == y.absoluteFilePath();
 }
 
-// The separator named by --separator, or a null character for a wrong name.
-QChar separatorNamed(const QString &name)
-{
-    for (const QChar separator : Csv::separators()) {
-        if (name == Csv::separatorName(separator))
-            return separator;
-    }
-    return {};
-}
-
 int runExport(const QStringList &args)
 {
     QCommandLineParser parser;
@@ -163,7 +152,7 @@ int runExport(const QStringList &args)
         return EXIT_UNUSABLE;
     }
     Csv::Format format;
-    format.separator = separatorNamed(parser.value(separator));
+    format.separator = Csv::separatorNamed(parser.value(separator));
     if (format.separator.isNull()) {
         complain(QStringLiteral("export: --separator takes comma, semicolon or tab, not \"%1\"")
                      .arg(parser.value(separator)));
@@ -239,13 +228,13 @@ int runImport(const QStringList &args)
         complain(QStringLiteral("the CSV file and the set file must differ"));
         return EXIT_UNUSABLE;
     }
-    QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        complain(QStringLiteral("could not read \"%1\": %2").arg(csvPath, csv.errorString()));
+    QString error;
+    const std::optional<SetImport::Rows> read = SetImport::readCsvFile(csvPath, &error);
+    if (!read) {
+        complain(error);
         return EXIT_UNUSABLE;
     }
-    const SetImport::Rows rows = SetImport::readCsv(csv.readAll());
-    csv.close();
+    const SetImport::Rows &rows = *read;
     const QString csvName = QFileInfo(csvPath).fileName();
     for (const SetImport::Problem &p : rows.problems)
         complain(QStringLiteral("%1, line %2: %3").arg(csvName).arg(p.line).arg(p.reason));
