@@ -13,5 +13,5 @@ mkdir -p "$out"
 # and Serif stand in for the fonts the screens ask for.
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 \
-    build/tests/screenshots/quorvane-screenshots \
+    build/tools/screenshots/quorvane-screenshots \
     "build/quorvane/Questions/General Knowledge.dat" "$out"
