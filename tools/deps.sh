@@ -3,13 +3,15 @@
 # what is already there. Run as root or with sudo available.
 set -euo pipefail
 
-packages=(qt6-base-dev qt6-multimedia-dev cmake g++ xvfb fonts-liberation2)
+packages=(qt6-base-dev qt6-multimedia-dev cmake ninja-build g++ xvfb fonts-liberation2)
 packages+=(cups printer-driver-cups-pdf)
 packages+=(libbenchmark-dev)
 packages+=(time)
 # xvfb-run needs xauth, which xvfb only recommends (tools/screenshots.sh).
 packages+=(xauth)
 packages+=(clang libclang-rt-14-dev)
+# Tests link with lld.
+packages+=(lld)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
+# Ninja keeps both cores busy across targets; a build folder made earlier
+# keeps the generator it was made with.
+export CMAKE_GENERATOR="${CMAKE_GENERATOR:-Ninja}"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
