@@ -9,6 +9,7 @@ packages+=(libbenchmark-dev)
 packages+=(time)
 # xvfb-run needs xauth, which xvfb only recommends (tools/screenshots.sh).
 packages+=(xauth)
+# The sanitizer build, fuzz targets included, is built with clang.
 packages+=(clang libclang-rt-14-dev)
 # Tests link with lld.
 packages+=(lld)

@@ -13,12 +13,15 @@ bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 # --- Reliability: every test again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then each fuzz target for 30 seconds. Reports go
-# to files as well, so one from a child process cannot pass unseen.
+# UndefinedBehaviorSanitizer, then each fuzz target for 30 seconds. The
+# sanitizer build uses clang, whose objects also carry libFuzzer's coverage, so
+# the fuzz targets are built in the same tree. Reports go to files as well, so
+# one from a child process cannot pass unseen.
 reports="$PWD/build-asan/sanitizer-reports"
 rm -rf "$reports" && mkdir -p "$reports"
 lsan="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_SANITIZE=ON \
+    -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-asan -j"$(nproc)"
 status=0
 ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan" \
@@ -32,14 +35,11 @@ if compgen -G "$reports/*" >/dev/null; then
 fi
 ((status == 0)) || exit "$status"
 
-if command -v clang++ >/dev/null; then
-    CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build-fuzz -j"$(nproc)"
-    for target in setfile cp1252 csvimport; do
-        mkdir -p "build-fuzz/corpus/$target" build-fuzz/crashes
-        LSAN_OPTIONS="$lsan" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-            "build-fuzz/fuzz_$target" -max_total_time=30 -timeout=20 -print_final_stats=1 \
-            -artifact_prefix="build-fuzz/crashes/$target-" \
-            "build-fuzz/corpus/$target" "fuzz/corpus/$target" "fuzz/regressions/$target"
-    done
-fi
+fuzz=build-asan/fuzz
+for target in setfile cp1252 csvimport; do
+    mkdir -p "$fuzz/corpus/$target" "$fuzz/crashes"
+    LSAN_OPTIONS="$lsan" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        "$fuzz/fuzz_$target" -max_total_time=30 -timeout=20 -print_final_stats=1 \
+        -artifact_prefix="$fuzz/crashes/$target-" \
+        "$fuzz/corpus/$target" "fuzz/corpus/$target" "fuzz/regressions/$target"
+done
