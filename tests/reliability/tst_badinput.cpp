@@ -64,8 +64,9 @@ private slots:
     {
         QFETCH(bool, noCreator);
         QFETCH(int, total);
-        const QString seedPath = QFINDTESTDATA(QStringLiteral("../../fuzz/corpus/setfile/")
-                                               + QLatin1String(QTest::currentDataTag()));
+        const QString seedPath = QStringLiteral(QUORVANE_SOURCE_DIR "/fuzz/corpus/setfile/")
+                                 + QLatin1String(QTest::currentDataTag());
+        QVERIFY(QFileInfo(seedPath).isFile());
         TestProgram program;
         const QByteArray bytes = program.readFile(seedPath);
         MainWindow *main = openMainWindow(program, bytes);

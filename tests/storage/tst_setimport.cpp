@@ -107,8 +107,9 @@ void TestSetImport::filesSavedByASpreadsheet()
     QFETCH(int, encoding);
     QFETCH(QChar, separator);
     QString error;
-    const auto plain = SetImport::readCsvFile(QFINDTESTDATA("data/calc-comma-utf8.csv"), &error);
-    const auto rows = SetImport::readCsvFile(QFINDTESTDATA(QStringLiteral("data/") + file), &error);
+    const QString data = QStringLiteral(QUORVANE_SOURCE_DIR "/tests/storage/data/");
+    const auto plain = SetImport::readCsvFile(data + QStringLiteral("calc-comma-utf8.csv"), &error);
+    const auto rows = SetImport::readCsvFile(data + file, &error);
     QVERIFY2(plain && rows && plain->ok() && rows->ok(), qPrintable(error));
     QCOMPARE(int(rows->format.encoding), encoding);
     QCOMPARE(rows->format.separator, separator);
