@@ -11,6 +11,7 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -74,6 +75,7 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     buildControls();
     TextDisplay::plainLabels(this);
     load();
+    Zoom::attach(this);
 }
 
 // ---------------------------------------------------------------- controls

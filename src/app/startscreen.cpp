@@ -9,6 +9,7 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QDir>
 #include <QFrame>
@@ -52,6 +53,7 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     buildControls();
     TextDisplay::plainLabels(this);
     listSets();
+    Zoom::attach(this);
 }
 
 void StartScreen::buildControls()

@@ -11,11 +11,14 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStandardPaths>
 
 namespace {
@@ -43,6 +46,27 @@ QLabel *certificateLabel(QWidget *parent, const char *name, const QString &text,
     return label;
 }
 
+// The logo, drawn afresh at whatever size the certificate is shown at.
+class LogoLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        QPixmap logo(size() * ratio);
+        logo.setDevicePixelRatio(ratio);
+        logo.fill(Qt::white);
+        QPainter painter(&logo);
+        Artwork::paintCertificateLogo(painter, QRectF(rect()));
+        painter.end();
+        setPixmap(logo);
+        QLabel::resizeEvent(event);
+    }
+};
+
 } // namespace
 
 CertificateWindow::CertificateWindow(const AppState &state, Services &services, QWidget *parent)
@@ -60,8 +84,12 @@ CertificateWindow::CertificateWindow(const AppState &state, Services &services, 
     const int menuHeight = m_menu->sizeHint().height();
     m_menu->setGeometry(0, 0, m_client->width(), menuHeight);
     m_client->move(0, menuHeight);
-    setFixedSize(m_client->width(), menuHeight + m_client->height());
+    resize(m_client->width(), menuHeight + m_client->height());
+    // Paper round the certificate when the window is larger than it.
+    Colors::setBackground(this, Qt::white);
+    m_menu->setPalette(QApplication::palette(m_menu));
     fillIn(state);
+    Zoom::attach(this);
 }
 
 void CertificateWindow::buildMenu()
@@ -91,10 +119,9 @@ void CertificateWindow::buildCertificate()
     frame->setBorderColor(Qt::black);
     Twips::place(frame, 120, 120, 7815, 3255);
 
-    auto *logo = new QLabel(c);
+    auto *logo = new LogoLabel(c);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setAccessibleName(QStringLiteral("Quorvane logo"));
-    logo->setPixmap(Artwork::certificateLogo());
     Twips::place(logo, 240, 240, 2625, 1365);
 
     certificateLabel(c, "Label1", QStringLiteral("This is to certify that"), Style::Heading, 3000,
@@ -150,7 +177,10 @@ void CertificateWindow::printClicked()
         saveAsPdf();
         return;
     }
-    if (!m_services.printer->print(*m_client, documentTitle()))
+    // Printed as laid out unzoomed, so the paper is the same at any zoom.
+    bool printed = false;
+    Zoom::unzoomed(this, [&] { printed = m_services.printer->print(*m_client, documentTitle()); });
+    if (!printed)
         m_services.dialogs->message(
             this, QStringLiteral("The certificate could not be sent to the printer."),
             QStringLiteral("Print"));
@@ -170,7 +200,9 @@ void CertificateWindow::saveAsPdf()
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
-    if (!PrintService::savePdf(*m_client, path, documentTitle()))
+    bool saved = false;
+    Zoom::unzoomed(this, [&] { saved = PrintService::savePdf(*m_client, path, documentTitle()); });
+    if (!saved)
         m_services.dialogs->message(
             this, QStringLiteral("The certificate could not be saved as %1.")
                       .arg(QDir::toNativeSeparators(path)),

@@ -13,5 +13,5 @@ CrossMark::CrossMark(QWidget *parent)
 void CrossMark::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, Artwork::usedCross(size()));
+    Artwork::paintUsedCross(painter, QRectF(rect()));
 }

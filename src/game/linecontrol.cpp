@@ -6,14 +6,13 @@
 
 namespace {
 
-QFrame *line(QWidget *parent, const QString &name, QFrame::Shape shape, const QColor &color)
+// A line is a thin filled strip, so that it thickens with a zoomed window.
+QFrame *line(QWidget *parent, const QString &name, const QColor &color)
 {
     auto *frame = new QFrame(parent);
     frame->setObjectName(name);
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    frame->setLineWidth(1);
-    Colors::setForeground(frame, color);
+    frame->setFrameShape(QFrame::NoFrame);
+    Colors::setBackground(frame, color);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
 }
@@ -25,7 +24,7 @@ namespace LineControl {
 QFrame *horizontal(QWidget *parent, const QString &name, int x1, int x2, int y,
                    const QColor &color)
 {
-    QFrame *frame = line(parent, name, QFrame::HLine, color);
+    QFrame *frame = line(parent, name, color);
     // Both end points belong to the line.
     frame->setGeometry(Twips::px(x1), Twips::px(y), Twips::px(x2) - Twips::px(x1) + 1, 1);
     return frame;
@@ -34,7 +33,7 @@ QFrame *horizontal(QWidget *parent, const QString &name, int x1, int x2, int y,
 QFrame *vertical(QWidget *parent, const QString &name, int x, int y1, int y2,
                  const QColor &color)
 {
-    QFrame *frame = line(parent, name, QFrame::VLine, color);
+    QFrame *frame = line(parent, name, color);
     frame->setGeometry(Twips::px(x), Twips::px(y1), 1, Twips::px(y2) - Twips::px(y1) + 1);
     return frame;
 }

@@ -7,6 +7,7 @@
 #include "ui/geometry.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -59,6 +60,7 @@ PollChart::PollChart(const AppState &state, QWidget *parent)
     buildColumns();
     TextDisplay::plainLabels(this);
     showVotes(state);
+    Zoom::attach(this);
 }
 
 void PollChart::buildGrid()
@@ -118,6 +120,9 @@ void PollChart::showVotes(const AppState &state)
     for (int i = 0; i < 4; ++i) {
         const int height = TWIPS_PER_VOTE * votes[i];
         Twips::place(m_bars[i], COLUMN_LEFT[i], BASE_Y - height, COLUMN_WIDTH, height);
-        setFittingText(m_percentLabels[i], QString::number(votes[i]) + QLatin1Char('%'));
+        const QString percent = QString::number(votes[i]) + QLatin1Char('%');
+        setFittingText(m_percentLabels[i], percent);
+        // Heard with its letter, as the chart is seen with the letters below.
+        m_percentLabels[i]->setAccessibleName(QChar(u'A' + i) + QStringLiteral(": ") + percent);
     }
 }

@@ -9,6 +9,7 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -72,6 +73,7 @@ QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *p
     buildControls();
     TextDisplay::plainLabels(this);
     load();
+    zoomColumns(Zoom::attach(this));
 }
 
 bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
@@ -129,7 +131,7 @@ void QuestionManager::buildMenu()
             child->move(child->pos() + QPoint(0, height));
     }
     menu->setGeometry(0, 0, width(), height);
-    setFixedSize(width(), this->height() + height);
+    resize(width(), this->height() + height);
 }
 
 QWidget *QuestionManager::buildFindBar()
@@ -191,6 +193,19 @@ bool QuestionManager::eventFilter(QObject *watched, QEvent *event)
 void QuestionManager::sortList(int column)
 {
     m_model->sort(column, m_list->header()->sortIndicatorOrder());
+}
+
+// The list's columns keep their share of its width as the window zooms.
+void QuestionManager::zoomColumns(Zoom *zoom)
+{
+    QHeaderView *header = m_list->header();
+    QList<int> widths;
+    for (int i = 0; i < header->count(); ++i)
+        widths << header->sectionSize(i);
+    connect(zoom, &Zoom::zoomed, this, [header, widths](qreal factor) {
+        for (int i = 0; i < widths.size(); ++i)
+            header->resizeSection(i, qRound(widths[i] * factor));
+    });
 }
 
 void QuestionManager::chainTabOrder(std::initializer_list<QWidget *> order)
@@ -265,11 +280,10 @@ QWidget *QuestionManager::buildQuestionSide()
 
 void QuestionManager::buildDetailsSide(QWidget *tabbedFrom)
 {
+    // A filled strip rather than a drawn line, so that it thickens when zoomed.
     auto *divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("Line1"));
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Plain);
-    Colors::setForeground(divider, Qt::black);
+    Colors::setBackground(divider, Qt::black);
     Twips::place(divider, 4313, 2880, 15, 3000);
 
     QLabel *note = addLabel(

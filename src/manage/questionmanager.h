@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QTreeView;
 class QuestionListModel;
+class Zoom;
 
 // The question manager: lists the questions of the current set, edits and
 // deletes them, and changes the set's creator, message and password.
@@ -45,6 +46,7 @@ private:
     // Builds the question's boxes and buttons; returns the last in tab order.
     QWidget *buildQuestionSide();
     void buildDetailsSide(QWidget *tabbedFrom);
+    void zoomColumns(Zoom *zoom);
     void chainTabOrder(std::initializer_list<QWidget *> order);
     void buildList();
     QLabel *addLabel(const QString &text, const char *name, int left, int top, int width,

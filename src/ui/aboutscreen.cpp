@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -89,4 +90,5 @@ AboutScreen::AboutScreen(QWidget *parent)
     back->setDefault(true);
     back->setFocus();
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
+    Zoom::attach(this);
 }

@@ -27,13 +27,6 @@ const QColor kSilver(196, 204, 224);
 const QColor kSilverDark(118, 128, 160);
 const QColor kOutline(2, 6, 34);
 
-QPixmap transparentPixmap(const QSize &size)
-{
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 void prepare(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing);
@@ -222,25 +215,32 @@ QPainterPath handset(const QRectF &box)
 
 namespace Artwork {
 
-QPixmap lifelineFifty(const QSize &size)
+QPixmap picture(Painter paint, const QSize &size)
 {
-    QPixmap pixmap = transparentPixmap(size);
+    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
+    pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    paint(p, QRectF(pixmap.rect()));
+    return pixmap;
+}
+
+void paintLifelineFifty(QPainter &p, const QRectF &area)
+{
+    p.save();
     prepare(p);
-    const QRectF inner = drawBadge(p, QRectF(pixmap.rect()));
+    const QRectF inner = drawBadge(p, area);
     const QRectF box(inner.left() - inner.width() * 0.12, inner.top() + inner.height() * 0.1,
                      inner.width() * 1.24, inner.height() * 0.8);
     const QPainterPath text = textPath(QStringLiteral("50:50"), Fonts::sans(10, true), box);
     fillSymbol(p, text, silver(text.boundingRect()), edgeFor(inner));
-    return pixmap;
+    p.restore();
 }
 
-QPixmap lifelineAsk(const QSize &size)
+void paintLifelineAsk(QPainter &p, const QRectF &area)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter p(&pixmap);
+    p.save();
     prepare(p);
-    const QRectF inner = drawBadge(p, QRectF(pixmap.rect()));
+    const QRectF inner = drawBadge(p, area);
     // A poll of four bars, the favourite in gold, standing on a silver base.
     const QRectF chart(inner.left() + inner.width() * 0.04, inner.top() - inner.height() * 0.04,
                        inner.width() * 0.92, inner.height() * 1.04);
@@ -259,15 +259,14 @@ QPixmap lifelineAsk(const QSize &size)
     floor.addRoundedRect(QRectF(chart.left(), base, chart.width(), chart.height() * 0.1),
                          chart.height() * 0.04, chart.height() * 0.04);
     fillSymbol(p, floor, silver(floor.boundingRect()), edge);
-    return pixmap;
+    p.restore();
 }
 
-QPixmap lifelineRing(const QSize &size)
+void paintLifelineRing(QPainter &p, const QRectF &area)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter p(&pixmap);
+    p.save();
     prepare(p);
-    const QRectF inner = drawBadge(p, QRectF(pixmap.rect()));
+    const QRectF inner = drawBadge(p, area);
     const QRectF square = centredSquare(inner.adjusted(0, inner.height() * 0.05, 0,
                                                        inner.height() * 0.12));
     const QPainterPath receiver = handset(square);
@@ -288,15 +287,13 @@ QPixmap lifelineRing(const QSize &size)
         const QPainterPath band = stroker.createStroke(wave);
         fillSymbol(p, band, gold(band.boundingRect()), edgeFor(inner) * 0.7);
     }
-    return pixmap;
+    p.restore();
 }
 
-QPixmap usedCross(const QSize &size)
+void paintUsedCross(QPainter &p, const QRectF &area)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter p(&pixmap);
+    p.save();
     prepare(p);
-    const QRectF area(pixmap.rect());
     const qreal side = std::min(area.width(), area.height());
     const qreal thick = std::max<qreal>(2.5, side * 0.15);
     const QRectF box = area.adjusted(thick * 0.9, thick * 0.9, -thick * 0.9, -thick * 0.9);
@@ -316,17 +313,20 @@ QPixmap usedCross(const QSize &size)
                   Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(red);
     p.drawPath(cross);
-    return pixmap;
+    p.restore();
 }
 
-QPixmap certificateLogo()
+void paintCertificateLogo(QPainter &p, const QRectF &area)
 {
-    // Printed on white paper, so the logo has no transparency of its own.
-    QPixmap pixmap(LOGO_WIDTH, LOGO_HEIGHT);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
+    p.save();
     prepare(p);
-    const QRectF plate = QRectF(pixmap.rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    // Drawn in the logo's own units and scaled to the area as one picture.
+    p.translate(area.topLeft());
+    p.scale(area.width() / LOGO_WIDTH, area.height() / LOGO_HEIGHT);
+    // Printed on white paper, so the logo has no transparency of its own.
+    const QRectF whole(0, 0, LOGO_WIDTH, LOGO_HEIGHT);
+    p.fillRect(whole, Qt::white);
+    const QRectF plate = whole.adjusted(1.5, 1.5, -1.5, -1.5);
     QLinearGradient navy(plate.topLeft(), plate.bottomLeft());
     navy.setColorAt(0.0, kNavy);
     navy.setColorAt(1.0, kNavyDark);
@@ -358,12 +358,13 @@ QPixmap certificateLogo()
                                         : QBrush(kSilverDark));
         p.drawRect(step);
     }
-    return pixmap;
+    p.restore();
 }
 
 QPixmap appIcon(int size)
 {
-    QPixmap pixmap = transparentPixmap(QSize(size, size));
+    QPixmap pixmap(QSize(size, size).expandedTo(QSize(1, 1)));
+    pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     prepare(p);
     const qreal margin = size * 0.02;

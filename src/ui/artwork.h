@@ -1,23 +1,42 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 
+class QPainter;
+
 // The program's pictures, drawn in code in one style made for the dark-blue
-// game screen: navy badges with a gold rim and silver-white symbols.
+// game screen: navy badges with a gold rim and silver-white symbols. Each
+// paints itself into the area it is given, at any size, so that it stays
+// sharp on a zoomed screen and on paper.
 namespace Artwork {
 
-// The three lifeline pictures, each an oval badge filling the size given.
-QPixmap lifelineFifty(const QSize &size);
-QPixmap lifelineAsk(const QSize &size);
-QPixmap lifelineRing(const QSize &size);
-// A red cross on a transparent ground, laid over a used lifeline's picture.
-QPixmap usedCross(const QSize &size);
+using Painter = void (*)(QPainter &, const QRectF &);
 
-// The name with its emblem for the certificate: opaque, on white paper.
+// The three lifeline pictures, each an oval badge filling the area.
+void paintLifelineFifty(QPainter &p, const QRectF &area);
+void paintLifelineAsk(QPainter &p, const QRectF &area);
+void paintLifelineRing(QPainter &p, const QRectF &area);
+// A red cross on a clear ground, laid over a used lifeline's picture.
+void paintUsedCross(QPainter &p, const QRectF &area);
+
+// The name with its emblem for the certificate: opaque, on white paper,
+// designed at LOGO_WIDTH x LOGO_HEIGHT and scaled to the area.
 constexpr int LOGO_WIDTH = 175;
 constexpr int LOGO_HEIGHT = 91;
-QPixmap certificateLogo();
+void paintCertificateLogo(QPainter &p, const QRectF &area);
+
+// A picture painted on a transparent pixmap of the given size.
+QPixmap picture(Painter paint, const QSize &size);
+inline QPixmap lifelineFifty(const QSize &size) { return picture(paintLifelineFifty, size); }
+inline QPixmap lifelineAsk(const QSize &size) { return picture(paintLifelineAsk, size); }
+inline QPixmap lifelineRing(const QSize &size) { return picture(paintLifelineRing, size); }
+inline QPixmap usedCross(const QSize &size) { return picture(paintUsedCross, size); }
+inline QPixmap certificateLogo()
+{
+    return picture(paintCertificateLogo, QSize(LOGO_WIDTH, LOGO_HEIGHT));
+}
 
 // The program's square icon; small sizes drop the finer detail.
 QPixmap appIcon(int size);

@@ -12,7 +12,7 @@ void place(QWidget *widget, int left, int top, int width, int height)
 
 void setClientSize(QWidget *window, int width, int height)
 {
-    window->setFixedSize(size(width, height));
+    window->resize(size(width, height));
 }
 
 } // namespace Twips

@@ -30,7 +30,7 @@ inline QSize size(int width, int height)
 // Places a child at a rectangle given in twips.
 void place(QWidget *widget, int left, int top, int width, int height);
 
-// Fixes a window's client area to a size given in twips.
+// Sizes a window's client area in twips; the window opens at that size.
 void setClientSize(QWidget *window, int width, int height);
 
 } // namespace Twips

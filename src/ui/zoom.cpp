@@ -1,8 +1,11 @@
 #include "zoom.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QWidget>
 
@@ -30,6 +33,15 @@ QFont scaled(QFont font, qreal f)
     return font;
 }
 
+// Children of a plain panel or a frame of controls are the window's; those of
+// a list, a text box or a drop-down are their own business.
+bool holdsControls(const QWidget *w)
+{
+    const QMetaObject *kind = w->metaObject();
+    return kind == &QWidget::staticMetaObject || kind == &QFrame::staticMetaObject
+           || qobject_cast<const QGroupBox *>(w);
+}
+
 } // namespace
 
 Zoom::Zoom(QWidget *window)
@@ -42,14 +54,23 @@ Zoom::Zoom(QWidget *window)
 Zoom *Zoom::attach(QWidget *window)
 {
     auto *zoom = new Zoom(window);
-    const bool laidOut = window->layout() != nullptr;
-    for (QWidget *child : window->findChildren<QWidget *>()) {
-        if (!child->isWindow())
-            zoom->record(child, !laidOut && !child->parentWidget()->layout());
+    zoom->m_menuBar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (zoom->m_menuBar) {
+        zoom->m_menuHeight = zoom->m_menuBar->height();
+        zoom->m_base.rheight() -= zoom->m_menuHeight;
     }
-    // A fixed size would stop the window from growing.
-    window->setMinimumSize(zoom->m_base / 2);
+    const bool laidOut = window->layout() != nullptr;
+    zoom->recordTree(window, laidOut);
+    // A fixed size would stop the window from growing; a layout knows best
+    // how small its window may get.
+    if (!laidOut)
+        window->setMinimumSize(zoom->m_base / 2 + QSize(0, zoom->m_menuHeight));
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Dialogs get no maximise button unless asked for; other windows have one.
+    if (window->windowType() == Qt::Dialog)
+        window->setWindowFlags(window->windowFlags() | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                               | Qt::WindowMaximizeButtonHint);
     window->installEventFilter(zoom);
 
     auto shortcut = [&](const QKeySequence &keys, auto action) {
@@ -64,9 +85,44 @@ Zoom *Zoom::attach(QWidget *window)
     return zoom;
 }
 
-void Zoom::record(QWidget *widget, bool placed)
+Zoom *Zoom::of(const QWidget *window)
 {
-    m_items.append({widget, widget->geometry(), placed, widget->font()});
+    return window ? window->findChild<Zoom *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+qreal Zoom::factorOf(const QWidget *widget)
+{
+    const Zoom *zoom = widget ? of(widget->window()) : nullptr;
+    return zoom ? zoom->m_factor : 1.0;
+}
+
+void Zoom::unzoomed(QWidget *window, const std::function<void()> &action)
+{
+    Zoom *zoom = of(window);
+    if (!zoom) {
+        action();
+        return;
+    }
+    zoom->layOut(1.0, QPoint(0, zoom->m_menuHeight));
+    action();
+    zoom->apply();
+}
+
+void Zoom::recordTree(QWidget *parent, bool laidOut)
+{
+    for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child == m_menuBar)
+            continue;
+        QRect rect = child->geometry();
+        if (parent == m_window)
+            rect.translate(0, -m_menuHeight);
+        QPoint spacing;
+        if (auto *label = qobject_cast<QLabel *>(child))
+            spacing = QPoint(label->indent(), label->margin());
+        m_items.append({child, rect, !laidOut && !parent->layout(), child->font(), spacing});
+        if (holdsControls(child))
+            recordTree(child, laidOut);
+    }
 }
 
 void Zoom::zoomTo(qreal factor)
@@ -74,7 +130,7 @@ void Zoom::zoomTo(qreal factor)
     factor = std::clamp(factor, 0.5, 4.0);
     if (m_window->isMaximized() || m_window->isFullScreen())
         m_window->showNormal();
-    m_window->resize(scaled(QRect(QPoint(), m_base), factor).size());
+    m_window->resize(scaled(QRect(QPoint(), m_base), factor).size() + QSize(0, m_menuHeight));
 }
 
 bool Zoom::eventFilter(QObject *watched, QEvent *event)
@@ -86,19 +142,34 @@ bool Zoom::eventFilter(QObject *watched, QEvent *event)
 
 void Zoom::apply()
 {
-    const QSize now = m_window->size();
-    m_factor = std::min(qreal(now.width()) / m_base.width(), qreal(now.height()) / m_base.height());
-    const QRect area = scaled(QRect(QPoint(), m_base), m_factor);
-    const QPoint offset((now.width() - area.width()) / 2, (now.height() - area.height()) / 2);
+    const QSize now = m_window->size() - QSize(0, m_menuHeight);
+    const qreal factor =
+        std::min(qreal(now.width()) / m_base.width(), qreal(now.height()) / m_base.height());
+    const QRect area = scaled(QRect(QPoint(), m_base), factor);
+    if (m_menuBar)
+        m_menuBar->setGeometry(0, 0, m_window->width(), m_menuHeight);
+    layOut(factor, QPoint((now.width() - area.width()) / 2,
+                          m_menuHeight + (now.height() - area.height()) / 2));
+}
+
+void Zoom::layOut(qreal factor, QPoint offset)
+{
+    m_factor = factor;
     m_applying = true;
     for (const Item &item : std::as_const(m_items)) {
         if (!item.widget)
             continue;
-        item.widget->setFont(scaled(item.font, m_factor));
+        item.widget->setFont(scaled(item.font, factor));
+        if (auto *label = qobject_cast<QLabel *>(item.widget)) {
+            if (item.labelSpacing.x() > 0)
+                label->setIndent(int(std::lround(item.labelSpacing.x() * factor)));
+            label->setMargin(int(std::lround(item.labelSpacing.y() * factor)));
+        }
         if (item.placed) {
             const bool top = item.widget->parentWidget() == m_window;
-            item.widget->setGeometry(scaled(item.rect, m_factor, top ? offset : QPoint()));
+            item.widget->setGeometry(scaled(item.rect, factor, top ? offset : QPoint()));
         }
     }
     m_applying = false;
+    emit zoomed(factor);
 }

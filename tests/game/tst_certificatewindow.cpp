@@ -1,6 +1,7 @@
 #include "game/certificatewindow.h"
 #include "modalwatch.h"
 #include "testprogram.h"
+#include "ui/zoom.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -71,12 +72,13 @@ private slots:
 
     void print_data()
     {
-        QTest::addColumn<QString>("printer"); // "ready", "refusing" or "none"
+        QTest::addColumn<QString>("printer"); // "ready", "zoomed" (ready), "refusing" or "none"
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("answer"); // in a temporary folder; "" cancels
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("error");
         QTest::newRow("printed") << "ready" << false << "" << "" << "";
+        QTest::newRow("printed from a zoomed window") << "zoomed" << false << "" << "" << "";
         QTest::newRow("refused") << "refusing" << false << "" << ""
                                  << "The certificate could not be sent to the printer.";
         QTest::newRow("no printer, No") << "none" << false << "" << "" << "";
@@ -109,6 +111,9 @@ private slots:
         CertificateWindow form(program.state, program.services);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage asDrawn = form.clientArea()->grab().toImage();
+        if (printer == "zoomed")
+            Zoom::of(&form)->zoomTo(2.0);
         clickMenu(&form, "print");
 
         QStringList log;
@@ -120,12 +125,14 @@ private slots:
                        "|Print";
         QCOMPARE(program.dialogs.log(), log);
         QVERIFY(form.isVisible());
-        // The printer gets exactly the certificate as drawn, without the menu.
-        QCOMPARE(recorder.jobs.size(), printer == "ready" ? 1 : 0);
+        // The printer gets exactly the certificate as drawn unzoomed, without
+        // the menu, and the window stays as zoomed as it was.
+        QCOMPARE(recorder.jobs.size(), printer == "ready" || printer == "zoomed" ? 1 : 0);
         for (const RecordingPrinter::Job &job : recorder.jobs) {
             QCOMPARE(job.title, QString("Quorvane Certificate"));
-            QCOMPARE(job.picture, form.clientArea()->grab().toImage());
+            QCOMPARE(job.picture, asDrawn);
         }
+        QCOMPARE(form.clientArea()->width(), asDrawn.width() * (printer == "zoomed" ? 2 : 1));
         QCOMPARE(recorder.suggestions.size(), yes ? 1 : 0);
         if (yes)
             QVERIFY(recorder.suggestions.first().endsWith("/Quorvane Certificate.pdf"));

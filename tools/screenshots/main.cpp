@@ -22,6 +22,7 @@
 #include "testprogram.h"
 #include "ui/fonts.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -199,6 +200,10 @@ private:
             }
         }
         save(form, "game");
+        // The same moment zoomed to twice the size, as on a large monitor.
+        Zoom::of(form)->zoomTo(2.0);
+        save(form, "game-2x");
+        Zoom::of(form)->zoomTo(1.0);
 
         climbTo(11);
         if (!guard) {
