@@ -1,5 +1,6 @@
 #include "gamescreen.h"
 
+#include "answerlabel.h"
 #include "certificatewindow.h"
 #include "crossmark.h"
 #include "gamerules.h"
@@ -16,10 +17,10 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/zoom.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -36,9 +37,11 @@ T *named(T *widget, const QString &name)
     return widget;
 }
 
-QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, qreal points)
+template <typename Label = QLabel>
+Label *textLabel(QWidget *parent, const QString &name, const QString &text, qreal points)
 {
-    auto *label = named(new QLabel(text, parent), name);
+    auto *label = named(new Label(parent), name);
+    label->setText(text);
     label->setFont(Fonts::sans(points, true));
     Colors::setForeground(label, Qt::white);
     return label;
@@ -93,6 +96,7 @@ GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
     buildLifelines();
     buildCommands();
     TextDisplay::plainLabels(this);
+    Zoom::attach(this);
     load();
 }
 
@@ -120,6 +124,8 @@ void GameScreen::buildQuestion()
     m_questionLabel = textLabel(this, QStringLiteral("lbl_q"), QStringLiteral("Question"), 9);
     m_questionLabel->setWordWrap(true);
     m_questionLabel->setAlignment(Qt::AlignCenter);
+    // Tab comes here first, so a screen reader reads the question, then the answers.
+    m_questionLabel->setFocusPolicy(Qt::TabFocus);
     Twips::place(m_questionLabel, 240, 480, 6855, 975);
 }
 
@@ -140,13 +146,12 @@ void GameScreen::buildAnswers()
         tag->setAlignment(Qt::AlignCenter);
         Twips::place(tag, 120, tops[i] + 120, 600, 255);
 
-        QLabel *label = textLabel(this, QStringLiteral("lbl_") + letter,
-                                  QStringLiteral("Answer"), 8.25);
+        auto *label = textLabel<AnswerLabel>(this, QStringLiteral("lbl_") + letter,
+                                             QStringLiteral("Answer"), 8.25);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setMouseTracking(true);
-        label->setCursor(Qt::PointingHandCursor);
-        label->installEventFilter(this);
         Twips::place(label, 720, tops[i] + 60, 6375, 375);
+        connect(label, &AnswerLabel::pointedAt, this, [this, letter] { hoverAnswer(letter); });
+        connect(label, &AnswerLabel::chosen, this, [this, letter] { answerClicked(letter); });
         m_answerLabels[i] = label;
 
         // Keyboard players answer with the letter keys.
@@ -160,7 +165,7 @@ void GameScreen::buildAnswers()
 
 void GameScreen::buildLadder()
 {
-    shape(this, QStringLiteral("sh_qbox"), 7320, 120, 1455, 3855);
+    m_ladderBox = shape(this, QStringLiteral("sh_qbox"), 7320, 120, 1455, 3855);
     for (int step = 1; step <= Ladder::STEPS; ++step) {
         const int top = 240 + (Ladder::STEPS - step) * 240;
         const QString digits = Ladder::amount(step).mid(1);
@@ -242,11 +247,12 @@ void GameScreen::buildCommands()
     Colors::setForeground(m_winningsLabel, Colors::fromBgr(0x800000));
     Twips::place(m_winningsLabel, 0, 240, 135, 135);
 
-    setTabOrder(m_takeMoneyButton, m_quitButton);
-    setTabOrder(m_quitButton, m_musicButton);
-    setTabOrder(m_musicButton, m_fifty.button);
-    setTabOrder(m_fifty.button, m_askFriends.button);
-    setTabOrder(m_askFriends.button, m_ringBuddy.button);
+    QWidget *order[] = {m_questionLabel,     m_answerLabels[0],  m_answerLabels[1],
+                        m_answerLabels[2],   m_answerLabels[3],  m_fifty.button,
+                        m_askFriends.button, m_ringBuddy.button, m_takeMoneyButton,
+                        m_quitButton,        m_musicButton};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 // ------------------------------------------------------------ a game
@@ -258,8 +264,10 @@ void GameScreen::load()
     m_game.music_on = true;
     m_musicButton->setText(QStringLiteral("Music Off"));
     askPlayerName();
-    for (const Lifeline *lifeline : {&m_fifty, &m_askFriends, &m_ringBuddy})
+    for (const Lifeline *lifeline : {&m_fifty, &m_askFriends, &m_ringBuddy}) {
         lifeline->cross->hide();
+        lifeline->button->setAccessibleDescription(QStringLiteral("Not used yet"));
+    }
     m_game.level = 0;
     m_game.question_number = 0;
     money();
@@ -304,6 +312,40 @@ void GameScreen::ask_question()
     for (int i = 0; i < 4; ++i)
         m_answerLabels[i]->setText(answers[i]);
     m_game.right_letter = drawn.record->right_answer;
+    speakQuestion();
+}
+
+void GameScreen::speakQuestion()
+{
+    TextDisplay::setSpokenName(m_questionLabel,
+                               QStringLiteral("Question %1: %2")
+                                   .arg(m_game.question_number)
+                                   .arg(m_questionLabel->text()));
+    speakAnswers();
+    speakLadder();
+    // Readers follow the focus: a new question is read before its answers.
+    m_questionLabel->setFocus();
+}
+
+void GameScreen::speakAnswers()
+{
+    for (int i = 0; i < 4; ++i) {
+        QLabel *label = m_answerLabels[i];
+        const QString shown = label->isHidden() ? QStringLiteral("removed") : label->text();
+        TextDisplay::setSpokenName(label, letters().at(i).toUpper() + QStringLiteral(": ") + shown);
+    }
+}
+
+void GameScreen::speakLadder()
+{
+    const QString step = m_game.question_number >= 1 && m_game.question_number <= Ladder::STEPS
+                             ? QStringLiteral("Question %1 for %2. ")
+                                   .arg(m_game.question_number)
+                                   .arg(Ladder::amount(m_game.question_number))
+                             : QString();
+    TextDisplay::setSpokenName(m_ladderBox, QStringLiteral("Money ladder: ") + step +
+                                                QStringLiteral("Won so far: ") +
+                                                m_winningsLabel->text());
 }
 
 void GameScreen::money()
@@ -322,6 +364,8 @@ void GameScreen::money()
     }
     if (m_game.level >= 0 && m_game.level <= Ladder::STEPS)
         m_winningsLabel->setText(GameRules::winnings(m_game.level));
+    speakAnswers();
+    speakLadder();
 }
 
 void GameScreen::stop_background()
@@ -461,6 +505,7 @@ void GameScreen::fiftyClicked()
         return;
     for (const QString &letter : GameRules::fiftyHides(m_game.right_letter))
         answerLabelOf(letter)->hide();
+    speakAnswers();
     startLifeline(m_fifty, GameSound::fifty);
     message(QStringLiteral("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
     restartMusic();
@@ -497,6 +542,9 @@ void GameScreen::startLifeline(Lifeline &lifeline, GameSound sound)
     stop_background();
     play_effect(sound);
     lifeline.cross->show();
+    // Used up: Tab passes it by, and readers hear it is used.
+    lifeline.button->setEnabled(false);
+    lifeline.button->setAccessibleDescription(QStringLiteral("Used"));
 }
 
 void GameScreen::restartMusic()
@@ -534,24 +582,6 @@ void GameScreen::closeEvent(QCloseEvent *event)
         m_over = true;
     }
     event->accept();
-}
-
-bool GameScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    const int index = int(std::find(m_answerLabels.begin(), m_answerLabels.end(), watched) -
-                          m_answerLabels.begin());
-    if (index < 4) {
-        const QString letter = letters().at(index);
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-            hoverAnswer(letter);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_answerLabels[index]->rect().contains(mouse->position().toPoint()))
-                answerClicked(letter);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 ShapeBox *GameScreen::boxOf(const QString &letter) const

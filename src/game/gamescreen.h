@@ -49,7 +49,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // A lifeline's picture, which uses it, and the cross shown once it is used.
@@ -70,6 +69,10 @@ private:
 
     // Draws the next round's question and shows it.
     void ask_question();
+    // Tell screen readers what the question, the answers and the ladder now say.
+    void speakQuestion();
+    void speakAnswers();
+    void speakLadder();
     // Redraws the ladder, the winnings and the answers from the level, and
     // changes the background at the band steps.
     void money();
@@ -118,6 +121,7 @@ private:
     // Index i holds step i + 1: q1 .. q15 and q100 .. q1000000.
     QList<QLabel *> m_stepLabels;
     QList<QLabel *> m_amountLabels;
+    ShapeBox *m_ladderBox = nullptr;
     // Holds the winnings that the messages quote.
     QLabel *m_winningsLabel = nullptr;
     Lifeline m_fifty;

@@ -1,7 +1,9 @@
 #include "lifelinebutton.h"
 
 #include "ui/artwork.h"
+#include "ui/zoom.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 LifelineButton::LifelineButton(Kind kind, QWidget *parent)
@@ -12,20 +14,31 @@ LifelineButton::LifelineButton(Kind kind, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void LifelineButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space presses any button; Enter uses a lifeline too, as it chooses an answer.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
+}
+
 void LifelineButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(rect());
     switch (m_kind) {
-    case Kind::Fifty: painter.drawPixmap(0, 0, Artwork::lifelineFifty(size())); break;
-    case Kind::Ask: painter.drawPixmap(0, 0, Artwork::lifelineAsk(size())); break;
-    case Kind::Ring: painter.drawPixmap(0, 0, Artwork::lifelineRing(size())); break;
+    case Kind::Fifty: Artwork::paintLifelineFifty(painter, area); break;
+    case Kind::Ask: Artwork::paintLifelineAsk(painter, area); break;
+    case Kind::Ring: Artwork::paintLifelineRing(painter, area); break;
     }
     // Pressed or focused, the badge is lit so keyboard players see where they are.
     if (isDown() || hasFocus()) {
-        const QRectF oval = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        const qreal pen = 2 * Zoom::factorOf(this);
+        const QRectF oval = area.adjusted(pen * 0.75, pen * 0.75, -pen * 0.75, -pen * 0.75);
         painter.setBrush(isDown() ? QColor(255, 255, 255, 50) : Qt::transparent);
-        painter.setPen(QPen(QColor(255, 230, 140), 2));
+        painter.setPen(QPen(QColor(255, 230, 140), pen));
         painter.drawEllipse(oval);
     }
 }

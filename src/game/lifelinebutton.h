@@ -14,6 +14,7 @@ public:
     Kind kind() const { return m_kind; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

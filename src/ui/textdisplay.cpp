@@ -25,7 +25,21 @@ void setSpokenName(QWidget *widget, const QString &name)
         return;
     widget->setAccessibleName(name);
     QAccessibleEvent event(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    tellReaders(&event);
+}
+
+void tellReaders(QAccessibleEvent *event)
+{
+    if (QAccessible::isActive()) {
+        QAccessible::updateAccessibility(event);
+        return;
+    }
+    // With no reader listening Qt drops the event, even before a recorder
+    // installed as the update handler; such a recorder still hears it.
+    const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(handler);
+    if (handler)
+        handler(event);
 }
 
 } // namespace TextDisplay

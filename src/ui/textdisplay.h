@@ -1,5 +1,6 @@
 #pragma once
 
+class QAccessibleEvent;
 class QLineEdit;
 class QString;
 class QWidget;
@@ -18,5 +19,7 @@ void maskWithStars(QLineEdit *box);
 // The name a screen reader speaks for a widget that shows a value, such as
 // "Questions for £100: 5"; readers are told when it changes.
 void setSpokenName(QWidget *widget, const QString &name);
+// Sends a change to screen readers and to any update handler installed.
+void tellReaders(QAccessibleEvent *event);
 
 } // namespace TextDisplay

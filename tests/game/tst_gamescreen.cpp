@@ -1,9 +1,11 @@
+#include "game/gamerules.h"
 #include "game/gamescreen.h"
 #include "game/shapebox.h"
 #include "gamedriver.h"
 #include "modalwatch.h"
 #include "storage/ladder.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -53,6 +55,20 @@ QStringList useLifeline(GameDriver &game, const QString &name,
     });
     game.click(name);
     return percents;
+}
+
+// What a screen reader is told: "objectName: name" of every name change.
+QStringList heard;
+
+void hear(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged)
+        heard << event->object()->objectName() + ": " + event->accessibleInterface()->text(QAccessible::Name);
+}
+
+QAccessibleInterface *spoken(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
 }
 
 } // namespace
@@ -111,41 +127,73 @@ private slots:
         QVERIFY(!QFile::exists(game.program.questionsDir() + "/q_rand.tmp"));
     }
 
-    void wholeGameToTheTopPrize()
+    // A whole game to the top prize with keys alone, Tab and then Space or
+    // Enter, lifelines and certificate included, as a screen reader hears it.
+    void wholeGameByKeyboard()
     {
+        heard.clear();
+        QAccessible::installUpdateHandler(hear);
         GameDriver game(QString(), 2);
         GameScreen *form = game.start("Ann", 2);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form));
         game.program.dialogs.clear();
+        auto reach = [&](const QString &name, Qt::Key key) {
+            for (int i = 0; i < 12 && spoken(form->focusWidget())->text(QAccessible::Name) != name; ++i)
+                QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(spoken(form->focusWidget())->text(QAccessible::Name), name);
+            QTest::keyClick(form->focusWidget(), key);
+        };
         bool certificateOverOpenGame = false;
-        ModalWatch certificate([&](QWidget *modal) {
-            certificateOverOpenGame = modal->objectName() == "Form5" && !form->isOver();
-            modal->close();
-        });
         QStringList log;
         QStringList bands{"first_bg"};
         for (int level = 1; level <= 15; ++level) {
             // The question on screen is the one drawn from this round: 2, 1, 2, ...
-            QCOMPARE(textOf(form, "lbl_q"), GameDriver::questionText(level, level % 2 + 1));
-            QCOMPARE(form->game().right_letter, GameDriver::rightLetterOf(level, level % 2 + 1));
-            game.answerRight((level + 1) % 2 + 1);
+            const QString question = GameDriver::questionText(level, level % 2 + 1);
+            QCOMPARE(textOf(form, "lbl_q"), question);
+            QCOMPARE(heard.filter("lbl_q: ").last(), QString("lbl_q: Question %1: ").arg(level) + question);
+            QCOMPARE(spoken(control(form, "sh_qbox"))->text(QAccessible::Name),
+                     QString("Money ladder: Question %1 for %2. Won so far: %3")
+                         .arg(level).arg(Ladder::amount(level), GameRules::winnings(level - 1)));
+            const QString right = form->game().right_letter;
+            if (level % 5 == 3) { // 50:50, Ask Your Friends, Ring A Buddy; the chart closes with Enter
+                QWidget *lifeline = control(form, QStringList{"life_50", "life_ask", "life_ring"}[level / 5]);
+                for (int i = 0; i < (level == 8 ? 100 : level == 13 ? 2 : 0); ++i)
+                    game.random.push(0.0);
+                ModalWatch chart([&](QWidget *modal) { QTest::keyClick(modal->focusWidget(), Qt::Key_Return); });
+                reach(spoken(lifeline)->text(QAccessible::Name), level == 8 ? Qt::Key_Enter : Qt::Key_Space);
+                QCOMPARE(spoken(lifeline)->text(QAccessible::Description), QString("Used"));
+                QVERIFY(spoken(lifeline)->state().disabled && chart.ran() == (level == 8));
+                bands << GameSounds::name(*GameRules::band_background(level - 1));
+                if (level != 8)
+                    log << (level == 3 ? "Computer, Take Away Two Wrong Answers...|50%"
+                                       : "Hi Ann, I Think The Answer Is '" + right.toUpper() + "'|Ring A Buddy");
+            }
+            if (level == 3) // the two answers taken away, and the reader told so
+                QCOMPARE(heard.filter(": removed").size(), 2);
+            game.program.dialogs.answerYes();
+            if (level < 15)
+                game.random.pushPick((level + 1) % 2 + 1, 2);
+            ModalWatch certificate([&](QWidget *modal) {
+                certificateOverOpenGame = modal->objectName() == "Form5" && !form->isOver();
+                QVERIFY(QTest::qWaitForWindowActive(modal));
+                QTest::keyClick(modal, Qt::Key_C, Qt::AltModifier);
+            });
+            reach(right.toUpper() + ": ANSWER " + right.toUpper(), level % 2 ? Qt::Key_Space : Qt::Key_Return);
             log << "Is That Your Final Answer?|Answer?";
             if (level < 15)
                 log << "Well Done. You've Just Won " + Ladder::amount(level) + "|Correct"
                     << "Have A Look At The Next Question...|Correct";
-            QCOMPARE(textOf(form, "lbl_dosh"), Ladder::amount(level));
             for (int step = 1; step <= 15; ++step) {
-                const QColor want =
-                    step == level ? GameScreen::ladderReached() : GameScreen::ladderNormal();
-                for (const QString &name : {"q" + QString::number(step),
-                                            "q" + Ladder::amount(step).mid(1)}) {
-                    const QPalette palette = form->findChild<QLabel *>(name)->palette();
-                    QCOMPARE(palette.color(QPalette::Window), want);
-                }
+                for (const QString &name : {"q" + QString::number(step), "q" + Ladder::amount(step).mid(1)})
+                    QCOMPARE(form->findChild<QLabel *>(name)->palette().color(QPalette::Window),
+                             step == level ? GameScreen::ladderReached() : GameScreen::ladderNormal());
             }
             if (level == 5 || level == 10)
                 bands << (level == 5 ? "second_bg" : "final_bg");
             QCOMPARE(game.sound.plays(true), bands);
         }
+        QAccessible::installUpdateHandler(nullptr);
         // The top prize ends with the certificate; the game screen closes after it.
         QCOMPARE(game.program.dialogs.log(),
                  log << "You've Just Won £1000000!|Congratulations"
@@ -153,7 +201,7 @@ private slots:
         QVERIFY(certificateOverOpenGame);
         QVERIFY(form->isOver());
         QCOMPARE(game.program.state.winnings, QString("£1000000"));
-        QCOMPARE(game.program.state.lifelines_used, qint16(0));
+        QCOMPARE(game.program.state.lifelines_used, qint16(3));
         QCOMPARE(game.sound.plays().last(), QString("win_bg"));
         QVERIFY(!game.sound.backgroundPlaying());
         QVERIFY(game.random.values.isEmpty());

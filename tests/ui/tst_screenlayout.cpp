@@ -8,9 +8,12 @@
 #include "manage/questionmanager.h"
 #include "testprogram.h"
 #include "ui/aboutscreen.h"
+#include "ui/zoom.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStyle>
 #include <QtTest>
 
@@ -91,11 +94,56 @@ void checkLayout(const QWidget *window)
     }
 }
 
+// A control of the screen, not an inner part of a list or text box, nor the
+// menu bar, which keeps its size.
+bool isControl(const QWidget *w, const QWidget *window)
+{
+    for (const QWidget *p = w; p != window; p = p->parentWidget()) {
+        if (p->inherits("QMenuBar") || (p != w && p->inherits("QAbstractScrollArea")))
+            return false;
+    }
+    return !w->isWindow();
+}
+
+// A control's place in the window, below any menu bar.
+QRect placeOf(const QWidget *w, const QWidget *window)
+{
+    auto *menu = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+    return QRect(w->mapTo(window, QPoint(0, menu ? -menu->height() : 0)), w->size());
+}
+
+// What a screen reader meets: every control named, a text box by its label,
+// a label with what it shows, a button that presses, a picture that acts as
+// a button saying whether it is used.
+void checkSpoken(const QWidget *window)
+{
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || !isControl(w, window) || w->parentWidget()->inherits("QComboBox"))
+            continue;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        const QString name = a->text(QAccessible::Name);
+        const QByteArray id = (w->objectName() + " says " + name).toUtf8();
+        auto *label = qobject_cast<QLabel *>(w);
+        QVERIFY2(name.contains(label ? label->text() : QString()), id);
+        QVERIFY2(!name.isEmpty() || (!a->state().focusable && a->role() != QAccessible::Graphic), id);
+        for (const QLabel *caption : window->findChildren<QLabel *>()) {
+            if (caption->buddy() == w && a->role() == QAccessible::EditableText)
+                QCOMPARE(name, caption->text());
+        }
+        if (a->role() != QAccessible::Button && a->role() != QAccessible::PushButton)
+            continue;
+        QVERIFY2(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), id);
+        auto *picture = qobject_cast<QAbstractButton *>(w);
+        QVERIFY2(!picture || !picture->text().isEmpty() || a->text(QAccessible::Description).contains("used"), id);
+    }
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
 
-// One check of every screen's layout, in place of per-screen numbers.
+// One check of every screen's layout, unzoomed and at twice the size, and of
+// what a screen reader hears of it, in place of per-screen numbers.
 class TestScreenLayout : public QObject
 {
     Q_OBJECT
@@ -133,6 +181,25 @@ private slots:
         QWidget *window = open(game);
         window->show();
         checkLayout(window);
+        checkSpoken(window);
+        // At twice the size a window laid out by hand is the same picture to a
+        // pixel, and every window's fonts are twice as large.
+        QHash<QWidget *, std::pair<QRect, qreal>> before;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (isControl(w, window))
+                before[w] = {placeOf(w, window), w->font().pointSizeF()};
+        }
+        Zoom::of(window)->zoomTo(2.0);
+        QCoreApplication::sendPostedEvents(); // layouts settle
+        checkLayout(window);
+        for (auto [w, was] : before.asKeyValueRange()) {
+            QCOMPARE(w->font().pointSizeF(), 2 * was.second);
+            const QRect now = placeOf(w, window);
+            const QPoint start = now.topLeft() - was.first.topLeft() * 2;
+            const QPoint end = now.bottomRight() - (was.first.bottomRight() * 2 + QPoint(1, 1));
+            QVERIFY2(window->layout() || std::max({qAbs(start.x()), qAbs(start.y()), qAbs(end.x()), qAbs(end.y())}) <= 1,
+                     qPrintable(w->objectName() + " moved"));
+        }
         if (window != game.form.get())
             delete window;
     }
