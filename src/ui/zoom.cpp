@@ -130,6 +130,11 @@ void Zoom::zoomTo(qreal factor)
     factor = std::clamp(factor, 0.5, 4.0);
     if (m_window->isMaximized() || m_window->isFullScreen())
         m_window->showNormal();
+    // A layout's smallest size follows its fonts, so they change first.
+    if (QLayout *layout = m_window->layout()) {
+        layOut(factor, QPoint());
+        layout->activate();
+    }
     m_window->resize(scaled(QRect(QPoint(), m_base), factor).size() + QSize(0, m_menuHeight));
 }
 
