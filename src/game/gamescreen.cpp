@@ -242,9 +242,10 @@ void GameScreen::buildCommands()
     connect(m_quitButton, &QPushButton::clicked, this, &GameScreen::quitClicked);
 
     // Holds the winnings for the messages; deliberately too small to read,
-    // and drawn in the window's colour so that no clipped glyph shows.
+    // and drawn clear so that no clipped glyph shows, not even on the corner
+    // of the question box it touches.
     m_winningsLabel = textLabel(this, QStringLiteral("lbl_dosh"), QString(), 9);
-    Colors::setForeground(m_winningsLabel, Colors::fromBgr(0x800000));
+    Colors::setForeground(m_winningsLabel, Qt::transparent);
     Twips::place(m_winningsLabel, 0, 240, 135, 135);
 
     QWidget *order[] = {m_questionLabel,     m_answerLabels[0],  m_answerLabels[1],

@@ -33,12 +33,13 @@ void LifelineButton::paintEvent(QPaintEvent *)
     case Kind::Ask: Artwork::paintLifelineAsk(painter, area); break;
     case Kind::Ring: Artwork::paintLifelineRing(painter, area); break;
     }
-    // Pressed or focused, the badge is lit so keyboard players see where they are.
+    // Pressed or focused, the badge is ringed in white, apart from its gold
+    // rim, so keyboard players see where they are.
     if (isDown() || hasFocus()) {
         const qreal pen = 2 * Zoom::factorOf(this);
         const QRectF oval = area.adjusted(pen * 0.75, pen * 0.75, -pen * 0.75, -pen * 0.75);
         painter.setBrush(isDown() ? QColor(255, 255, 255, 50) : Qt::transparent);
-        painter.setPen(QPen(QColor(255, 230, 140), pen));
+        painter.setPen(QPen(Qt::white, pen));
         painter.drawEllipse(oval);
     }
 }
