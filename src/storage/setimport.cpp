@@ -176,6 +176,21 @@ std::optional<Rows> readCsvFile(const QString &path, QString *error)
     return readCsv(csv.readAll());
 }
 
+QStringList firstLines(const QStringList &lines, int limit)
+{
+    if (limit < 0 || lines.size() <= limit)
+        return lines;
+    return lines.first(limit) << QStringLiteral("and %1 more").arg(lines.size() - limit);
+}
+
+QStringList problemLines(const QString &csvName, const QList<Problem> &problems, int limit)
+{
+    QStringList lines;
+    for (const Problem &p : problems)
+        lines << QStringLiteral("%1, line %2: %3").arg(csvName, QString::number(p.line), p.reason);
+    return firstLines(lines, limit);
+}
+
 QuestionRecord headerFor(const Details &details)
 {
     const QuestionSet::Details filled = QuestionSet::withDefaults(
@@ -232,7 +247,11 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     return result;
 }
 
-Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+namespace {
+
+// No password given: the caller has already let the user into the set.
+Result appendGuarded(const QString &path, const std::optional<QString> &password,
+                     const QList<QuestionRecord> &questions)
 {
     const QFileInfo info(path);
     if (!info.isFile())
@@ -247,6 +266,7 @@ Result append(const QString &path, const QString &password, const QList<Question
                            .arg(info.size()));
 
     QByteArray existing;
+    existing.reserve(info.size());
     bool hasHeader = false;
     int records = 0;
     int highest = 0;
@@ -269,10 +289,10 @@ Result append(const QString &path, const QString &password, const QList<Question
         return refused(Result::Failed, error);
     if (existing.size() != info.size())
         return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
-    if (!hasHeader)
+    if (password && !hasHeader)
         return refused(Result::Refused,
                        QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
-    if (!QuestionSet(path).passwordMatches(password, QuestionSet::ExactCase, &error))
+    if (password && !QuestionSet(path).passwordMatches(*password, QuestionSet::ExactCase, &error))
         return error.isEmpty()
                    ? refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path))
                    : refused(Result::Failed, error);
@@ -288,6 +308,18 @@ Result append(const QString &path, const QString &password, const QList<Question
     result.first_number = first;
     result.records = records + int(questions.size());
     return result;
+}
+
+} // namespace
+
+Result append(const QString &path, const QList<QuestionRecord> &questions)
+{
+    return appendGuarded(path, std::nullopt, questions);
+}
+
+Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+{
+    return appendGuarded(path, password, questions);
 }
 
 } // namespace SetImport
