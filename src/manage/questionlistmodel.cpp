@@ -30,8 +30,10 @@ void QuestionListModel::fill(const QString &path, QString *error)
     m_questions.reserve(records * kWidth);
     QuestionSet(path).forEachListed(
         [&](int n, QByteArrayView raw) {
-            m_rows.append({n, QuestionRecord::roundOf(raw), raw.at(QuestionRecord::RIGHT_AT)});
-            m_questions.append(raw.data() + QuestionRecord::QUESTION_AT, kWidth);
+            const QByteArrayView question = raw.sliced(QuestionRecord::QUESTION_AT, kWidth);
+            m_rows.append({n, QuestionRecord::roundOf(raw), raw.at(QuestionRecord::RIGHT_AT),
+                           QuestionSearch::sortKey(question)});
+            m_questions.append(question.data(), kWidth);
         },
         error);
     if (!m_filter.isEmpty())
@@ -46,7 +48,7 @@ void QuestionListModel::setFilter(const QString &text, QString *error)
     m_filter = text;
     if (!text.isEmpty() && !m_search.isBuilt())
         m_search.build(m_path, error);
-    arrange();
+    refilter(); // the order stays as it is
     endResetModel();
 }
 
@@ -64,7 +66,7 @@ QByteArrayView QuestionListModel::questionBytes(int rowIndex) const
     return QByteArrayView(m_questions).sliced(qsizetype(rowIndex) * kWidth, kWidth);
 }
 
-// Puts the rows in the chosen order, then keeps those the search finds.
+// Puts the rows in the chosen order.
 void QuestionListModel::arrange()
 {
     m_sorted.resize(m_rows.size());
@@ -75,6 +77,8 @@ void QuestionListModel::arrange()
         case RoundColumn:
             return m_rows[a].round - m_rows[b].round;
         case QuestionColumn:
+            if (m_rows[a].key != m_rows[b].key)
+                return m_rows[a].key < m_rows[b].key ? -1 : 1;
             return QuestionSearch::compare(questionBytes(a), questionBytes(b));
         case RightColumn:
             return int(QChar::toUpper(uchar(m_rows[a].right)))
@@ -87,14 +91,21 @@ void QuestionListModel::arrange()
     if (m_sortColumn >= 0)
         std::stable_sort(m_sorted.begin(), m_sorted.end(),
                          [&](int a, int b) { return sign(compare(a, b)) < 0; });
-    const QByteArray needle = QuestionSearch::fold(m_filter);
-    m_shown.clear();
+    refilter();
+}
+
+// Keeps the rows, in their order, that the search finds.
+void QuestionListModel::refilter()
+{
     if (m_filter.isEmpty()) {
         m_shown = m_sorted;
         return;
     }
+    const QList<bool> held = m_search.recordsHolding(QuestionSearch::fold(m_filter));
+    m_shown.clear();
     for (const int i : std::as_const(m_sorted)) {
-        if (!needle.isEmpty() && m_search.matches(m_rows[i].record, needle))
+        const int record = m_rows[i].record;
+        if (record < held.size() && held[record])
             m_shown.append(i);
     }
 }
