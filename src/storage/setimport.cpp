@@ -34,7 +34,8 @@ QString fieldProblem(const QString &name, const QString &typed, const QString &t
     }
     if (!Cp1252::canEncode(typed))
         return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
-    const qsizetype bytes = Cp1252::encode(text).size();
+    // One byte per character: upper case only gives capitals the code page holds.
+    const qsizetype bytes = text.size();
     if (bytes > width)
         return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
     return {};
@@ -101,7 +102,7 @@ SetImport::Result refused(SetImport::Result::Status status, const QString &messa
 }
 
 // Packs the questions numbered from first on, refusing to pass the limits.
-std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int first,
+std::optional<QByteArray> pack(const QList<QuestionRecord> &questions, int records, int first,
                                SetImport::Result &result)
 {
     const qsizetype count = questions.size();
@@ -124,8 +125,9 @@ std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int
     QByteArray bytes;
     bytes.reserve(count * QuestionRecord::LENGTH);
     for (qsizetype k = 0; k < count; ++k) {
-        questions[k].number = qint16(first + k);
-        bytes += questions[k].toBytes();
+        QuestionRecord numbered = questions[k];
+        numbered.number = qint16(first + k);
+        bytes += numbered.toBytes();
     }
     return bytes;
 }
@@ -137,28 +139,36 @@ namespace SetImport {
 Rows readCsv(const QByteArray &bytes)
 {
     Rows out;
-    const Csv::Table table = Csv::read(bytes, SetExport::columns());
+    int firstLine = 0;
+    // Each row is checked as it is parsed; a row that is not the header
+    // counts only once the header has been found.
+    const Csv::Table table = Csv::read(bytes, SetExport::columns(), [&](const Csv::Row &row) {
+        if (firstLine == 0) {
+            firstLine = row.line;
+            return true;
+        }
+        QuestionRecord rec;
+        const QList<Problem> problems = validate(row, rec);
+        if (problems.isEmpty())
+            out.questions << rec;
+        out.problems << problems;
+        return true;
+    });
     out.format = table.format;
     const QString headerRow = SetExport::columns().join(QLatin1Char(','));
-    if (table.rows.isEmpty() && table.error.isEmpty()) {
+    if (firstLine == 0 && table.error.isEmpty()) {
         out.problems << Problem{1, QStringLiteral("the file is empty; it needs at least the "
                                                   "header row %1")
                                        .arg(headerRow)};
         return out;
     }
-    if (!table.rows.isEmpty() && !table.headerFound) {
-        out.problems << Problem{table.rows.first().line,
-                                QStringLiteral("the first row must be the header row %1, "
-                                               "separated by commas, semicolons or tabs")
-                                    .arg(headerRow)};
+    if (firstLine != 0 && !table.headerFound) {
+        out.questions.clear();
+        out.problems = {Problem{firstLine, QStringLiteral("the first row must be the header row "
+                                                          "%1, separated by commas, semicolons "
+                                                          "or tabs")
+                                              .arg(headerRow)}};
         return out;
-    }
-    for (qsizetype i = 1; i < table.rows.size(); ++i) {
-        QuestionRecord rec;
-        const QList<Problem> problems = validate(table.rows[i], rec);
-        if (problems.isEmpty())
-            out.questions << rec;
-        out.problems << problems;
     }
     if (!table.error.isEmpty())
         out.problems << Problem{table.errorLine, table.error};
