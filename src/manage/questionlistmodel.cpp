@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -22,20 +23,28 @@ void QuestionListModel::fill(const QString &path, QString *error)
     beginResetModel();
     m_path = path;
     m_search = QuestionSearch(); // read afresh when next searched
-    m_rows.clear();
-    // Room for every record, so that the buffers never move while filling.
+    // Room for every record, written in place; a file that has grown since
+    // it was measured gets more as it goes.
     const qint64 records = QFileInfo(path).size() / QuestionRecord::LENGTH;
-    m_rows.reserve(records);
-    m_questions.resize(0);
-    m_questions.reserve(records * kWidth);
+    m_rows.resize(records);
+    m_questions.resize(records * kWidth);
+    qsizetype count = 0;
     QuestionSet(path).forEachListed(
         [&](int n, QByteArrayView raw) {
+            if (count == m_rows.size()) {
+                m_rows.resize(count * 2 + 1);
+                m_questions.resize(m_rows.size() * kWidth);
+            }
             const QByteArrayView question = raw.sliced(QuestionRecord::QUESTION_AT, kWidth);
-            m_rows.append({n, QuestionRecord::roundOf(raw), raw.at(QuestionRecord::RIGHT_AT),
-                           QuestionSearch::sortKey(question)});
-            m_questions.append(question.data(), kWidth);
+            m_rows.data()[count] = {n, QuestionRecord::roundOf(raw),
+                                    raw.at(QuestionRecord::RIGHT_AT),
+                                    QuestionSearch::sortKey(question)};
+            std::memcpy(m_questions.data() + count * kWidth, question.data(), kWidth);
+            ++count;
         },
         error);
+    m_rows.resize(count);
+    m_questions.resize(count * kWidth);
     if (!m_filter.isEmpty())
         m_search.build(path, error);
     arrange();

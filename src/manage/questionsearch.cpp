@@ -89,6 +89,18 @@ qsizetype find(const uchar *text, qsizetype size, qsizetype at, QByteArrayView n
     return -1;
 }
 
+// The first byte each byte folds to: what sorting compares.
+const std::array<uchar, 256> &sortTable()
+{
+    static const std::array<uchar, 256> table = [] {
+        std::array<uchar, 256> t{};
+        for (std::size_t b = 0; b < t.size(); ++b)
+            t[b] = uchar(foldTable()[b].bytes[0]);
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
 QByteArray QuestionSearch::fold(QStringView text)
@@ -102,11 +114,11 @@ QByteArray QuestionSearch::fold(QStringView text)
 
 int QuestionSearch::compare(QByteArrayView a, QByteArrayView b)
 {
-    const auto &table = foldTable();
+    const auto &table = sortTable();
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
-        const int x = uchar(table[std::size_t(uchar(a[i]))].bytes[0]);
-        const int y = uchar(table[std::size_t(uchar(b[i]))].bytes[0]);
+        const int x = table[uchar(a[i])];
+        const int y = table[uchar(b[i])];
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -115,13 +127,13 @@ int QuestionSearch::compare(QByteArrayView a, QByteArrayView b)
 
 QuestionSearch::SortKey QuestionSearch::sortKey(QByteArrayView stored)
 {
-    const auto &table = foldTable();
+    const auto &table = sortTable();
     // Eight letters to a number, the first in the highest byte, so that the
     // numbers order as the letters do; a short text ends in zero bytes.
     auto eight = [&](qsizetype from) {
         quint64 key = 0;
         for (qsizetype i = from; i < from + 8; ++i)
-            key = key << 8 | (i < stored.size() ? uchar(table[uchar(stored[i])].bytes[0]) : 0);
+            key = key << 8 | (i < stored.size() ? table[uchar(stored[i])] : 0);
         return key;
     };
     return {eight(0), eight(8)};

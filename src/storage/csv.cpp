@@ -74,9 +74,17 @@ bool isUtf8(QByteArrayView bytes)
     return fromUtf8(bytes).has_value();
 }
 
-bool isSpecial(QChar c, QChar separator)
+// The characters below 64 that end a plain run of a field, as bits by their
+// codes: the quote, the line breaks and the usual separators.
+quint64 specialsWith(QChar separator)
 {
-    return c == separator || c == u'"' || c == u'\r' || c == u'\n';
+    const quint64 always = quint64(1) << '"' | quint64(1) << '\r' | quint64(1) << '\n';
+    return separator.unicode() < 64 ? always | quint64(1) << separator.unicode() : always;
+}
+
+bool isSpecial(QChar c, QChar separator, quint64 specials)
+{
+    return c.unicode() < 64 ? (specials >> c.unicode() & 1) != 0 : c == separator;
 }
 
 // Line of the first bytes that are not UTF-8. Line breaks never fall inside a
@@ -109,6 +117,7 @@ Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool
 
     int line = 1;
     qsizetype i = 0;
+    const quint64 specials = specialsWith(separator);
     Csv::Row row{line, {}};
     QString value;
     bool quoted = false;     // inside a quoted field
@@ -177,7 +186,7 @@ Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool
             continue;
         }
         const qsizetype start = i;
-        while (i < text.size() && !isSpecial(text[i], separator))
+        while (i < text.size() && !isSpecial(text[i], separator, specials))
             ++i;
         value += text.sliced(start, i - start);
     }

@@ -37,6 +37,13 @@ QByteArray QuestionRecord::toBytes() const
 {
     QByteArray out;
     out.reserve(LENGTH);
+    appendTo(out);
+    return out;
+}
+
+void QuestionRecord::appendTo(QByteArray &out) const
+{
+    [[maybe_unused]] const qsizetype start = out.size();
     putInt16(out, round);
     putInt16(out, number);
     FixedText::packInto(out, question, QUESTION_WIDTH);
@@ -45,8 +52,7 @@ QByteArray QuestionRecord::toBytes() const
     FixedText::packInto(out, answer_c, ANSWER_WIDTH);
     FixedText::packInto(out, answer_d, ANSWER_WIDTH);
     FixedText::packInto(out, right_answer, RIGHT_WIDTH);
-    Q_ASSERT(out.size() == LENGTH);
-    return out;
+    Q_ASSERT(out.size() - start == LENGTH);
 }
 
 qint16 QuestionRecord::roundOf(QByteArrayView raw)

@@ -101,9 +101,10 @@ SetImport::Result refused(SetImport::Result::Status status, const QString &messa
     return r;
 }
 
-// Packs the questions numbered from first on, refusing to pass the limits.
-std::optional<QByteArray> pack(const QList<QuestionRecord> &questions, int records, int first,
-                               SetImport::Result &result)
+// Packs the questions numbered from first on behind the bytes of the set's
+// records, refusing to pass the limits.
+bool pack(const QList<QuestionRecord> &questions, int records, int first, QByteArray &set,
+          SetImport::Result &result)
 {
     const qsizetype count = questions.size();
     if (records + count > SetFile::MAX_RECORDS) {
@@ -111,7 +112,7 @@ std::optional<QByteArray> pack(const QList<QuestionRecord> &questions, int recor
                          QStringLiteral("%1 question(s) would take the set past %2 records")
                              .arg(count)
                              .arg(SetFile::MAX_RECORDS));
-        return std::nullopt;
+        return false;
     }
     if (count > 0 && first + count - 1 >= QuestionSet::FIRST_RESERVED_NUMBER) {
         result = refused(SetImport::Result::Refused,
@@ -120,16 +121,15 @@ std::optional<QByteArray> pack(const QList<QuestionRecord> &questions, int recor
                              .arg(count)
                              .arg(first + count - 1)
                              .arg(QuestionSet::FIRST_RESERVED_NUMBER));
-        return std::nullopt;
+        return false;
     }
-    QByteArray bytes;
-    bytes.reserve(count * QuestionRecord::LENGTH);
+    set.reserve(set.size() + count * QuestionRecord::LENGTH);
     for (qsizetype k = 0; k < count; ++k) {
         QuestionRecord numbered = questions[k];
         numbered.number = qint16(first + k);
-        bytes += numbered.toBytes();
+        numbered.appendTo(set);
     }
-    return bytes;
+    return true;
 }
 
 } // namespace
@@ -150,7 +150,7 @@ Rows readCsv(const QByteArray &bytes)
         QuestionRecord rec;
         const QList<Problem> problems = validate(row, rec);
         if (problems.isEmpty())
-            out.questions << rec;
+            out.questions << std::move(rec);
         out.problems << problems;
         return true;
     });
@@ -245,11 +245,11 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
         return r;
     }
     Result result;
-    const std::optional<QByteArray> packed = pack(questions, 1, 2, result);
-    if (!packed)
+    QByteArray bytes = headerFor(details).toBytes();
+    if (!pack(questions, 1, 2, bytes, result))
         return result;
     QString error;
-    if (!SafeRewrite::replace(path, headerFor(details).toBytes() + *packed, &error))
+    if (!SafeRewrite::replace(path, bytes, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = 2;
@@ -309,10 +309,9 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
 
     Result result;
     const int first = std::max(records + 1, highest + 1);
-    const std::optional<QByteArray> packed = pack(questions, records, first, result);
-    if (!packed)
+    if (!pack(questions, records, first, existing, result))
         return result;
-    if (!SafeRewrite::replace(path, existing + *packed, &error))
+    if (!SafeRewrite::replace(path, existing, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = first;
