@@ -6,9 +6,12 @@
 #include "game/questiondraw.h"
 #include "game/randomsource.h"
 #include "manage/questionlistmodel.h"
+#include "storage/cp1252.h"
 #include "storage/questionrecord.h"
 #include "storage/questionset.h"
 #include "storage/saferewrite.h"
+#include "storage/setexport.h"
+#include "storage/setimport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -142,6 +145,44 @@ void BM_ListFill(benchmark::State &state)
     }
 }
 
+void BM_Filter(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    QuestionListModel model;
+    model.fill(set->path());
+    // The first search reads the texts; what is timed is each keystroke after
+    // it, typing the last letter of "cafe" and taking it back, on the whole list.
+    QString error;
+    model.setFilter(QStringLiteral("caf"), &error);
+    const QString typed[] = {QStringLiteral("cafe"), QStringLiteral("caf")};
+    int keystroke = 0;
+    for (auto _ : state) {
+        model.setFilter(typed[keystroke++ % 2], &error);
+        if (model.rowCount() == 0 || model.rowCount() == set->listedRows() || !error.isEmpty())
+            return fail(state, QStringLiteral("the search found the wrong rows ") + error);
+    }
+}
+
+void BM_Sort(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    QuestionListModel model;
+    model.fill(set->path());
+    const int last = model.rowCount() - 1;
+    for (auto _ : state) {
+        model.sort(QuestionListModel::QuestionColumn, Qt::AscendingOrder);
+        if (last < 1
+            || QuestionSearch::compare(Cp1252::encode(model.question(0)),
+                                       Cp1252::encode(model.question(last)))
+                   > 0)
+            return fail(state, QStringLiteral("the list is not in order"));
+    }
+}
+
 void BM_Pick(benchmark::State &state)
 {
     BenchSet *set = benchSet(state);
@@ -235,6 +276,42 @@ void BM_Add(benchmark::State &state)
     state.SetLabel(written > 0 ? "added" : "refused: the set is full");
 }
 
+// What the manager's File > Import does with a CSV of state.range(0) rows
+// (fewer on a smaller bench set) and a set holding only its header: read and
+// check every row, then append them all in one crash-safe write. A set numbers
+// at most 8998 questions, so a file with more is refused once it has been read
+// and checked, and nothing is written.
+void BM_Import(benchmark::State &state)
+{
+    BenchSet *set = benchSet(state);
+    if (!set)
+        return;
+    const int rows = std::min(int(state.range(0)), set->listedRows());
+    const bool fits = rows < QuestionSet::FIRST_RESERVED_NUMBER - 1;
+    const SetExport::Result exported = SetExport::toCsv(set->path());
+    const QList<QByteArray> lines = exported.csv.split('\n');
+    const QString csv = set->programFile(QStringLiteral("import.csv"));
+    const QString empty = set->programFile(QStringLiteral("empty.dat"));
+    const QByteArray header = readWhole(set->path()).left(QuestionRecord::LENGTH);
+    if (lines.size() < rows + 1
+        || !SafeRewrite::replace(csv, lines.mid(0, rows + 1).join('\n') + '\n'))
+        return fail(state, QStringLiteral("no CSV to import ") + exported.error);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool emptied = SafeRewrite::replace(empty, header);
+        state.ResumeTiming();
+        QString error;
+        const std::optional<SetImport::Rows> read = SetImport::readCsvFile(csv, &error);
+        if (!emptied || !read || !read->ok() || read->questions.size() != rows)
+            return fail(state, QStringLiteral("the CSV was not read ") + error);
+        const SetImport::Result result = SetImport::append(empty, read->questions);
+        if ((result.status == SetImport::Result::Written) != fits
+            || (fits && result.records != rows + 1))
+            return fail(state, QStringLiteral("import went wrong ") + result.messages.join(u' '));
+    }
+    state.SetLabel(fits ? "written" : "refused: more questions than a set numbers");
+}
+
 } // namespace
 
 BENCHMARK(BM_FloorRead)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -242,10 +319,13 @@ BENCHMARK(BM_FloorRewrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Draw)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ListFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Filter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Sort)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Edit)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Delete)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Add)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Import)->Arg(8998)->Arg(32000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {

@@ -30,6 +30,11 @@ public:
     {
         return {};
     }
+    QString chooseOpenFile(QWidget *, const QString &, const QString &) override { return {}; }
+    QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     int shown = 0;
 };
 

@@ -27,7 +27,7 @@ QT_QPA_PLATFORM=offscreen ./build/bench/quorvane_bench \
 
 machine="$(lscpu 2>/dev/null | sed -n 's/^Model name: *//p' | head -n1)"
 python3 - "$results" "${machine:-unknown CPU}" <<'PY'
-import json, sys
+import json, re, sys
 
 path, cpu = sys.argv[1], sys.argv[2]
 with open(path) as f:
@@ -38,7 +38,8 @@ median = {}
 for b in data["benchmarks"]:
     if b.get("aggregate_name", "median") != "median" or b.get("error_occurred"):
         continue
-    name = b.get("run_name", b["name"]).split("/")[0]
+    # "BM_Import/8998/real_time": the name with its argument, if any.
+    name = re.sub(r"/real_time$", "", b.get("run_name", b["name"]))
     scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
     median[name] = b["real_time"] * scale
 
@@ -46,10 +47,14 @@ targets = [
     ("BM_MainWindowLoad", "BM_FloorRead", 2.0),
     ("BM_Draw", "BM_FloorRead", 2.0),
     ("BM_ListFill", "BM_FloorRead", 4.0),
+    ("BM_Filter", "BM_FloorRead", 4.0),
+    ("BM_Sort", "BM_FloorRead", 12.0),
     ("BM_Pick", "BM_FloorRead", 1.5),
     ("BM_Edit", "BM_FloorRead", 1.5),
     ("BM_Delete", "BM_FloorRewrite", 1.5),
     ("BM_Add", "BM_FloorRead", 1.5),
+    ("BM_Import/8998", "BM_FloorRewrite", 3.0),
+    ("BM_Import/32000", "BM_FloorRewrite", 3.0),
 ]
 
 ctx = data["context"]

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -22,18 +23,28 @@ void QuestionListModel::fill(const QString &path, QString *error)
     beginResetModel();
     m_path = path;
     m_search = QuestionSearch(); // read afresh when next searched
-    m_rows.clear();
-    // Room for every record, so that the buffers never move while filling.
+    // Room for every record, written in place; a file that has grown since
+    // it was measured gets more as it goes.
     const qint64 records = QFileInfo(path).size() / QuestionRecord::LENGTH;
-    m_rows.reserve(records);
-    m_questions.resize(0);
-    m_questions.reserve(records * kWidth);
+    m_rows.resize(records);
+    m_questions.resize(records * kWidth);
+    qsizetype count = 0;
     QuestionSet(path).forEachListed(
         [&](int n, QByteArrayView raw) {
-            m_rows.append({n, QuestionRecord::roundOf(raw), raw.at(QuestionRecord::RIGHT_AT)});
-            m_questions.append(raw.data() + QuestionRecord::QUESTION_AT, kWidth);
+            if (count == m_rows.size()) {
+                m_rows.resize(count * 2 + 1);
+                m_questions.resize(m_rows.size() * kWidth);
+            }
+            const QByteArrayView question = raw.sliced(QuestionRecord::QUESTION_AT, kWidth);
+            m_rows.data()[count] = {n, QuestionRecord::roundOf(raw),
+                                    raw.at(QuestionRecord::RIGHT_AT),
+                                    QuestionSearch::sortKey(question)};
+            std::memcpy(m_questions.data() + count * kWidth, question.data(), kWidth);
+            ++count;
         },
         error);
+    m_rows.resize(count);
+    m_questions.resize(count * kWidth);
     if (!m_filter.isEmpty())
         m_search.build(path, error);
     arrange();
@@ -46,7 +57,7 @@ void QuestionListModel::setFilter(const QString &text, QString *error)
     m_filter = text;
     if (!text.isEmpty() && !m_search.isBuilt())
         m_search.build(m_path, error);
-    arrange();
+    refilter(); // the order stays as it is
     endResetModel();
 }
 
@@ -64,7 +75,7 @@ QByteArrayView QuestionListModel::questionBytes(int rowIndex) const
     return QByteArrayView(m_questions).sliced(qsizetype(rowIndex) * kWidth, kWidth);
 }
 
-// Puts the rows in the chosen order, then keeps those the search finds.
+// Puts the rows in the chosen order.
 void QuestionListModel::arrange()
 {
     m_sorted.resize(m_rows.size());
@@ -75,6 +86,8 @@ void QuestionListModel::arrange()
         case RoundColumn:
             return m_rows[a].round - m_rows[b].round;
         case QuestionColumn:
+            if (m_rows[a].key != m_rows[b].key)
+                return m_rows[a].key < m_rows[b].key ? -1 : 1;
             return QuestionSearch::compare(questionBytes(a), questionBytes(b));
         case RightColumn:
             return int(QChar::toUpper(uchar(m_rows[a].right)))
@@ -87,14 +100,21 @@ void QuestionListModel::arrange()
     if (m_sortColumn >= 0)
         std::stable_sort(m_sorted.begin(), m_sorted.end(),
                          [&](int a, int b) { return sign(compare(a, b)) < 0; });
-    const QByteArray needle = QuestionSearch::fold(m_filter);
-    m_shown.clear();
+    refilter();
+}
+
+// Keeps the rows, in their order, that the search finds.
+void QuestionListModel::refilter()
+{
     if (m_filter.isEmpty()) {
         m_shown = m_sorted;
         return;
     }
+    const QList<bool> held = m_search.recordsHolding(QuestionSearch::fold(m_filter));
+    m_shown.clear();
     for (const int i : std::as_const(m_sorted)) {
-        if (!needle.isEmpty() && m_search.matches(m_rows[i].record, needle))
+        const int record = m_rows[i].record;
+        if (record < held.size() && held[record])
             m_shown.append(i);
     }
 }

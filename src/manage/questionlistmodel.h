@@ -19,6 +19,9 @@ public:
         int record = 0; // record number in the set file
         qint16 round = 0;
         char right = 0; // the right-answer byte as stored
+        // Made while the question is at hand: sorting by question then
+        // rarely has to go back to the texts of all rows.
+        QuestionSearch::SortKey key;
     };
 
     enum Column { RoundColumn, QuestionColumn, RightColumn, ColumnCount };
@@ -58,6 +61,7 @@ public:
 private:
     QByteArrayView questionBytes(int rowIndex) const;
     void arrange();
+    void refilter();
 
     QList<Row> m_rows;
     // Indexes into m_rows: all of them in the chosen order, and those shown.

@@ -3,6 +3,8 @@
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
+#include "storage/setexport.h"
+#include "storage/setimport.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
@@ -11,6 +13,7 @@
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,6 +31,13 @@ const QColor kWindowColor = Colors::fromBgr(0xFFC0C0); // red 192, green 192, bl
 const QColor kLabelColor = Colors::fromBgr(0xFF8080);  // red 128, green 128, blue 255
 
 const QString kSetProblemTitle = QStringLiteral("Question Set");
+const QString kCsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+constexpr int kProblemsShown = 10;
+
+QString questionCount(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(n);
+}
 
 // Fills a box with text read from the file even where it is longer than what
 // the box lets the user type, so that saving never cuts it short.
@@ -119,6 +129,13 @@ void QuestionManager::buildMenu()
     auto *menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("menu"));
     menu->setNativeMenuBar(false);
+    QMenu *file = menu->addMenu(QStringLiteral("&File"));
+    QAction *importCsv = file->addAction(QStringLiteral("&Import Questions from CSV\u2026"));
+    importCsv->setObjectName(QStringLiteral("importCsv"));
+    connect(importCsv, &QAction::triggered, this, &QuestionManager::importQuestions);
+    QAction *exportCsv = file->addAction(QStringLiteral("&Export Questions to CSV\u2026"));
+    exportCsv->setObjectName(QStringLiteral("exportCsv"));
+    connect(exportCsv, &QAction::triggered, this, &QuestionManager::exportQuestions);
     QAction *find = menu->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Find"));
     find->setObjectName(QStringLiteral("find"));
     find->setShortcut(QKeySequence::Find);
@@ -153,6 +170,59 @@ QWidget *QuestionManager::buildFindBar()
     m_findBar = bar;
     bar->hide();
     return bar;
+}
+
+// Appends the file's questions to the set, all or none: a file with any bad
+// row is refused whole and the set is left as it was.
+void QuestionManager::importQuestions()
+{
+    const QString title = QStringLiteral("Import");
+    const QString csvPath = m_services.dialogs->chooseOpenFile(
+        this, QStringLiteral("Import Questions from CSV"), kCsvFilter);
+    if (csvPath.isEmpty())
+        return;
+    QString error;
+    const std::optional<SetImport::Rows> rows = SetImport::readCsvFile(csvPath, &error);
+    if (!rows)
+        return tell(QStringLiteral("Nothing was imported: %1").arg(error), title);
+    const QString csvName = QFileInfo(csvPath).fileName();
+    if (!rows->ok()) {
+        const QStringList lines = SetImport::problemLines(csvName, rows->problems, kProblemsShown);
+        return tell(QStringLiteral("Nothing was imported: %1 has %2 problem(s).\n\n%3")
+                        .arg(csvName, QString::number(rows->problems.size()),
+                             lines.join(QLatin1Char('\n'))),
+                    title);
+    }
+    const SetImport::Result result = SetImport::append(m_set.path(), rows->questions);
+    if (result.status != SetImport::Result::Written)
+        return tell(QStringLiteral("Nothing was imported: %1")
+                        .arg(result.messages.join(QLatin1Char(' '))),
+                    title);
+    // The next question added goes straight after the imported ones.
+    m_state.record_count = result.records;
+    tell(QStringLiteral("%1 added from %2.").arg(questionCount(rows->questions.size()), csvName),
+         title);
+    updatelist();
+}
+
+void QuestionManager::exportQuestions()
+{
+    const QString title = QStringLiteral("Export");
+    const QString csvPath = m_services.dialogs->chooseSaveFile(
+        this, QStringLiteral("Export Questions to CSV"), kCsvFilter,
+        QFileInfo(m_set.path()).completeBaseName() + QStringLiteral(".csv"));
+    if (csvPath.isEmpty())
+        return;
+    const SetExport::Result result = SetExport::toFile(m_set.path(), csvPath);
+    if (!result.error.isEmpty())
+        return tell(QStringLiteral("Nothing was exported: %1").arg(result.error), title);
+    QString text = QStringLiteral("%1 written to %2.")
+                       .arg(questionCount(result.rows), QFileInfo(csvPath).fileName());
+    // Only a damaged set has records that cannot go out as they are.
+    if (!result.warnings.isEmpty())
+        text += QStringLiteral("\n\n")
+                + SetImport::firstLines(result.warnings, kProblemsShown).join(QLatin1Char('\n'));
+    tell(text, title);
 }
 
 void QuestionManager::startFinding()

@@ -39,6 +39,8 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void importQuestions();
+    void exportQuestions();
     QWidget *buildFindBar();
     void startFinding();
     void filterList(const QString &text);

@@ -19,14 +19,24 @@ public:
     static QByteArray fold(QStringView text);
     // Orders stored texts alphabetically by their folded letters.
     static int compare(QByteArrayView a, QByteArrayView b);
+    // The first sixteen folded letters of a stored text as two numbers that
+    // order as compare() does; only texts with equal keys need compare().
+    struct SortKey
+    {
+        quint64 high = 0;
+        quint64 low = 0;
+        auto operator<=>(const SortKey &) const = default;
+    };
+    static SortKey sortKey(QByteArrayView stored);
 
     // Reads the question and answers of every record of the set file; a
     // record is known by its number in the file, counted from 1.
     bool build(const QString &path, QString *error = nullptr);
     bool isBuilt() const { return m_built; }
-    // True when the question or an answer of that record holds needle,
-    // which fold() made.
-    bool matches(int record, QByteArrayView needle) const;
+    // Which records hold needle, which fold() made, in their question or an
+    // answer: entry n for record n (entry 0 is unused). One pass over all
+    // the texts, so a keystroke on the largest set costs about one read of it.
+    QList<bool> recordsHolding(QByteArrayView needle) const;
 
 private:
     QByteArray m_texts;       // every record's folded texts, one after another

@@ -12,20 +12,22 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-int byteFor(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < int(kHigh.size()); ++i) {
-        if (kHigh[i] == c)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
 } // namespace
 
 namespace Cp1252 {
+
+int highByteOf(char16_t c)
+{
+    // Looked up rather than searched: texts such as "’" and "…" are common.
+    // Every character of bytes 80..9F lies below U+2200.
+    static const std::array<uchar, 0x2200> bytes = [] {
+        std::array<uchar, 0x2200> table{};
+        for (int i = 0; i < int(kHigh.size()); ++i)
+            table[kHigh[i]] = uchar(0x80 + i);
+        return table;
+    }();
+    return c < bytes.size() && bytes[c] != 0 ? bytes[c] : -1;
+}
 
 QString decode(QByteArrayView bytes)
 {
@@ -41,22 +43,32 @@ QString decode(QByteArrayView bytes)
 QByteArray encode(QStringView text)
 {
     QByteArray out;
-    out.reserve(text.size());
+    encodeInto(out, text);
+    return out;
+}
+
+void encodeInto(QByteArray &out, QStringView text)
+{
+    // Room for a byte per character, written in place: a set of thousands of
+    // questions is packed character by character.
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *to = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A surrogate pair is one character and becomes one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        const int b = byteFor(c.unicode());
-        out.append(b < 0 ? '?' : char(b));
+        const int b = byteOf(c);
+        *to++ = b < 0 ? '?' : char(b);
     }
-    return out;
+    out.truncate(to - out.constData());
 }
 
 bool canEncode(QStringView text)
 {
     for (const QChar c : text) {
-        if (byteFor(c.unicode()) < 0)
+        if (byteOf(c) < 0)
             return false;
     }
     return true;

@@ -14,6 +14,18 @@ QString decode(QByteArrayView bytes);
 
 // Characters the code page cannot hold become '?'.
 QByteArray encode(QStringView text);
+// The same, behind what out already holds.
+void encodeInto(QByteArray &out, QStringView text);
+
+// The byte of a character beyond Latin-1's, or -1 when the code page has none.
+int highByteOf(char16_t c);
+
+// The byte of one character, or -1 when the code page has none for it.
+inline int byteOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x80 || (u >= 0xA0 && u <= 0xFF) ? int(u) : highByteOf(u);
+}
 
 // True when every character of text has a byte of its own.
 bool canEncode(QStringView text);

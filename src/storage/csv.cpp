@@ -4,6 +4,9 @@
 
 #include <QStringDecoder>
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 bool isBlankLine(QStringView line)
@@ -55,11 +58,33 @@ int lineAt(QByteArrayView bytes, qsizetype offset)
     return line;
 }
 
-bool isUtf8(QByteArrayView bytes)
+// The text, when the bytes are UTF-8 throughout; decoded once, as a large
+// file is.
+std::optional<QString> fromUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString ignored = decoder.decode(bytes);
-    return !decoder.hasError();
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    return fromUtf8(bytes).has_value();
+}
+
+// The characters below 64 that end a plain run of a field, as bits by their
+// codes: the quote, the line breaks and the usual separators.
+quint64 specialsWith(QChar separator)
+{
+    const quint64 always = quint64(1) << '"' | quint64(1) << '\r' | quint64(1) << '\n';
+    return separator.unicode() < 64 ? always | quint64(1) << separator.unicode() : always;
+}
+
+bool isSpecial(QChar c, QChar separator, quint64 specials)
+{
+    return c.unicode() < 64 ? (specials >> c.unicode() & 1) != 0 : c == separator;
 }
 
 // Line of the first bytes that are not UTF-8. Line breaks never fall inside a
@@ -81,16 +106,18 @@ int firstLineNotUtf8(QByteArrayView bytes)
     return line;
 }
 
-// Up to maxRows rows (all when negative).
-Csv::Parsed parseRows(QStringView all, QChar separator, int maxRows)
+// Hands each row to visit, until it returns false; the row's room serves the
+// next one. Only the error of the result is set.
+Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool(Csv::Row &)> &visit)
 {
     Csv::Parsed out;
     const QStringView text = all.first(endWithoutBlankTail(all));
-    if (text.isEmpty() || maxRows == 0)
+    if (text.isEmpty())
         return out;
 
     int line = 1;
     qsizetype i = 0;
+    const quint64 specials = specialsWith(separator);
     Csv::Row row{line, {}};
     QString value;
     bool quoted = false;     // inside a quoted field
@@ -121,8 +148,11 @@ Csv::Parsed parseRows(QStringView all, QChar separator, int maxRows)
                 ++line;
                 continue;
             }
-            value += c;
-            ++i;
+            // Everything up to the next quote or line break, in one piece.
+            const qsizetype start = i;
+            while (i < text.size() && text[i] != u'"' && text[i] != u'\r' && text[i] != u'\n')
+                ++i;
+            value += text.sliced(start, i - start);
             continue;
         }
         if (c == separator) {
@@ -133,15 +163,15 @@ Csv::Parsed parseRows(QStringView all, QChar separator, int maxRows)
             continue;
         }
         if (const qsizetype n = breakAt(text, i)) {
-            row.fields << value;
-            out.rows << row;
-            if (out.rows.size() == maxRows)
+            row.fields << std::move(value);
+            if (!visit(row))
                 return out;
-            value.clear();
+            value = QString();
             afterQuote = false;
             i += n;
             ++line;
-            row = Csv::Row{line, {}};
+            row.line = line;
+            row.fields.clear();
             continue;
         }
         if (afterQuote)
@@ -155,15 +185,28 @@ Csv::Parsed parseRows(QStringView all, QChar separator, int maxRows)
             ++i;
             continue;
         }
-        value += c;
-        ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !isSpecial(text[i], separator, specials))
+            ++i;
+        value += text.sliced(start, i - start);
     }
     if (quoted)
         return fail(row.line, QStringLiteral("a quoted field is never closed"));
-    row.fields << value;
-    out.rows << row;
+    row.fields << std::move(value);
+    visit(row);
     return out;
 }
+
+// Keeps every row visit is handed.
+struct Collect
+{
+    QList<Csv::Row> rows;
+    bool operator()(const Csv::Row &row)
+    {
+        rows << row;
+        return true;
+    }
+};
 
 bool namesMatch(const QStringList &fields, const QStringList &names)
 {
@@ -246,17 +289,18 @@ Decoded decode(const QByteArray &bytes)
     if (view.startsWith("\xEF\xBB\xBF")) {
         out.encoding = Encoding::Utf8WithBom;
         view = view.sliced(3);
-        if (!isUtf8(view)) {
+        std::optional<QString> text = fromUtf8(view);
+        if (!text) {
             out.error = QStringLiteral("not UTF-8 text, although the file starts with UTF-8's byte "
                                        "order mark");
             out.errorLine = firstLineNotUtf8(view);
             return out;
         }
-        out.text = QString::fromUtf8(view);
+        out.text = *std::move(text);
         return out;
     }
-    if (isUtf8(view)) {
-        out.text = QString::fromUtf8(view);
+    if (std::optional<QString> text = fromUtf8(view)) {
+        out.text = *std::move(text);
         return out;
     }
     out.encoding = Encoding::Windows1252;
@@ -266,10 +310,22 @@ Decoded decode(const QByteArray &bytes)
 
 Parsed parse(QStringView text, QChar separator)
 {
-    return parseRows(text, separator, -1);
+    Collect collect;
+    Parsed out = parseRows(text, separator, std::ref(collect));
+    out.rows = std::move(collect.rows);
+    return out;
 }
 
 Table read(const QByteArray &bytes, const QStringList &header)
+{
+    Collect collect;
+    Table out = read(bytes, header, std::ref(collect));
+    out.rows = std::move(collect.rows);
+    return out;
+}
+
+Table read(const QByteArray &bytes, const QStringList &header,
+           const std::function<bool(const Row &)> &visit)
 {
     Table out;
     const Decoded decoded = decode(bytes);
@@ -280,14 +336,16 @@ Table read(const QByteArray &bytes, const QStringList &header)
         return out;
     }
     for (const QChar separator : separators()) {
-        const Parsed first = parseRows(decoded.text, separator, 1);
-        if (!first.rows.isEmpty() && namesMatch(first.rows.first().fields, header)) {
+        parseRows(decoded.text, separator, [&](const Row &first) {
+            out.headerFound = namesMatch(first.fields, header);
+            return false;
+        });
+        if (out.headerFound) {
             out.format.separator = separator;
-            out.headerFound = true;
             break;
         }
     }
-    static_cast<Parsed &>(out) = parse(decoded.text, out.format.separator);
+    static_cast<Parsed &>(out) = parseRows(decoded.text, out.format.separator, visit);
     return out;
 }
 

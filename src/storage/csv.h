@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 // Comma-separated values as spreadsheet programs save them: fields separated
 // by a comma, a semicolon or a tab; a field in double quotes may hold the
 // separator, line breaks and doubled quotes. The text is UTF-8, with or
@@ -82,6 +84,11 @@ struct Table : Parsed
 // into header: the same names in the same order, in any letter case, with
 // spaces around them or not. A decoding error leaves no rows.
 Table read(const QByteArray &bytes, const QStringList &header);
+// The same, handing each row to visit as it is parsed instead of keeping it
+// (rows stays empty), so that a large file is never held as rows all at
+// once; parsing stops where visit returns false.
+Table read(const QByteArray &bytes, const QStringList &header,
+           const std::function<bool(const Row &)> &visit);
 
 // One field, quoted only when it must be.
 QString field(const QString &value, QChar separator = u',');

@@ -6,23 +6,35 @@ namespace FixedText {
 
 QString trimSpaces(QStringView text)
 {
+    return trimmedView(text).toString();
+}
+
+QStringView trimmedView(QStringView text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == u' ')
         ++begin;
     while (end > begin && text[end - 1] == u' ')
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
 }
 
 QByteArray pack(QStringView text, int width)
 {
-    QByteArray bytes = Cp1252::encode(trimSpaces(text));
-    if (bytes.size() > width)
-        bytes.truncate(width);
-    else
-        bytes.append(width - bytes.size(), ' ');
+    QByteArray bytes;
+    packInto(bytes, text, width);
     return bytes;
+}
+
+void packInto(QByteArray &out, QStringView text, int width)
+{
+    const qsizetype start = out.size();
+    Cp1252::encodeInto(out, trimmedView(text));
+    if (out.size() - start > width)
+        out.truncate(start + width);
+    else
+        out.append(start + width - out.size(), ' ');
 }
 
 } // namespace FixedText

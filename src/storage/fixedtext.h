@@ -9,8 +9,12 @@
 namespace FixedText {
 
 QString trimSpaces(QStringView text);
+// The same without a copy.
+QStringView trimmedView(QStringView text);
 
 // Trimmed, encoded in Windows-1252, then cut or space-padded to width bytes.
 QByteArray pack(QStringView text, int width);
+// The same, behind what out already holds.
+void packInto(QByteArray &out, QStringView text, int width);
 
 } // namespace FixedText

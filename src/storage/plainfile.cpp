@@ -1,5 +1,7 @@
 #include "plainfile.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,6 +35,15 @@ bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why)
         return false;
     }
     return true;
+}
+
+bool samePath(const QString &a, const QString &b)
+{
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    if (x.exists() && y.exists())
+        return x.canonicalFilePath() == y.canonicalFilePath();
+    return x.absoluteFilePath() == y.absoluteFilePath();
 }
 
 } // namespace PlainFile

@@ -13,4 +13,8 @@ namespace PlainFile {
 // why says, in words, what is wrong.
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why);
 
+// True when both names lead to one file (links followed), or would once it
+// is made.
+bool samePath(const QString &a, const QString &b);
+
 } // namespace PlainFile

@@ -37,16 +37,22 @@ QByteArray QuestionRecord::toBytes() const
 {
     QByteArray out;
     out.reserve(LENGTH);
+    appendTo(out);
+    return out;
+}
+
+void QuestionRecord::appendTo(QByteArray &out) const
+{
+    [[maybe_unused]] const qsizetype start = out.size();
     putInt16(out, round);
     putInt16(out, number);
-    out += FixedText::pack(question, QUESTION_WIDTH);
-    out += FixedText::pack(answer_a, ANSWER_WIDTH);
-    out += FixedText::pack(answer_b, ANSWER_WIDTH);
-    out += FixedText::pack(answer_c, ANSWER_WIDTH);
-    out += FixedText::pack(answer_d, ANSWER_WIDTH);
-    out += FixedText::pack(right_answer, RIGHT_WIDTH);
-    Q_ASSERT(out.size() == LENGTH);
-    return out;
+    FixedText::packInto(out, question, QUESTION_WIDTH);
+    FixedText::packInto(out, answer_a, ANSWER_WIDTH);
+    FixedText::packInto(out, answer_b, ANSWER_WIDTH);
+    FixedText::packInto(out, answer_c, ANSWER_WIDTH);
+    FixedText::packInto(out, answer_d, ANSWER_WIDTH);
+    FixedText::packInto(out, right_answer, RIGHT_WIDTH);
+    Q_ASSERT(out.size() - start == LENGTH);
 }
 
 qint16 QuestionRecord::roundOf(QByteArrayView raw)

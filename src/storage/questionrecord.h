@@ -42,6 +42,8 @@ struct QuestionRecord
                                  const QString &password);
 
     QByteArray toBytes() const;
+    // The same bytes, behind what out already holds.
+    void appendTo(QByteArray &out) const;
     // raw must hold at least LENGTH bytes.
     static QuestionRecord fromBytes(QByteArrayView raw);
 

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -79,19 +80,42 @@ QString QuestionSet::textProblem(const QString &field, const QString &text)
 
 QString QuestionSet::upperCased(const QString &typed)
 {
-    QString out;
-    out.reserve(typed.size());
-    for (const QChar c : typed) {
+    auto capital = [](QChar c) {
         const QString upper = QString(c).toUpper();
         const bool keep = c.isSurrogate() || upper.size() != 1 || !Cp1252::canEncode(upper);
-        out += keep ? c : upper.front();
-    }
+        return keep ? c : upper.front();
+    };
+    // The capitals of the characters a set can hold, worked out once: an
+    // import upper-cases every letter of tens of thousands of questions.
+    static const std::array<QChar, 256> capitals = [&] {
+        std::array<QChar, 256> table;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            table[b] = capital(Cp1252::decode(QByteArrayView(&byte, 1)).front());
+        }
+        return table;
+    }();
+    auto capitalOf = [&](QChar c) {
+        const int b = Cp1252::byteOf(c);
+        return b >= 0 ? capitals[b] : capital(c);
+    };
+    // Text already in capitals is handed back as it is, without a copy.
+    qsizetype i = 0;
+    while (i < typed.size() && capitalOf(typed[i]) == typed[i])
+        ++i;
+    if (i == typed.size())
+        return typed;
+    QString out = typed;
+    for (QChar *c = out.data() + i; c != out.data() + out.size(); ++c)
+        *c = capitalOf(*c);
     return out;
 }
 
 QString QuestionSet::storedText(const QString &typed)
 {
-    return FixedText::trimSpaces(upperCased(typed));
+    const QString upper = upperCased(typed);
+    const QStringView kept = FixedText::trimmedView(upper);
+    return kept.size() == upper.size() ? upper : kept.toString();
 }
 
 QString QuestionSet::questionProblem(const QuestionRecord &typed)

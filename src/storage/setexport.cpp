@@ -1,7 +1,9 @@
 #include "setexport.h"
 
 #include "csv.h"
+#include "plainfile.h"
 #include "questionrecord.h"
+#include "saferewrite.h"
 #include "setfile.h"
 
 #include <QFileInfo>
@@ -65,6 +67,19 @@ Result toCsv(const QString &path, const Csv::Format &format)
         result.warnings << QStringLiteral("the last %1 byte(s) are not a whole record and are left out")
                                .arg(info.size() % QuestionRecord::LENGTH);
     result.csv = Csv::encode(text, format.encoding);
+    return result;
+}
+
+Result toFile(const QString &path, const QString &csvPath, const Csv::Format &format)
+{
+    if (PlainFile::samePath(csvPath, path)) {
+        Result refused;
+        refused.error = QStringLiteral("the CSV file must not be the set file itself");
+        return refused;
+    }
+    Result result = toCsv(path, format);
+    if (result.error.isEmpty())
+        SafeRewrite::replace(csvPath, result.csv, &result.error);
     return result;
 }
 

@@ -27,4 +27,8 @@ struct Result
 // without the mark some take it for their local code page.
 Result toCsv(const QString &path, const Csv::Format &format = {});
 
+// The same, written to csvPath in one crash-safe replace; error says why
+// nothing was written, the set file itself being refused as csvPath.
+Result toFile(const QString &path, const QString &csvPath, const Csv::Format &format = {});
+
 } // namespace SetExport

@@ -34,7 +34,8 @@ QString fieldProblem(const QString &name, const QString &typed, const QString &t
     }
     if (!Cp1252::canEncode(typed))
         return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
-    const qsizetype bytes = Cp1252::encode(text).size();
+    // One byte per character: upper case only gives capitals the code page holds.
+    const qsizetype bytes = text.size();
     if (bytes > width)
         return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
     return {};
@@ -100,9 +101,10 @@ SetImport::Result refused(SetImport::Result::Status status, const QString &messa
     return r;
 }
 
-// Packs the questions numbered from first on, refusing to pass the limits.
-std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int first,
-                               SetImport::Result &result)
+// Packs the questions numbered from first on behind the bytes of the set's
+// records, refusing to pass the limits.
+bool pack(const QList<QuestionRecord> &questions, int records, int first, QByteArray &set,
+          SetImport::Result &result)
 {
     const qsizetype count = questions.size();
     if (records + count > SetFile::MAX_RECORDS) {
@@ -110,7 +112,7 @@ std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int
                          QStringLiteral("%1 question(s) would take the set past %2 records")
                              .arg(count)
                              .arg(SetFile::MAX_RECORDS));
-        return std::nullopt;
+        return false;
     }
     if (count > 0 && first + count - 1 >= QuestionSet::FIRST_RESERVED_NUMBER) {
         result = refused(SetImport::Result::Refused,
@@ -119,15 +121,15 @@ std::optional<QByteArray> pack(QList<QuestionRecord> questions, int records, int
                              .arg(count)
                              .arg(first + count - 1)
                              .arg(QuestionSet::FIRST_RESERVED_NUMBER));
-        return std::nullopt;
+        return false;
     }
-    QByteArray bytes;
-    bytes.reserve(count * QuestionRecord::LENGTH);
+    set.reserve(set.size() + count * QuestionRecord::LENGTH);
     for (qsizetype k = 0; k < count; ++k) {
-        questions[k].number = qint16(first + k);
-        bytes += questions[k].toBytes();
+        QuestionRecord numbered = questions[k];
+        numbered.number = qint16(first + k);
+        numbered.appendTo(set);
     }
-    return bytes;
+    return true;
 }
 
 } // namespace
@@ -137,28 +139,36 @@ namespace SetImport {
 Rows readCsv(const QByteArray &bytes)
 {
     Rows out;
-    const Csv::Table table = Csv::read(bytes, SetExport::columns());
+    int firstLine = 0;
+    // Each row is checked as it is parsed; a row that is not the header
+    // counts only once the header has been found.
+    const Csv::Table table = Csv::read(bytes, SetExport::columns(), [&](const Csv::Row &row) {
+        if (firstLine == 0) {
+            firstLine = row.line;
+            return true;
+        }
+        QuestionRecord rec;
+        const QList<Problem> problems = validate(row, rec);
+        if (problems.isEmpty())
+            out.questions << std::move(rec);
+        out.problems << problems;
+        return true;
+    });
     out.format = table.format;
     const QString headerRow = SetExport::columns().join(QLatin1Char(','));
-    if (table.rows.isEmpty() && table.error.isEmpty()) {
+    if (firstLine == 0 && table.error.isEmpty()) {
         out.problems << Problem{1, QStringLiteral("the file is empty; it needs at least the "
                                                   "header row %1")
                                        .arg(headerRow)};
         return out;
     }
-    if (!table.rows.isEmpty() && !table.headerFound) {
-        out.problems << Problem{table.rows.first().line,
-                                QStringLiteral("the first row must be the header row %1, "
-                                               "separated by commas, semicolons or tabs")
-                                    .arg(headerRow)};
+    if (firstLine != 0 && !table.headerFound) {
+        out.questions.clear();
+        out.problems = {Problem{firstLine, QStringLiteral("the first row must be the header row "
+                                                          "%1, separated by commas, semicolons "
+                                                          "or tabs")
+                                              .arg(headerRow)}};
         return out;
-    }
-    for (qsizetype i = 1; i < table.rows.size(); ++i) {
-        QuestionRecord rec;
-        const QList<Problem> problems = validate(table.rows[i], rec);
-        if (problems.isEmpty())
-            out.questions << rec;
-        out.problems << problems;
     }
     if (!table.error.isEmpty())
         out.problems << Problem{table.errorLine, table.error};
@@ -174,6 +184,21 @@ std::optional<Rows> readCsvFile(const QString &path, QString *error)
         return std::nullopt;
     }
     return readCsv(csv.readAll());
+}
+
+QStringList firstLines(const QStringList &lines, int limit)
+{
+    if (limit < 0 || lines.size() <= limit)
+        return lines;
+    return lines.first(limit) << QStringLiteral("and %1 more").arg(lines.size() - limit);
+}
+
+QStringList problemLines(const QString &csvName, const QList<Problem> &problems, int limit)
+{
+    QStringList lines;
+    for (const Problem &p : problems)
+        lines << QStringLiteral("%1, line %2: %3").arg(csvName, QString::number(p.line), p.reason);
+    return firstLines(lines, limit);
 }
 
 QuestionRecord headerFor(const Details &details)
@@ -220,11 +245,11 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
         return r;
     }
     Result result;
-    const std::optional<QByteArray> packed = pack(questions, 1, 2, result);
-    if (!packed)
+    QByteArray bytes = headerFor(details).toBytes();
+    if (!pack(questions, 1, 2, bytes, result))
         return result;
     QString error;
-    if (!SafeRewrite::replace(path, headerFor(details).toBytes() + *packed, &error))
+    if (!SafeRewrite::replace(path, bytes, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = 2;
@@ -232,7 +257,11 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     return result;
 }
 
-Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+namespace {
+
+// No password given: the caller has already let the user into the set.
+Result appendGuarded(const QString &path, const std::optional<QString> &password,
+                     const QList<QuestionRecord> &questions)
 {
     const QFileInfo info(path);
     if (!info.isFile())
@@ -247,6 +276,7 @@ Result append(const QString &path, const QString &password, const QList<Question
                            .arg(info.size()));
 
     QByteArray existing;
+    existing.reserve(info.size());
     bool hasHeader = false;
     int records = 0;
     int highest = 0;
@@ -269,25 +299,36 @@ Result append(const QString &path, const QString &password, const QList<Question
         return refused(Result::Failed, error);
     if (existing.size() != info.size())
         return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
-    if (!hasHeader)
+    if (password && !hasHeader)
         return refused(Result::Refused,
                        QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
-    if (!QuestionSet(path).passwordMatches(password, QuestionSet::ExactCase, &error))
+    if (password && !QuestionSet(path).passwordMatches(*password, QuestionSet::ExactCase, &error))
         return error.isEmpty()
                    ? refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path))
                    : refused(Result::Failed, error);
 
     Result result;
     const int first = std::max(records + 1, highest + 1);
-    const std::optional<QByteArray> packed = pack(questions, records, first, result);
-    if (!packed)
+    if (!pack(questions, records, first, existing, result))
         return result;
-    if (!SafeRewrite::replace(path, existing + *packed, &error))
+    if (!SafeRewrite::replace(path, existing, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = first;
     result.records = records + int(questions.size());
     return result;
+}
+
+} // namespace
+
+Result append(const QString &path, const QList<QuestionRecord> &questions)
+{
+    return appendGuarded(path, std::nullopt, questions);
+}
+
+Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+{
+    return appendGuarded(path, password, questions);
 }
 
 } // namespace SetImport

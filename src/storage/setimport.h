@@ -36,6 +36,13 @@ Rows readCsv(const QByteArray &bytes);
 // The same, read from a file; nothing, with error set, when it cannot be read.
 std::optional<Rows> readCsvFile(const QString &path, QString *error);
 
+// The first limit lines, the rest counted as "and 4 more"; all of them when
+// limit is negative. A message box names no more than fit on a screen.
+QStringList firstLines(const QStringList &lines, int limit);
+// One line per problem, "quiz.csv, line 3: round ...", the file named by
+// csvName, cut as firstLines() cuts.
+QStringList problemLines(const QString &csvName, const QList<Problem> &problems, int limit = -1);
+
 struct Details
 {
     QString creator;
@@ -66,10 +73,11 @@ struct Result
 // number k + 1. Refuses a path that exists.
 Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions);
 
-// Adds the questions behind the records of an existing set once password
-// matches a header as the adding screen checks it. Numbers run on from the
-// larger of the record count + 1 and the highest number below
-// QuestionSet::FIRST_RESERVED_NUMBER + 1.
+// Adds the questions behind the records of an existing set in one crash-safe
+// write. Numbers run on from the larger of the record count + 1 and the
+// highest number below QuestionSet::FIRST_RESERVED_NUMBER + 1.
+Result append(const QString &path, const QList<QuestionRecord> &questions);
+// The same once password matches a header as the adding screen checks it.
 Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions);
 
 } // namespace SetImport

@@ -7,8 +7,8 @@
 
 class QWidget;
 
-// Every message box and text prompt of the program goes through here, so that
-// tests can script the answers.
+// Every message box, text prompt and file chooser of the program goes through
+// here, so that tests can script the answers.
 class DialogService
 {
 public:
@@ -32,4 +32,12 @@ public:
     {
         return prompt(parent, text, title, PromptOptions{});
     }
+
+    // A file to read or to write, chosen by the user; an empty text when
+    // cancelled. filter as QFileDialog takes it ("CSV files (*.csv)");
+    // suggestedName is the file name offered for saving.
+    virtual QString chooseOpenFile(QWidget *parent, const QString &title,
+                                   const QString &filter) = 0;
+    virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
+                                   const QString &suggestedName) = 0;
 };

@@ -2,9 +2,21 @@
 
 #include "textdisplay.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
 
 void QtDialogService::message(QWidget *parent, const QString &text, const QString &title)
 {
@@ -42,4 +54,17 @@ QString QtDialogService::prompt(QWidget *parent, const QString &text, const QStr
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtDialogService::chooseOpenFile(QWidget *parent, const QString &title,
+                                        const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, documentsFolder(), filter);
+}
+
+QString QtDialogService::chooseSaveFile(QWidget *parent, const QString &title,
+                                        const QString &filter, const QString &suggestedName)
+{
+    return QFileDialog::getSaveFileName(parent, title,
+                                        QDir(documentsFolder()).filePath(suggestedName), filter);
 }

@@ -10,4 +10,8 @@ public:
     using DialogService::prompt;
     QString prompt(QWidget *parent, const QString &text, const QString &title,
                    const PromptOptions &options) override;
+    // Both start in the user's documents folder.
+    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
+                           const QString &suggestedName) override;
 };

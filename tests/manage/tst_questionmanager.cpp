@@ -2,6 +2,7 @@
 #include "managerhelpers.h"
 #include "testprogram.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +28,10 @@ QList<QuestionRecord> mixedSet()
             makeQuestion(5, 9999, "LOOKS LIKE A HEADER?"), makeQuestion(16, 6, "TOO HIGH?"),
             makeQuestion(15, 8999, "TOP?", "")};
 }
+
+const QString kImportAsked = "CSV files (*.csv);;All files (*)|Import Questions from CSV";
+const QString kExportAsked = "CSV files (*.csv);;All files (*)|Export Questions to CSV";
+const QByteArray kHeaderRow = "round,question,answer_a,answer_b,answer_c,answer_d,right\r\n";
 
 } // namespace
 
@@ -207,6 +212,74 @@ private slots:
         QTest::keyClick(find, Qt::Key_Escape);
         QVERIFY(form->isVisible());
         QCOMPARE(column(form, 1).size(), 3);
+    }
+
+    // File ▸ Import and Export, one flow each; what a row may hold is the CSV
+    // layer's to test.
+    void importAndExport_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QByteArray>("csv"); // written to the file chosen
+        QTest::addColumn<QString>("chosen"); // in the Questions folder; empty: cancelled
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("listed");
+
+        QByteArray bad = kHeaderRow + "1,,A,B,C,D,A\r\n";
+        QString refused = "Nothing was imported: in.csv has 12 problem(s).\n\n"
+                          "in.csv, line 2: question is missing";
+        for (int line = 3; line <= 13; ++line) {
+            bad += "16,Q?,A,B,C,D,A\n";
+            if (line <= 11)
+                refused += QString("\nin.csv, line %1: round \"16\" is not 1 to 15 or a prize "
+                                   "amount such as \u00A31000").arg(line);
+        }
+        QTest::newRow("import refused whole")
+            << "importCsv" << bad << "in.csv" << QStringList{kImportAsked, refused + "\nand 2 more|Import"}
+            << 2;
+        QTest::newRow("import")
+            << "importCsv" << kHeaderRow + "3,new?,a,b,c,d,D\r\n\u00A3100,two?,a,b,c,d,a\r\n" << "in.csv"
+            << QStringList{kImportAsked, "2 questions added from in.csv.|Import"} << 4;
+        QTest::newRow("import cancelled") << "importCsv" << QByteArray() << "" << QStringList{kImportAsked}
+                                          << 2;
+        QTest::newRow("export, then import into an empty set")
+            << "exportCsv" << QByteArray() << "out.csv"
+            << QStringList{kExportAsked, "2 questions written to out.csv.|Export", kImportAsked,
+                           "2 questions added from out.csv.|Import"} << 2;
+        QTest::newRow("export to a folder that is missing")
+            << "exportCsv" << QByteArray() << "missing/out.csv"
+            << QStringList{kExportAsked, "Nothing was exported: Could not create a new copy of "
+                                         "\"out.csv\": No such file or directory|Export"} << 2;
+    }
+
+    void importAndExport()
+    {
+        QFETCH(QString, action);
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, shown);
+        QFETCH(int, listed);
+        TestProgram program;
+        // Numbered as import numbers them, so that a round trip gives the same bytes.
+        const QList<QuestionRecord> set{makeHeader("Hi", "Ann", "pw"),
+                                        makeQuestion(12, 2, "CAF\u00C9, \"NOIR\"?", "c"),
+                                        makeQuestion(1, 3, "TEA?", "b")};
+        QWidget *form = openManager(program, set);
+        const QByteArray before = program.readFile(program.state.set_path);
+        const QString path = chosen.isEmpty() ? chosen : program.setPath(chosen);
+        if (!csv.isEmpty())
+            program.writeFile(chosen, csv);
+        program.dialogs.answerText(path);
+        control<QAction>(form, action)->trigger();
+        if (action == QLatin1String("exportCsv") && shown.size() > 2) {
+            form = openManager(program, {set.first()}, QStringLiteral("copy.dat"));
+            program.dialogs.answerText(path);
+            control<QAction>(form, QStringLiteral("importCsv"))->trigger();
+        }
+        QCOMPARE(program.dialogs.log(), shown);
+        QCOMPARE(column(form, 1).size(), listed); // refreshed
+        QCOMPARE(program.state.record_count, listed + 1);
+        if (listed == 2)
+            QCOMPARE(program.readFile(program.state.set_path), before);
     }
 
     void largestSetFillsQuickly()

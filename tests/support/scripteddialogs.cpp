@@ -25,11 +25,27 @@ bool ScriptedDialogs::askYesNo(QWidget *, const QString &text, const QString &ti
 QString ScriptedDialogs::prompt(QWidget *, const QString &text, const QString &title,
                                 const PromptOptions &options)
 {
-    shown.append({Kind::Prompt, text, title, options});
+    return answer({Kind::Prompt, text, title, options});
+}
+
+QString ScriptedDialogs::chooseOpenFile(QWidget *, const QString &title, const QString &filter)
+{
+    return answer({Kind::OpenFile, filter, title, {}});
+}
+
+QString ScriptedDialogs::chooseSaveFile(QWidget *, const QString &title, const QString &filter,
+                                        const QString &)
+{
+    return answer({Kind::SaveFile, filter, title, {}});
+}
+
+QString ScriptedDialogs::answer(const Shown &asked)
+{
+    shown.append(asked);
     if (onShown)
         onShown(shown.last());
     if (texts.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unscripted prompt: %1 | %2").arg(text, title)),
+        QTest::qFail(qPrintable(QStringLiteral("unscripted question: %1 | %2").arg(asked.text, asked.title)),
                      __FILE__, __LINE__);
         return {};
     }

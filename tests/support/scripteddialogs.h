@@ -7,12 +7,13 @@
 #include <QQueue>
 #include <QString>
 
-// Records every message box and prompt and answers from queues. A question
-// asked with an empty queue fails the running test.
+// Records every message box, prompt and file chooser and answers from queues
+// (file choosers from texts, the title and filter recorded as title and text).
+// A question asked with an empty queue fails the running test.
 class ScriptedDialogs final : public DialogService
 {
 public:
-    enum class Kind { Message, YesNo, Prompt };
+    enum class Kind { Message, YesNo, Prompt, OpenFile, SaveFile };
     struct Shown
     {
         Kind kind;
@@ -26,6 +27,9 @@ public:
     using DialogService::prompt;
     QString prompt(QWidget *parent, const QString &text, const QString &title,
                    const PromptOptions &options) override;
+    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
+                           const QString &suggestedName) override;
 
     void answerYes(int times = 1);
     void answerNo(int times = 1);
@@ -42,4 +46,8 @@ public:
     QStringList log() const;
     void clear() { shown.clear(); }
     bool queuesEmpty() const { return yesNo.isEmpty() && texts.isEmpty(); }
+
+private:
+    // Records a question answered with text and answers the next one queued.
+    QString answer(const Shown &asked);
 };

@@ -1,5 +1,5 @@
 #include "storage/csv.h"
-#include "storage/saferewrite.h"
+#include "storage/plainfile.h"
 #include "storage/setcheck.h"
 #include "storage/setexport.h"
 #include "storage/setimport.h"
@@ -113,15 +113,6 @@ int runList(const QStringList &args)
     return EXIT_CLEAN;
 }
 
-bool samePath(const QString &a, const QString &b)
-{
-    const QFileInfo x(a);
-    const QFileInfo y(b);
-    if (x.exists() && y.exists())
-        return x.canonicalFilePath() == y.canonicalFilePath();
-    return x.absoluteFilePath() == y.absoluteFilePath();
-}
-
 int runExport(const QStringList &args)
 {
     QCommandLineParser parser;
@@ -147,10 +138,6 @@ int runExport(const QStringList &args)
     if (const int code = parseArguments(parser, args, QStringLiteral("export"), 1); code >= 0)
         return code;
     const QString path = parser.positionalArguments().first();
-    if (parser.isSet(output) && samePath(parser.value(output), path)) {
-        complain(QStringLiteral("the output file must not be the set file itself"));
-        return EXIT_UNUSABLE;
-    }
     Csv::Format format;
     format.separator = Csv::separatorNamed(parser.value(separator));
     if (format.separator.isNull()) {
@@ -160,20 +147,17 @@ int runExport(const QStringList &args)
     }
     if (parser.isSet(noBom))
         format.encoding = Csv::Encoding::Utf8;
-    const SetExport::Result result = SetExport::toCsv(path, format);
+    const SetExport::Result result = parser.isSet(output)
+                                         ? SetExport::toFile(path, parser.value(output), format)
+                                         : SetExport::toCsv(path, format);
     if (!result.error.isEmpty()) {
         complain(result.error);
         return EXIT_UNUSABLE;
     }
-    if (parser.isSet(output)) {
-        QString error;
-        if (!SafeRewrite::replace(parser.value(output), result.csv, &error)) {
-            complain(error);
-            return EXIT_UNUSABLE;
-        }
-    } else if (std::fwrite(result.csv.constData(), 1, size_t(result.csv.size()), stdout)
-                   != size_t(result.csv.size())
-               || std::fflush(stdout) != 0) {
+    if (!parser.isSet(output)
+        && (std::fwrite(result.csv.constData(), 1, size_t(result.csv.size()), stdout)
+                != size_t(result.csv.size())
+            || std::fflush(stdout) != 0)) {
         complain(QStringLiteral("could not write to standard output"));
         return EXIT_UNUSABLE;
     }
@@ -224,7 +208,7 @@ int runImport(const QStringList &args)
 
     const QString csvPath = parser.positionalArguments().at(0);
     const QString setPath = parser.positionalArguments().at(1);
-    if (samePath(csvPath, setPath)) {
+    if (PlainFile::samePath(csvPath, setPath)) {
         complain(QStringLiteral("the CSV file and the set file must differ"));
         return EXIT_UNUSABLE;
     }
@@ -236,8 +220,8 @@ int runImport(const QStringList &args)
     }
     const SetImport::Rows &rows = *read;
     const QString csvName = QFileInfo(csvPath).fileName();
-    for (const SetImport::Problem &p : rows.problems)
-        complain(QStringLiteral("%1, line %2: %3").arg(csvName).arg(p.line).arg(p.reason));
+    for (const QString &line : SetImport::problemLines(csvName, rows.problems))
+        complain(line);
     if (!rows.ok()) {
         complain(QStringLiteral("nothing written: %1 problem(s) in \"%2\"")
                      .arg(rows.problems.size())

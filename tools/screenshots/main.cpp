@@ -24,12 +24,15 @@
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPointer>
@@ -242,6 +245,15 @@ private:
         list->scrollTo(list->model()->index(row, 1), QAbstractItemView::PositionAtCenter);
         ManagerHelpers::pickRow(form, row);
         save(form, "question-manager");
+
+        // Then found by a word and sorted by question, one of them picked.
+        form->findChild<QAction *>(QStringLiteral("find"))->trigger();
+        QTest::keyClicks(control<QLineEdit>(form, QStringLiteral("txt_find")), QStringLiteral("capital"));
+        QHeaderView *header = list->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        ManagerHelpers::pickRow(form, 1);
+        save(form, "question-manager-find");
         form->close();
     }
 
