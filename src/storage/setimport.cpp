@@ -234,60 +234,72 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
 
 Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    if (!QFileInfo(path).isFile())
         return refused(Result::Failed, QStringLiteral("\"%1\" does not exist or is not a file; "
                                                       "leave out --append to create it")
                                            .arg(path));
-    if (info.size() % QuestionRecord::LENGTH != 0)
-        return refused(Result::Refused,
-                       QStringLiteral("\"%1\" is %2 bytes long, not a whole number of records; "
-                                      "run check on it first")
-                           .arg(path)
-                           .arg(info.size()));
-
-    QByteArray existing;
-    bool hasHeader = false;
-    int records = 0;
-    int highest = 0;
+    Result result;
     QString error;
-    const bool read = SetFile::scan(
-        path,
-        [&](int n, QByteArrayView raw) {
-            records = n;
-            existing += raw;
-            const qint16 number = QuestionRecord::numberOf(raw);
-            if (number == QuestionRecord::HEADER_NUMBER) {
-                hasHeader = true;
-            } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
-                highest = std::max<int>(highest, number);
+    // Read and written while no other program may change the set in between.
+    const QuestionSet::Change done = QuestionSet(path).locked(
+        [&](QFile &set) {
+            if (set.size() % QuestionRecord::LENGTH != 0) {
+                result = refused(Result::Refused,
+                                 QStringLiteral("\"%1\" is %2 bytes long, not a whole number of "
+                                                "records; run check on it first")
+                                     .arg(path)
+                                     .arg(set.size()));
+                return QuestionSet::Change::Refused;
             }
-            return true;
+            QByteArray existing;
+            bool hasHeader = false;
+            int records = 0;
+            int highest = 0;
+            const bool read = SetFile::scan(
+                set, path,
+                [&](int n, QByteArrayView raw) {
+                    records = n;
+                    existing += raw;
+                    const qint16 number = QuestionRecord::numberOf(raw);
+                    if (number == QuestionRecord::HEADER_NUMBER) {
+                        hasHeader = true;
+                    } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
+                        highest = std::max<int>(highest, number);
+                    }
+                    return true;
+                },
+                &error);
+            if (!read)
+                return QuestionSet::Change::Unreadable;
+            if (!hasHeader) {
+                result = refused(Result::Refused, QStringLiteral("\"%1\" has no header, so no "
+                                                                 "password can match")
+                                                      .arg(path));
+                return QuestionSet::Change::Refused;
+            }
+            if (!QuestionSet(path).passwordMatches(password, QuestionSet::ExactCase, &error)) {
+                if (error.isEmpty())
+                    result = refused(Result::Refused,
+                                     QStringLiteral("password incorrect for \"%1\"").arg(path));
+                return QuestionSet::Change::Refused;
+            }
+            const int first = std::max(records + 1, highest + 1);
+            const std::optional<QByteArray> packed = pack(questions, records, first, result);
+            if (!packed)
+                return QuestionSet::Change::Refused;
+            if (!SafeRewrite::replace(path, existing + *packed, &error))
+                return QuestionSet::Change::Failed;
+            result.status = Result::Written;
+            result.first_number = first;
+            result.records = records + int(questions.size());
+            return QuestionSet::Change::Done;
         },
         &error);
-    if (!read)
-        return refused(Result::Failed, error);
-    if (existing.size() != info.size())
-        return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
-    if (!hasHeader)
-        return refused(Result::Refused,
-                       QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
-    if (!QuestionSet(path).passwordMatches(password, QuestionSet::ExactCase, &error))
-        return error.isEmpty()
-                   ? refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path))
-                   : refused(Result::Failed, error);
-
-    Result result;
-    const int first = std::max(records + 1, highest + 1);
-    const std::optional<QByteArray> packed = pack(questions, records, first, result);
-    if (!packed)
+    // Refusals of the data or the password are already in result; anything
+    // else kept the file from being used.
+    if (done == QuestionSet::Change::Done || !result.messages.isEmpty())
         return result;
-    if (!SafeRewrite::replace(path, existing + *packed, &error))
-        return refused(Result::Failed, error);
-    result.status = Result::Written;
-    result.first_number = first;
-    result.records = records + int(questions.size());
-    return result;
+    return refused(Result::Failed, error);
 }
 
 } // namespace SetImport
