@@ -19,21 +19,30 @@ namespace {
 
 constexpr int kColumns = 7;
 
-bool isControl(QChar c)
+bool isControl(char32_t c)
 {
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool notInCodePage(char32_t c)
+{
+    return !Cp1252::canEncode(QString::fromUcs4(&c, 1));
 }
 
 // Why text cannot be stored in a field of width bytes, or empty. typed is
-// what the user wrote, text what would be stored.
+// what the user wrote, text what would be stored; the character named is the
+// first in typed, counted in characters.
 QString fieldProblem(const QString &name, const QString &typed, const QString &text, int width)
 {
-    for (const QChar c : text) {
-        if (isControl(c))
-            return QStringLiteral("%1 holds a line break or another control character").arg(name);
-    }
-    if (!Cp1252::canEncode(typed))
-        return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
+    QString at;
+    if (const QString c = Csv::firstWhere(typed, isControl, &at); !c.isEmpty())
+        return QStringLiteral("%1 holds a line break or another control character, %2 at "
+                              "character %3")
+            .arg(name, c, at);
+    if (const QString c = Csv::firstWhere(typed, notInCodePage, &at); !c.isEmpty())
+        return QStringLiteral("%1 holds a character that Windows-1252 cannot store, %2 at "
+                              "character %3")
+            .arg(name, c, at);
     const qsizetype bytes = Cp1252::encode(text).size();
     if (bytes > width)
         return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
@@ -70,7 +79,7 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
     const int round = roundFrom(row.fields[0]);
     if (round == 0)
         add(QStringLiteral("round \"%1\" is not 1 to 15 or a prize amount such as \u00A31000")
-                .arg(row.fields[0].trimmed()));
+                .arg(Csv::shown(row.fields[0].trimmed())));
     rec.round = qint16(round);
 
     QString *texts[] = {&rec.question, &rec.answer_a, &rec.answer_b, &rec.answer_c, &rec.answer_d};
@@ -88,7 +97,8 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
 
     rec.right_answer = rightFrom(row.fields[6]);
     if (rec.right_answer.isEmpty())
-        add(QStringLiteral("right \"%1\" is not A, B, C or D").arg(row.fields[6].trimmed()));
+        add(QStringLiteral("right \"%1\" is not A, B, C or D")
+                .arg(Csv::shown(row.fields[6].trimmed())));
     return problems;
 }
 
