@@ -296,10 +296,10 @@ std::optional<QuestionSet::Slot> slotIn(QFile &set, const QString &path, QString
     return slot;
 }
 
-bool stillPicked(QFile &set, const QuestionSet::Pick &picked)
+bool stillPicked(const SetLock &held, const QuestionSet::Pick &picked)
 {
     QByteArray now;
-    return SetFile::readRaw(set, picked.record, now) && now == picked.bytes;
+    return SetFile::readRaw(held.handle(), picked.record, now) && now == picked.bytes;
 }
 
 QuestionSet::Change removeIn(QFile &set, const QString &path, int n, QuestionSet::Removal &result,
@@ -360,12 +360,12 @@ QuestionSet::Change QuestionSet::locked(const Work &work, QString *error) const
         setText(error, lock.problem());
         return Change::Unreadable;
     }
-    if (const QString problem = SetFile::lengthProblem(m_path, lock.file().size());
+    if (const QString problem = SetFile::lengthProblem(m_path, lock.size());
         !problem.isEmpty()) {
         setText(error, problem);
         return Change::Unreadable;
     }
-    return work(lock.file());
+    return work(lock);
 }
 
 std::optional<QuestionSet::Slot> QuestionSet::nextSlot(QString *problem) const
@@ -386,12 +386,12 @@ QuestionSet::Change QuestionSet::writeHeader(int &record_count, const QuestionRe
                                              QString *error) const
 {
     return locked(
-        [&](QFile &set) {
-            if (const int records = SetFile::countFromLength(set.size()); records > 0) {
+        [&](SetLock &held) {
+            if (const int records = SetFile::countFromLength(held.size()); records > 0) {
                 record_count = records;
                 return Change::Done;
             }
-            if (!SetFile::putRecord(set, m_path, 1, header, error))
+            if (!SetFile::putRecord(held.file(), m_path, 1, header, error))
                 return Change::Failed;
             record_count = 1;
             return Change::Done;
@@ -404,12 +404,12 @@ QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
 {
     storeTexts(typed);
     return locked(
-        [&](QFile &set) {
-            const std::optional<Slot> slot = slotIn(set, m_path, problem);
+        [&](SetLock &held) {
+            const std::optional<Slot> slot = slotIn(held.file(), m_path, problem);
             if (!slot)
                 return Change::Refused;
             typed.number = qint16(slot->number);
-            if (!SetFile::putRecord(set, m_path, slot->record, typed, problem))
+            if (!SetFile::putRecord(held.file(), m_path, slot->record, typed, problem))
                 return Change::Failed;
             record_count = slot->record;
             return Change::Done;
@@ -421,12 +421,17 @@ QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QStri
 {
     storeTexts(edited);
     return locked(
-        [&](QFile &set) {
-            if (!stillPicked(set, picked))
+        [&](SetLock &held) {
+            // The picked record is there, whole: it is overwritten in place
+            // through the handle alone, which keeps the edit at one synced write.
+            if (!stillPicked(held, picked))
                 return Change::Moved;
-            if (!SetFile::putRecord(set, m_path, picked.record, edited, error))
+            const QByteArray bytes = edited.toBytes();
+            if (!SafeRewrite::overwrite(held.handle(), m_path,
+                                        qint64(picked.record - 1) * QuestionRecord::LENGTH, bytes,
+                                        error))
                 return Change::Failed;
-            picked.bytes = edited.toBytes();
+            picked.bytes = bytes;
             return Change::Done;
         },
         error);
@@ -436,9 +441,10 @@ QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
                                         QString *error) const
 {
     return locked(
-        [&](QFile &set) {
-            return stillPicked(set, picked) ? removeIn(set, m_path, picked.record, removal, error)
-                                            : Change::Moved;
+        [&](SetLock &held) {
+            return stillPicked(held, picked)
+                       ? removeIn(held.file(), m_path, picked.record, removal, error)
+                       : Change::Moved;
         },
         error);
 }
@@ -446,7 +452,9 @@ QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
 std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *error) const
 {
     Removal removal;
-    if (locked([&](QFile &set) { return removeIn(set, m_path, n, removal, error); }, error) != Change::Done)
+    if (locked([&](SetLock &held) { return removeIn(held.file(), m_path, n, removal, error); },
+               error)
+        != Change::Done)
         return std::nullopt;
     return removal;
 }
@@ -454,9 +462,9 @@ std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *er
 QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *error) const
 {
     return locked(
-        [&](QFile &set) {
+        [&](SetLock &held) {
             QString why;
-            std::optional<Found> found = headerIn(set, m_path, &why);
+            std::optional<Found> found = headerIn(held.file(), m_path, &why);
             if (!found) {
                 setText(error, why);
                 return why.isEmpty() ? Change::Refused : Change::Unreadable;
@@ -469,7 +477,7 @@ QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *er
             header.question = details.message;
             if (const QString password = FixedText::trimSpaces(typed.password); !password.isEmpty())
                 header.answer_b = password;
-            return SetFile::putRecord(set, m_path, found->n, header, error) ? Change::Done
+            return SetFile::putRecord(held.file(), m_path, found->n, header, error) ? Change::Done
                                                                     : Change::Failed;
         },
         error);

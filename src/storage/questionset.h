@@ -16,6 +16,8 @@
 // the password, what typed text can be stored and how. A QuestionSet only
 // knows its path; each operation opens the file, does its work and closes it
 // again, so nothing stays open between events.
+class SetLock;
+
 class QuestionSet
 {
 public:
@@ -144,7 +146,7 @@ public:
     // or that another program keeps for longer than SetLock::WAIT, is
     // Refused; one that is gone or no plain file is Unreadable; error says
     // which.
-    using Work = std::function<Change(QFile &set)>;
+    using Work = std::function<Change(SetLock &held)>;
     Change locked(const Work &work, QString *error = nullptr) const;
 
     // The next question is written behind the file's last record and

@@ -223,29 +223,26 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error)
     return false;
 }
 
-// Overwrites bytes that lie wholly inside the file with one positioned write:
-// a single write of a record either happens or it does not,
-// and copying a large set to change one record would make every edit slow.
-bool overwriteInPlace(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
-                      QString *error)
+// One positioned write: a single write of a record either happens or it does
+// not, and copying a large set to change one record would make every edit slow.
+bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes, QString *error)
 {
     auto failed = [&](const QString &what, const QString &why) {
         if (error)
             *error = described(what, path, why);
         return false;
     };
-    if (!file.seek(at))
-        return failed(QStringLiteral("Could not read"), file.errorString());
-    const QByteArray old = file.read(bytes.size());
-    if (old.size() != bytes.size())
-        return failed(QStringLiteral("Could not read"), file.errorString());
+    // Positioned reads and writes on the handle: one call each.
+    QByteArray old(bytes.size(), Qt::Uninitialized);
+    if (::pread(handle, old.data(), size_t(old.size()), at) != old.size())
+        return failed(QStringLiteral("Could not read"), qt_error_string(errno));
     auto put = [&](QByteArrayView what) {
-        return file.seek(at) && file.write(what.data(), what.size()) == what.size();
+        return ::pwrite(handle, what.data(), size_t(what.size()), at) == what.size();
     };
     if (IoFaults::fails(IoFaults::Op::Write))
         return failed(QStringLiteral("Could not write to"), kInjected);
     if (!put(bytes))
-        return failed(QStringLiteral("Could not write to"), file.errorString());
+        return failed(QStringLiteral("Could not write to"), qt_error_string(errno));
     // The write is handed to the system in one piece, so the program dying
     // cannot leave half a record, and synced before success is reported, so
     // a power cut cannot take back a change the user was told is saved. A
@@ -254,8 +251,8 @@ bool overwriteInPlace(QFile &file, const QString &path, qint64 at, QByteArrayVie
     QString why;
     if (IoFaults::fails(IoFaults::Op::Flush))
         why = kInjected;
-    else if (!file.flush() || ::fdatasync(file.handle()) != 0)
-        why = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
+    else if (::fdatasync(handle) != 0)
+        why = qt_error_string(errno);
     if (!why.isEmpty()) {
         put(old);
         return failed(QStringLiteral("Could not save"), why);
@@ -272,7 +269,7 @@ bool patch(QFile &old, const QString &path, qint64 at, QByteArrayView bytes, QSt
     };
     const qint64 size = old.size();
     if (at >= 0 && at + bytes.size() <= size)
-        return overwriteInPlace(old, path, at, bytes, error);
+        return overwrite(old.handle(), path, at, bytes, error);
     NewCopy copy(path);
     QString why;
     if (!copy.open())

@@ -14,7 +14,13 @@ namespace SafeRewrite {
 // error (when given) says what went wrong.
 bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr);
 
-// The file at path, open in file, with bytes put at offset at, over what stood there or behind
+// Bytes that lie wholly inside the file at path, open for writing in handle,
+// overwritten at offset at in one write and synced before success is told; a
+// sync that fails puts the old bytes back.
+bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
+               QString *error = nullptr);
+
+// The file at path, open unbuffered in file, with bytes put at offset at, over what stood there or behind
 // its end (the gap filled with zero bytes); everything else stays. Bytes
 // wholly inside the file are overwritten in place with one write and synced,
 // so the file holds either the old or the new bytes; anything that grows the

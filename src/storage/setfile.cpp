@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -46,7 +47,7 @@ bool SetFile::openPlain(QIODevice::OpenMode mode, bool create)
 {
     m_file.setFileName(m_path);
     QString why;
-    if (PlainFile::open(m_file, mode, create, &why)) {
+    if (PlainFile::open(m_file, mode | QIODevice::Unbuffered, create, &why)) {
         m_error = lengthProblem(m_path, m_file.size());
         if (m_error.isEmpty())
             return true;
@@ -89,17 +90,19 @@ QString SetFile::lengthProblem(const QString &path, qint64 bytes)
         .arg(MAX_RECORDS);
 }
 
-bool SetFile::readRaw(QFile &file, int n, QByteArray &raw)
+bool SetFile::readRaw(int handle, int n, QByteArray &raw)
 {
-    if (n < 1 || !file.seek(qint64(n - 1) * QuestionRecord::LENGTH))
+    if (n < 1)
         return false;
-    raw = file.read(QuestionRecord::LENGTH);
-    return raw.size() == QuestionRecord::LENGTH;
+    raw.resize(QuestionRecord::LENGTH);
+    return ::pread(handle, raw.data(), QuestionRecord::LENGTH,
+                   qint64(n - 1) * QuestionRecord::LENGTH)
+           == QuestionRecord::LENGTH;
 }
 
 bool SetFile::readRaw(int n, QByteArray &raw)
 {
-    m_atEnd = !readRaw(m_file, n, raw);
+    m_atEnd = !readRaw(m_file.handle(), n, raw);
     return !m_atEnd;
 }
 

@@ -62,8 +62,8 @@ public:
     // The same through the file at path, already open for reading in file.
     static bool scan(QFile &file, const QString &path, const Visitor &visit,
                      QString *error = nullptr);
-    // Record n of an open file; false when it has no whole record n.
-    static bool readRaw(QFile &file, int n, QByteArray &raw);
+    // Record n of the file open in handle; false when it has no whole record n.
+    static bool readRaw(int handle, int n, QByteArray &raw);
 
 private:
     bool openPlain(QIODevice::OpenMode mode, bool create);

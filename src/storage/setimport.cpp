@@ -8,6 +8,7 @@
 #include "saferewrite.h"
 #include "setexport.h"
 #include "setfile.h"
+#include "setlock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -252,7 +253,8 @@ Result append(const QString &path, const QString &password, const QList<Question
     QString error;
     // Read and written while no other program may change the set in between.
     const QuestionSet::Change done = QuestionSet(path).locked(
-        [&](QFile &set) {
+        [&](SetLock &held) {
+            QFile &set = held.file();
             if (set.size() % QuestionRecord::LENGTH != 0) {
                 result = refused(Result::Refused,
                                  QStringLiteral("\"%1\" is %2 bytes long, not a whole number of "

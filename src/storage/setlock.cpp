@@ -9,6 +9,9 @@
 #include <QThread>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#include <utility>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -23,7 +26,6 @@ QString quotedName(const QString &path)
 
 SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
     : m_path(path)
-    , m_file(path)
 {
     const QDeadlineTimer deadline(wait);
     const QString name = quotedName(path);
@@ -33,25 +35,16 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
     for (;;) {
         QString why;
         int code = 0;
-        m_file.setFileName(path); // a file opened by its handle forgets its name
-        if (!PlainFile::open(m_file, QIODevice::ReadWrite | QIODevice::Unbuffered, false, &why,
-                             &code)) {
-            if (PlainFile::isWriteDenied(code)) {
+        m_fd = PlainFile::openHandle(path, true, false, &why, &code);
+        if (m_fd < 0) {
+            if (PlainFile::isWriteDenied(code))
                 fail(State::ReadOnly, readOnly);
-                return;
-            }
-            fail(code == ENOENT ? State::Missing : State::Failed,
-                 QStringLiteral("Could not open %1: %2").arg(name, why));
+            else
+                fail(code == ENOENT ? State::Missing : State::Failed,
+                     QStringLiteral("Could not open %1: %2").arg(name, why));
             return;
         }
-        // A set nobody may write stays unwritten, even where the system
-        // would let us (the superuser may write anything).
-        struct stat held;
-        if (::fstat(m_file.handle(), &held) != 0 || (held.st_mode & 0222) == 0) {
-            fail(State::ReadOnly, readOnly);
-            return;
-        }
-        while (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR) {
                 fail(State::Failed, QStringLiteral("Could not lock %1: %2")
                                         .arg(name, qt_error_string(errno)));
@@ -65,15 +58,26 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
             QThread::msleep(pause);
             pause = std::min(pause * 2, 16UL);
         }
-        struct stat named;
-        if (::lstat(QFile::encodeName(path).constData(), &named) == 0 && named.st_dev == held.st_dev
-            && named.st_ino == held.st_ino) {
+        // A set nobody may write stays unwritten, even where the system
+        // would let us (the superuser may write anything).
+        struct statx held;
+        if (!PlainFile::status(m_fd, held) || (held.stx_mode & 0222) == 0) {
+            fail(State::ReadOnly, readOnly);
+            return;
+        }
+        struct statx named;
+        if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_INO,
+                    &named)
+                == 0
+            && named.stx_dev_major == held.stx_dev_major && named.stx_dev_minor == held.stx_dev_minor
+            && named.stx_ino == held.stx_ino) {
             m_state = State::Held;
+            m_size = qint64(held.stx_size);
             removeStaleCopies();
             return;
         }
         // Replaced (or removed) while we waited: the name leads elsewhere now.
-        m_file.close();
+        ::close(std::exchange(m_fd, -1));
         if (deadline.hasExpired()) {
             fail(State::Busy, busy);
             return;
@@ -81,9 +85,24 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
     }
 }
 
-void SetLock::fail(State state, const QString &problem)
+SetLock::~SetLock()
 {
     m_file.close();
+    if (m_fd >= 0)
+        ::close(m_fd); // which lets go of the hold
+}
+
+QFile &SetLock::file()
+{
+    if (!m_file.isOpen() && m_fd >= 0)
+        m_file.open(m_fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    return m_file;
+}
+
+void SetLock::fail(State state, const QString &problem)
+{
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
     m_state = state;
     m_problem = problem;
 }

@@ -33,19 +33,30 @@ public:
     // Tries for the hold for up to wait. Once held, temporary copies that a
     // killed writer left beside the set are removed.
     explicit SetLock(const QString &path, std::chrono::milliseconds wait = WAIT);
+    ~SetLock();
+    SetLock(const SetLock &) = delete;
+    SetLock &operator=(const SetLock &) = delete;
 
     State state() const { return m_state; }
     // One sentence saying why the set is not held; empty when it is.
     QString problem() const { return m_problem; }
-    // The set, open for reading and writing, while held.
-    QFile &file() { return m_file; }
+
+    // While held: the set's path, its handle open for reading and writing,
+    // and its length when the hold was taken.
+    QString path() const { return m_path; }
+    int handle() const { return m_fd; }
+    qint64 size() const { return m_size; }
+    // The same handle as an unbuffered QFile, made when first asked for.
+    QFile &file();
 
 private:
     void fail(State state, const QString &problem);
     void removeStaleCopies() const;
 
     QString m_path;
+    int m_fd = -1;
     QFile m_file;
     State m_state = State::Failed;
+    qint64 m_size = 0;
     QString m_problem;
 };
