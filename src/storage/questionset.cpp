@@ -17,6 +17,9 @@
 #include <cerrno>
 #include <cmath>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Most file systems allow 255 bytes for a name.
@@ -179,9 +182,18 @@ QString QuestionSet::openProblem() const
     int code = 0;
     if (PlainFile::open(file, QIODevice::ReadOnly, false, &why, &code)) {
         why = SetFile::lengthProblem(m_path, file.size());
-    } else if (code == ENOENT && PlainFile::open(file, QIODevice::ReadWrite, true, &why)) {
-        why.clear();
-        QFile::remove(m_path); // the main window creates it and writes its header
+    } else if (code == ENOENT) {
+        // Made and removed again, to see that it can be made (the main window
+        // makes it and writes its header); made exclusively, so that a set
+        // another program makes meanwhile is never the one removed.
+        const QByteArray name = QFile::encodeName(m_path);
+        const int fd = ::open(name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC,
+                              0666);
+        why = fd >= 0 || errno == EEXIST ? QString() : qt_error_string(errno);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(name.constData());
+        }
     }
     if (why.isEmpty())
         return {};

@@ -101,8 +101,9 @@ bool syncFolderOf(const QString &path)
     return synced;
 }
 
-NewCopy::NewCopy(const QString &path)
+NewCopy::NewCopy(const QString &path, bool exclusive)
     : m_path(path)
+    , m_exclusive(exclusive)
 {
 }
 
@@ -175,12 +176,19 @@ bool NewCopy::commit()
     // Swapped rather than renamed over, where the file system can: the old
     // file keeps the temporary's name until the new name is synced, so a
     // folder that cannot be synced gets it back and the change is reported
-    // as not made. The destructor then removes whichever is left over.
+    // as not made. The destructor then removes whichever is left over. A
+    // new file only ever takes a name nobody has.
     const QByteArray path = QFile::encodeName(m_path);
-    const bool swapped = ::renameat2(AT_FDCWD, m_temp.constData(), AT_FDCWD, path.constData(),
-                                     RENAME_EXCHANGE) == 0;
-    if (!swapped && ::rename(m_temp.constData(), path.constData()) != 0)
-        return failWithErrno();
+    const char *temp = m_temp.constData();
+    bool swapped = false;
+    if (m_exclusive) {
+        if (::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0)
+            return failWithErrno();
+    } else {
+        swapped = ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0;
+        if (!swapped && ::rename(temp, path.constData()) != 0)
+            return failWithErrno();
+    }
     if (!swapped)
         m_temp.clear();
     // Only a synced folder keeps the new name after a power cut.
@@ -192,6 +200,8 @@ bool NewCopy::commit()
     }
     if (swapped)
         ::renameat2(AT_FDCWD, m_temp.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE);
+    else if (m_exclusive)
+        ::unlink(path.constData()); // the file was new: without it all is as before
     return fail(why);
 }
 
@@ -206,9 +216,11 @@ bool NewCopy::fail(const QString &why)
     return false;
 }
 
-bool replace(const QString &path, QByteArrayView bytes, QString *error)
+namespace {
+
+bool writeNew(const QString &path, QByteArrayView bytes, QString *error, bool exclusive)
 {
-    NewCopy copy(path);
+    NewCopy copy(path, exclusive);
     QString what;
     if (!copy.open())
         what = QStringLiteral("Could not create a new copy of");
@@ -221,6 +233,18 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error)
     if (error)
         *error = described(what, path, copy.errorString());
     return false;
+}
+
+} // namespace
+
+bool replace(const QString &path, QByteArrayView bytes, QString *error)
+{
+    return writeNew(path, bytes, error, false);
+}
+
+bool create(const QString &path, QByteArrayView bytes, QString *error)
+{
+    return writeNew(path, bytes, error, true);
 }
 
 // One positioned write: a single write of a record either happens or it does

@@ -13,6 +13,9 @@ namespace SafeRewrite {
 // On failure the file at path is untouched, no temporary is left behind and
 // error (when given) says what went wrong.
 bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr);
+// The same for a file that must not exist yet: one that appears meanwhile is
+// left as it is, and the error says it exists.
+bool create(const QString &path, QByteArrayView bytes, QString *error = nullptr);
 
 // Bytes that lie wholly inside the file at path, open for writing in handle,
 // overwritten at offset at in one write and synced before success is told; a
@@ -39,7 +42,9 @@ bool patch(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
 class NewCopy
 {
 public:
-    explicit NewCopy(const QString &path);
+    // With exclusive set, the copy never takes the place of a file that has
+    // the name by then.
+    explicit NewCopy(const QString &path, bool exclusive = false);
     ~NewCopy();
     NewCopy(const NewCopy &) = delete;
     NewCopy &operator=(const NewCopy &) = delete;
@@ -58,6 +63,7 @@ private:
     bool failWithErrno();
 
     QString m_path;
+    bool m_exclusive = false;
     QByteArray m_temp; // the temporary's path, once made
     int m_fd = -1;
     QString m_error;

@@ -235,7 +235,7 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     if (!packed)
         return result;
     QString error;
-    if (!SafeRewrite::replace(path, headerFor(details).toBytes() + *packed, &error))
+    if (!SafeRewrite::create(path, headerFor(details).toBytes() + *packed, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = 2;
