@@ -4,20 +4,19 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
 
+class SetLock;
+
 // One question set file and every rule about it: its header and details, the
 // questions per round, where a new question goes and which number it gets,
 // the password, what typed text can be stored and how. A QuestionSet only
 // knows its path; each operation opens the file, does its work and closes it
 // again, so nothing stays open between events.
-class SetLock;
-
 class QuestionSet
 {
 public:

@@ -23,12 +23,11 @@ bool create(const QString &path, QByteArrayView bytes, QString *error = nullptr)
 bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
                QString *error = nullptr);
 
-// The file at path, open unbuffered in file, with bytes put at offset at, over what stood there or behind
-// its end (the gap filled with zero bytes); everything else stays. Bytes
-// wholly inside the file are overwritten in place with one write and synced,
-// so the file holds either the old or the new bytes; anything that grows the
-// file is copied with the change and renamed over the file's name, as
-// replace() does.
+// The file at path, open unbuffered in file, with bytes put at offset at,
+// over what stood there or behind its end (the gap filled with zero bytes);
+// everything else stays. Bytes wholly inside the file are overwritten as
+// overwrite() does; anything that grows the file is copied with the change
+// and renamed over the file's name, as replace() does.
 bool patch(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
            QString *error = nullptr);
 

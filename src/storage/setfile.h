@@ -46,11 +46,11 @@ public:
     QString errorString() const { return m_error; }
     QString path() const { return m_path; }
 
-    // Record n of the file at path, open in file, becomes record, the rest staying as it is (a
-    // gap behind the end is zero-filled). An existing record is overwritten
-    // in one synced write; a new one makes the file grow through a copy that
-    // is renamed into place. On failure, or a crash, the file holds the old
-    // record or the new one, never a mix.
+    // Record n of the file at path, open in file, becomes record, the rest
+    // staying as it is (a gap behind the end is zero-filled). An existing
+    // record is overwritten in one synced write; a new one makes the file
+    // grow through a copy that is renamed into place. On failure, or a
+    // crash, the file holds the old record or the new one, never a mix.
     static bool putRecord(QFile &file, const QString &path, int n, const QuestionRecord &record,
                           QString *error = nullptr);
 
