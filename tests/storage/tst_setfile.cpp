@@ -259,6 +259,7 @@ void TestSetFile::onlyPlainFilesAreUsed()
 
     const QuestionSet set(path);
     QString error;
+    QCOMPARE(set.openProblem().isEmpty(), readable); // as the start screen checks it
     QCOMPARE(set.openCounting(&error).has_value(), readable);
     QVERIFY2(readable || error.contains(QLatin1String("odd.dat")), qPrintable(error));
     QCOMPARE(SetFile::scan(path, [](int, QByteArrayView) { return true; }), readable);
