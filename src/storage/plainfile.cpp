@@ -7,31 +7,53 @@
 
 namespace PlainFile {
 
-int openHandle(const QString &path, bool write, bool create, QString *why, int *code)
+namespace {
+
+int openFlagged(const QString &path, int flags, QString *why, int *code)
 {
-    int ignored = 0;
-    int &failure = code ? *code : ignored;
-    int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (write ? O_RDWR : O_RDONLY);
-    if (create)
-        flags |= O_CREAT;
-    const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) {
-        failure = errno;
+        if (code)
+            *code = errno;
         *why = errno == ELOOP ? QStringLiteral("it is a link to another file, and only plain "
                                                "files are used as question sets")
                               : qt_error_string(errno);
-        return -1;
-    }
-    struct statx st;
-    if (!status(fd, st) || !S_ISREG(st.stx_mode)) {
-        ::close(fd);
-        failure = 0;
-        *why = QStringLiteral("it is not a plain file");
-        return -1;
     }
     // O_NONBLOCK only kept the open from waiting on a FIFO; on a plain file
     // it changes nothing, so it may stay.
     return fd;
+}
+
+} // namespace
+
+int openAnyHandle(const QString &path, bool write, QString *why, int *code)
+{
+    return openFlagged(path, write ? O_RDWR : O_RDONLY, why, code);
+}
+
+int openHandle(const QString &path, bool write, bool create, QString *why, int *code)
+{
+    const int fd = openFlagged(path, (write ? O_RDWR : O_RDONLY) | (create ? O_CREAT : 0), why, code);
+    struct statx st;
+    if (fd >= 0 && (!status(fd, st) || !isPlain(st))) {
+        ::close(fd);
+        if (code)
+            *code = 0;
+        *why = notPlain();
+        return -1;
+    }
+    return fd;
+}
+
+bool isPlain(const struct statx &status)
+{
+    return S_ISREG(status.stx_mode);
+}
+
+QString notPlain()
+{
+    return QStringLiteral("it is not a plain file");
 }
 
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code)

@@ -16,6 +16,12 @@ namespace PlainFile {
 // what is wrong and code (when given) holds the system's error number, or 0
 // for a file that is there but no plain file.
 int openHandle(const QString &path, bool write, bool create, QString *why, int *code = nullptr);
+// The same without the look at what kind of file it is, for a caller that
+// looks itself (isPlain()) once it holds the file.
+int openAnyHandle(const QString &path, bool write, QString *why, int *code);
+bool isPlain(const struct statx &status);
+// What is said of a file that is no plain file.
+QString notPlain();
 // The same into file, whose name is the path.
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code = nullptr);
 

@@ -85,12 +85,15 @@ QString QuestionSet::textProblem(const QString &field, const QString &text)
 
 QString QuestionSet::upperCased(const QString &typed)
 {
-    QString out;
-    out.reserve(typed.size());
-    for (const QChar c : typed) {
-        const QString upper = QString(c).toUpper();
-        const bool keep = c.isSurrogate() || upper.size() != 1 || !Cp1252::canEncode(upper);
-        out += keep ? c : upper.front();
+    // A letter whose capital is more than one character ("ß") has none of
+    // its own here, so each character's own capital is all it takes.
+    QString out = typed;
+    for (QChar &c : out) {
+        const char32_t upper = QChar::toUpper(char32_t(c.unicode()));
+        const char16_t capital = char16_t(upper);
+        if (!c.isSurrogate() && upper != c.unicode() && upper <= 0xFFFF
+            && Cp1252::canEncode(QStringView(&capital, 1)))
+            c = QChar(capital);
     }
     return out;
 }
@@ -441,7 +444,7 @@ QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QStri
             const QByteArray bytes = edited.toBytes();
             if (!SafeRewrite::overwrite(held.handle(), m_path,
                                         qint64(picked.record - 1) * QuestionRecord::LENGTH, bytes,
-                                        error))
+                                        error, picked.bytes))
                 return Change::Failed;
             picked.bytes = bytes;
             return Change::Done;

@@ -249,7 +249,8 @@ bool create(const QString &path, QByteArrayView bytes, QString *error)
 
 // One positioned write: a single write of a record either happens or it does
 // not, and copying a large set to change one record would make every edit slow.
-bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes, QString *error)
+bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes, QString *error,
+               QByteArrayView old)
 {
     auto failed = [&](const QString &what, const QString &why) {
         if (error)
@@ -257,9 +258,13 @@ bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
         return false;
     };
     // Positioned reads and writes on the handle: one call each.
-    QByteArray old(bytes.size(), Qt::Uninitialized);
-    if (::pread(handle, old.data(), size_t(old.size()), at) != old.size())
-        return failed(QStringLiteral("Could not read"), qt_error_string(errno));
+    QByteArray read;
+    if (old.size() != bytes.size()) {
+        read.resize(bytes.size());
+        if (::pread(handle, read.data(), size_t(read.size()), at) != read.size())
+            return failed(QStringLiteral("Could not read"), qt_error_string(errno));
+        old = read;
+    }
     auto put = [&](QByteArrayView what) {
         return ::pwrite(handle, what.data(), size_t(what.size()), at) == what.size();
     };

@@ -19,9 +19,10 @@ bool create(const QString &path, QByteArrayView bytes, QString *error = nullptr)
 
 // Bytes that lie wholly inside the file at path, open for writing in handle,
 // overwritten at offset at in one write and synced before success is told; a
-// sync that fails puts the old bytes back.
+// sync that fails puts the old bytes back. A caller that has just read them
+// under a lock may hand them in as old.
 bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
-               QString *error = nullptr);
+               QString *error = nullptr, QByteArrayView old = {});
 
 // The file at path, open unbuffered in file, with bytes put at offset at,
 // over what stood there or behind its end (the gap filled with zero bytes);

@@ -4,11 +4,11 @@
 #include "saferewrite.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -35,7 +35,8 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
     for (;;) {
         QString why;
         int code = 0;
-        m_fd = PlainFile::openHandle(path, true, false, &why, &code);
+        // What kind of file it is is asked once it is held, with its length.
+        m_fd = PlainFile::openAnyHandle(path, true, &why, &code);
         if (m_fd < 0) {
             if (PlainFile::isWriteDenied(code))
                 fail(State::ReadOnly, readOnly);
@@ -58,10 +59,14 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
             QThread::msleep(pause);
             pause = std::min(pause * 2, 16UL);
         }
+        struct statx held;
+        if (!PlainFile::status(m_fd, held) || !PlainFile::isPlain(held)) {
+            fail(State::Failed, QStringLiteral("Could not open %1: %2").arg(name, PlainFile::notPlain()));
+            return;
+        }
         // A set nobody may write stays unwritten, even where the system
         // would let us (the superuser may write anything).
-        struct statx held;
-        if (!PlainFile::status(m_fd, held) || (held.stx_mode & 0222) == 0) {
+        if ((held.stx_mode & 0222) == 0) {
             fail(State::ReadOnly, readOnly);
             return;
         }
@@ -111,9 +116,14 @@ void SetLock::fail(State state, const QString &problem)
 // now belongs to a writer that was killed before it could tidy up.
 void SetLock::removeStaleCopies() const
 {
-    const QDir dir = QFileInfo(m_path).dir();
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (SafeRewrite::isTemporaryOf(m_path, name))
-            QFile::remove(dir.filePath(name));
+    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).path());
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (entry->d_name[0] == '.'
+            && SafeRewrite::isTemporaryOf(m_path, QFile::decodeName(entry->d_name)))
+            ::unlinkat(::dirfd(entries), entry->d_name, 0);
     }
+    ::closedir(entries);
 }
