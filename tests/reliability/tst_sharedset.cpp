@@ -41,7 +41,7 @@ int changeLoop(const QString &path)
     QStringList mine;
     QRandomGenerator random(7);
     for (int i = 0; i < 80; ++i) {
-        QThread::msleep(random.bounded(8));
+        QThread::msleep(random.bounded(30)); // spread over the tool's runs
         const QString text = QStringLiteral("HELPER %1").arg(i);
         const int which = mine.isEmpty() ? 0 : random.bounded(4); // add, add, edit, delete
         const QString old = which < 2 ? QString() : mine[random.bounded(mine.size())];
