@@ -335,11 +335,14 @@ bool MainWindow::writeNewHeader()
     const QuestionRecord header =
         QuestionRecord::header(m_state.message, m_state.creator, m_state.password);
     QString error;
-    if (!m_set.append(m_state.record_count, header, &error)) {
+    if (m_set.writeHeader(m_state.record_count, header, &error) != QuestionSet::Change::Done) {
         reportFileProblem(QStringLiteral("The details of the new question set cannot be saved."),
                           error);
         return false;
     }
+    // Another program made the set first: its header is the one that counts.
+    if (m_state.record_count > 1)
+        return showHeader();
     m_creatorLabel->setText(m_state.creator);
     m_messageLabel->setText(m_state.message);
     return true;

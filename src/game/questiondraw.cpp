@@ -8,15 +8,10 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
+#include <fcntl.h>
+#include <unistd.h>
 
-// Whole records of the scratch file: length / 403, nearest whole number.
-// 403 is odd, so a remainder can never be exactly half a record.
-int recordsIn(qint64 bytes)
-{
-    const qint64 whole = bytes / DrawRecord::LENGTH;
-    return int(2 * (bytes % DrawRecord::LENGTH) > DrawRecord::LENGTH ? whole + 1 : whole);
-}
+namespace {
 
 // Writes records one after another from record n on, in one write.
 bool writeRecords(QFile &file, int n, const QByteArray &raw)
@@ -28,9 +23,9 @@ bool writeRecords(QFile &file, int n, const QByteArray &raw)
     return file.seek(at) && file.write(raw) == raw.size() && file.flush();
 }
 
-// The last record in file order whose sequence number is r. The draw's own
-// records follow anything an interrupted run left, numbered 1, 2, 3, ... from
-// record first on, so that is record first + r - 1: read just that one.
+// The record whose sequence number is r. The draw's records are numbered 1,
+// 2, 3, ... from record first on, so that is record first + r - 1: read just
+// that one.
 std::optional<DrawRecord> findInScratch(QFile &file, int first, int r, bool &readOk)
 {
     readOk = file.seek(qint64(first + r - 2) * DrawRecord::LENGTH);
@@ -58,11 +53,17 @@ Result run(AppState &state, int round, RandomSource &random)
     state.draw_path = scratchPath(state);
     state.DRAW_RECORD_LEN = DrawRecord::LENGTH;
 
-    QFile scratch(state.draw_path);
-    // A file left over by an interrupted run keeps its records; ours follow
-    // them, and the search below keeps the last match, which is ours.
-    bool scratchOk = scratch.open(QIODevice::ReadWrite);
-    state.draw_count = scratchOk ? recordsIn(scratch.size()) : 0;
+    // The scratch file is made anew for each draw and only by us: whatever
+    // has its name (a file an interrupted run left, or a link planted to make
+    // us write elsewhere) is removed first, never written through.
+    const QByteArray path = QFile::encodeName(state.draw_path);
+    ::unlink(path.constData());
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    QFile scratch;
+    bool scratchOk = fd >= 0 && scratch.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle);
+    if (fd >= 0 && !scratchOk)
+        ::close(fd);
+    state.draw_count = 0;
 
     // The round's records as the scratch file holds them, gathered in one
     // pass over the set and written in one go. Kept in memory as well, so
@@ -98,7 +99,8 @@ Result run(AppState &state, int round, RandomSource &random)
         }
     }
     scratch.close();
-    scratch.remove();
+    if (fd >= 0)
+        ::unlink(path.constData());
     return result;
 }
 

@@ -531,10 +531,11 @@ void QuestionManager::saveDetails()
         return tell(QStringLiteral("Details Changed"), QStringLiteral("Changed"));
     case QuestionSet::Change::Unreadable:
         return showProblem(error);
-    case QuestionSet::Change::Failed:
-        return showProblem(QStringLiteral("The details could not be saved. %1").arg(error));
     default:
-        return; // the header has gone meanwhile
+        // Nothing to say when the header has gone meanwhile.
+        if (!error.isEmpty())
+            showProblem(QStringLiteral("The details could not be saved. %1").arg(error));
+        return;
     }
 }
 

@@ -349,6 +349,69 @@ Table read(const QByteArray &bytes, const QStringList &header,
     return out;
 }
 
+namespace {
+
+bool isInvisible(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Other_PrivateUse:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    case QChar::Separator_Space:
+        return c != U' ';
+    default:
+        return false;
+    }
+}
+
+QString shownCharacter(char32_t c)
+{
+    switch (c) {
+    case U'\0':
+        return QStringLiteral("\\0");
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\r':
+        return QStringLiteral("\\r");
+    }
+    if (isInvisible(c))
+        return QStringLiteral("[U+%1]").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    return QString::fromUcs4(&c, 1);
+}
+
+} // namespace
+
+QString shown(QStringView value, int limit)
+{
+    QString out;
+    int characters = 0;
+    for (const char32_t c : value.toUcs4()) {
+        if (characters++ == limit)
+            return out + u'\u2026';
+        out += shownCharacter(c);
+    }
+    return out;
+}
+
+QString firstWhere(QStringView text, bool (*bad)(char32_t), QString *place)
+{
+    const QList<uint> characters = text.toUcs4();
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        if (bad(characters[i])) {
+            *place = QString::number(i + 1);
+            return shownCharacter(characters[i]);
+        }
+    }
+    return {};
+}
+
 QString field(const QString &value, QChar separator)
 {
     bool needsQuotes = false;

@@ -90,6 +90,13 @@ Table read(const QByteArray &bytes, const QStringList &header);
 Table read(const QByteArray &bytes, const QStringList &header,
            const std::function<bool(const Row &)> &visit);
 
+// A value as a message shows it: characters that cannot be seen written as
+// \0, \t, \n, \r or [U+200B], and cut after limit characters with "…".
+QString shown(QStringView value, int limit = 40);
+// The first character of text for which bad is true, as shown(), with its
+// place counted in characters from 1; empty when there is none.
+QString firstWhere(QStringView text, bool (*bad)(char32_t), QString *place);
+
 // One field, quoted only when it must be.
 QString field(const QString &value, QChar separator = u',');
 // A whole record, ending in CRLF.

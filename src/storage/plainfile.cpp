@@ -9,28 +9,64 @@
 
 namespace PlainFile {
 
-bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why)
+namespace {
+
+int openFlagged(const QString &path, int flags, QString *why, int *code)
 {
-    int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
-    flags |= (mode & QIODevice::WriteOnly) ? O_RDWR : O_RDONLY;
-    if (create)
-        flags |= O_CREAT;
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), flags, 0666);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) {
+        if (code)
+            *code = errno;
         *why = errno == ELOOP ? QStringLiteral("it is a link to another file, and only plain "
                                                "files are used as question sets")
                               : qt_error_string(errno);
-        return false;
     }
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // O_NONBLOCK only kept the open from waiting on a FIFO; on a plain file
+    // it changes nothing, so it may stay.
+    return fd;
+}
+
+} // namespace
+
+int openAnyHandle(const QString &path, bool write, QString *why, int *code)
+{
+    return openFlagged(path, write ? O_RDWR : O_RDONLY, why, code);
+}
+
+int openHandle(const QString &path, bool write, bool create, QString *why, int *code)
+{
+    const int fd = openFlagged(path, (write ? O_RDWR : O_RDONLY) | (create ? O_CREAT : 0), why, code);
+    struct statx st;
+    if (fd >= 0 && (!status(fd, st) || !isPlain(st))) {
         ::close(fd);
-        *why = QStringLiteral("it is not a plain file");
-        return false;
+        if (code)
+            *code = 0;
+        *why = notPlain();
+        return -1;
     }
-    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+bool isPlain(const struct statx &status)
+{
+    return S_ISREG(status.stx_mode);
+}
+
+QString notPlain()
+{
+    return QStringLiteral("it is not a plain file");
+}
+
+bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code)
+{
+    const int fd = openHandle(file.fileName(), mode & QIODevice::WriteOnly, create, why, code);
+    if (fd < 0)
+        return false;
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
+        if (code)
+            *code = EIO;
         *why = file.errorString();
         return false;
     }
@@ -44,6 +80,18 @@ bool samePath(const QString &a, const QString &b)
     if (x.exists() && y.exists())
         return x.canonicalFilePath() == y.canonicalFilePath();
     return x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+bool isWriteDenied(int code)
+{
+    return code == EACCES || code == EROFS || code == EPERM;
+}
+
+bool status(int handle, struct statx &out)
+{
+    return ::statx(handle, "", AT_EMPTY_PATH, STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE,
+                   &out)
+           == 0;
 }
 
 } // namespace PlainFile

@@ -3,15 +3,36 @@
 #include <QFile>
 #include <QString>
 
+struct statx;
+
 // Question sets are plain files. A set name that is a symbolic link, a FIFO,
 // a device or a folder is refused: writing through a link would change a file
 // outside the Questions folder, and opening a FIFO would wait forever.
 namespace PlainFile {
 
-// Opens the file whose name file holds, creating a missing one when create is
-// set, without following a link and without waiting on a FIFO. On failure
-// why says, in words, what is wrong.
-bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why);
+// The handle of the file at path, opened for reading (and writing when write
+// is set), creating a missing one when create is set, without following a
+// link and without waiting on a FIFO; -1 on failure, when why says in words
+// what is wrong and code (when given) holds the system's error number, or 0
+// for a file that is there but no plain file.
+int openHandle(const QString &path, bool write, bool create, QString *why, int *code = nullptr);
+// The same without the look at what kind of file it is, for a caller that
+// looks itself (isPlain()) once it holds the file.
+int openAnyHandle(const QString &path, bool write, QString *why, int *code);
+bool isPlain(const struct statx &status);
+// What is said of a file that is no plain file.
+QString notPlain();
+// The same into file, whose name is the path.
+bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code = nullptr);
+
+// True for the error numbers that mean the file may be read but not written.
+bool isWriteDenied(int code);
+
+// Asks the system about the open file at handle for its identity, type,
+// permissions and length only. Asking for its times as well would make the
+// system stamp the next change to it finely, and every synced write after
+// that would write the file's inode as well as its data.
+bool status(int handle, struct statx &out);
 
 // True when both names lead to one file (links followed), or would once it
 // is made.

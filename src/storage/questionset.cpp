@@ -2,8 +2,10 @@
 
 #include "cp1252.h"
 #include "fixedtext.h"
+#include "plainfile.h"
 #include "saferewrite.h"
 #include "setfile.h"
+#include "setlock.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +15,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -181,8 +187,9 @@ QString QuestionSet::typedRight(const QString &typed)
 std::optional<int> QuestionSet::openCounting(QString *error) const
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // Read-only first, so that a set that may not be written still plays.
     SetFile file(m_path);
-    if (!file.open()) {
+    if (!file.openReadOnly() && !file.open()) {
         setText(error, file.errorString());
         return std::nullopt;
     }
@@ -195,13 +202,27 @@ QString QuestionSet::openProblem() const
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QFile file(m_path);
-    const bool existed = file.exists();
-    if (!file.open(QIODevice::ReadWrite))
-        return QStringLiteral("The question set \"%1\" cannot be opened or created: %2")
-            .arg(QFileInfo(m_path).fileName(), file.errorString());
-    if (!existed)
-        file.remove(); // the main window creates it and writes its header
-    return {};
+    QString why;
+    int code = 0;
+    if (PlainFile::open(file, QIODevice::ReadOnly, false, &why, &code)) {
+        why = SetFile::lengthProblem(m_path, file.size());
+    } else if (code == ENOENT) {
+        // Made and removed again, to see that it can be made (the main window
+        // makes it and writes its header); made exclusively, so that a set
+        // another program makes meanwhile is never the one removed.
+        const QByteArray name = QFile::encodeName(m_path);
+        const int fd = ::open(name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC,
+                              0666);
+        why = fd >= 0 || errno == EEXIST ? QString() : qt_error_string(errno);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(name.constData());
+        }
+    }
+    if (why.isEmpty())
+        return {};
+    return QStringLiteral("The question set \"%1\" cannot be opened or created: %2")
+        .arg(QFileInfo(m_path).fileName(), why);
 }
 
 std::optional<QuestionSet::Found> QuestionSet::findHeader(QString *error) const
@@ -284,28 +305,26 @@ std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
 
 // ------------------------------------------------------------ changing
 
-std::optional<QuestionSet::Slot> QuestionSet::nextSlot(int record_count, QString *problem) const
+namespace {
+
+// Where the next question goes in the set as it stands, or why none can.
+std::optional<QuestionSet::Slot> slotIn(QFile &set, const QString &path, QString *problem)
 {
     int highest = 0;
-    QString error;
     const bool read = SetFile::scan(
-        m_path,
+        set, path,
         [&](int, QByteArrayView raw) {
             const int number = QuestionRecord::numberOf(raw);
             if (number != QuestionRecord::HEADER_NUMBER)
                 highest = std::max(highest, number);
             return true;
         },
-        &error);
-    if (!read) {
-        setText(problem, error);
+        problem);
+    if (!read)
         return std::nullopt;
-    }
-    // A file grown behind the program's back (another copy of it, the set
-    // tool) keeps its new records: the question goes after them.
-    const int records = std::max(record_count, SetFile::countFromLength(QFileInfo(m_path).size()));
-    const Slot slot{records + 1, std::max(records + 1, highest + 1)};
-    if (slot.number >= FIRST_RESERVED_NUMBER || slot.record > SetFile::MAX_RECORDS) {
+    const int records = SetFile::countFromLength(set.size());
+    const QuestionSet::Slot slot{records + 1, std::max(records + 1, highest + 1)};
+    if (slot.number >= QuestionSet::FIRST_RESERVED_NUMBER || slot.record > SetFile::MAX_RECORDS) {
         setText(problem, QStringLiteral("This question set is full: no more questions can be "
                                         "added to it."));
         return std::nullopt;
@@ -313,70 +332,22 @@ std::optional<QuestionSet::Slot> QuestionSet::nextSlot(int record_count, QString
     return slot;
 }
 
-bool QuestionSet::append(int &record_count, const QuestionRecord &record, QString *error) const
+bool stillPicked(const SetLock &held, const QuestionSet::Pick &picked)
 {
-    const int n = record_count + 1;
-    if (!SetFile::putRecord(m_path, n, record, error))
-        return false;
-    record_count = n;
-    return true;
+    QByteArray now;
+    return SetFile::readRaw(held.handle(), picked.record, now) && now == picked.bytes;
 }
 
-QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
-                                     QString *problem) const
-{
-    const std::optional<Slot> slot = nextSlot(record_count, problem);
-    if (!slot)
-        return Change::Refused;
-    storeTexts(typed);
-    typed.number = qint16(slot->number);
-    record_count = slot->record - 1;
-    return append(record_count, typed, problem) ? Change::Done : Change::Failed;
-}
-
-QuestionSet::Change QuestionSet::check(const Pick &picked, QString *error) const
-{
-    QString why;
-    const std::optional<Pick> now = pick(picked.record, &why);
-    if (!why.isEmpty()) {
-        setText(error, why);
-        return Change::Unreadable;
-    }
-    return now && now->bytes == picked.bytes ? Change::Done : Change::Moved;
-}
-
-QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QString *error) const
-{
-    if (const Change state = check(picked, error); state != Change::Done)
-        return state;
-    storeTexts(edited);
-    if (!SetFile::putRecord(m_path, picked.record, edited, error))
-        return Change::Failed;
-    picked.bytes = edited.toBytes();
-    return Change::Done;
-}
-
-QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
-                                        QString *error) const
-{
-    if (const Change state = check(picked, error); state != Change::Done)
-        return state;
-    const std::optional<Removal> removed = removeRecord(picked.record, error);
-    if (!removed)
-        return Change::Failed;
-    removal = *removed;
-    return Change::Done;
-}
-
-std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *error) const
+QuestionSet::Change removeIn(QFile &set, const QString &path, int n, QuestionSet::Removal &result,
+                             QString *error)
 {
     QByteArray kept;
     // Room for the whole file up front: growing a buffer of many megabytes
     // step by step would copy it over and over.
-    kept.reserve(QFileInfo(m_path).size());
-    Removal result;
+    kept.reserve(std::min(set.size(), qint64(SetFile::MAX_RECORDS) * QuestionRecord::LENGTH));
+    result = {};
     const bool read = SetFile::scan(
-        m_path,
+        set, path,
         [&](int at, QByteArrayView raw) {
             if (at == n) {
                 ++result.removed;
@@ -388,27 +359,162 @@ std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *er
         },
         error);
     if (!read)
+        return QuestionSet::Change::Unreadable;
+    if (result.removed > 0 && !SafeRewrite::replace(path, kept, error))
+        return QuestionSet::Change::Failed;
+    return QuestionSet::Change::Done;
+}
+
+std::optional<QuestionSet::Found> headerIn(QFile &set, const QString &path, QString *error)
+{
+    std::optional<QuestionSet::Found> found;
+    SetFile::scan(
+        set, path,
+        [&](int n, QByteArrayView raw) {
+            if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
+                return true;
+            found = QuestionSet::Found{n, QuestionRecord::fromBytes(raw)};
+            return false;
+        },
+        error);
+    return found;
+}
+
+} // namespace
+
+QuestionSet::Change QuestionSet::locked(const Work &work, QString *error) const
+{
+    SetLock lock(m_path);
+    switch (lock.state()) {
+    case SetLock::State::Held:
+        break;
+    case SetLock::State::ReadOnly:
+    case SetLock::State::Busy:
+        setText(error, lock.problem());
+        return Change::Refused;
+    default:
+        setText(error, lock.problem());
+        return Change::Unreadable;
+    }
+    if (const QString problem = SetFile::lengthProblem(m_path, lock.size());
+        !problem.isEmpty()) {
+        setText(error, problem);
+        return Change::Unreadable;
+    }
+    return work(lock);
+}
+
+std::optional<QuestionSet::Slot> QuestionSet::nextSlot(QString *problem) const
+{
+    QFile set(m_path);
+    QString why;
+    int code = 0;
+    if (!PlainFile::open(set, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why, &code)) {
+        if (code == ENOENT)
+            return Slot{1, 1};
+        setText(problem, why);
         return std::nullopt;
-    if (result.removed > 0 && !SafeRewrite::replace(m_path, kept, error))
+    }
+    return slotIn(set, m_path, problem);
+}
+
+QuestionSet::Change QuestionSet::writeHeader(int &record_count, const QuestionRecord &header,
+                                             QString *error) const
+{
+    return locked(
+        [&](SetLock &held) {
+            if (const int records = SetFile::countFromLength(held.size()); records > 0) {
+                record_count = records;
+                return Change::Done;
+            }
+            if (!SetFile::putRecord(held.file(), m_path, 1, header, error))
+                return Change::Failed;
+            record_count = 1;
+            return Change::Done;
+        },
+        error);
+}
+
+QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
+                                     QString *problem) const
+{
+    storeTexts(typed);
+    return locked(
+        [&](SetLock &held) {
+            const std::optional<Slot> slot = slotIn(held.file(), m_path, problem);
+            if (!slot)
+                return Change::Refused;
+            typed.number = qint16(slot->number);
+            if (!SetFile::putRecord(held.file(), m_path, slot->record, typed, problem))
+                return Change::Failed;
+            record_count = slot->record;
+            return Change::Done;
+        },
+        problem);
+}
+
+QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QString *error) const
+{
+    storeTexts(edited);
+    return locked(
+        [&](SetLock &held) {
+            // The picked record is there, whole: it is overwritten in place
+            // through the handle alone, which keeps the edit at one synced write.
+            if (!stillPicked(held, picked))
+                return Change::Moved;
+            const QByteArray bytes = edited.toBytes();
+            if (!SafeRewrite::overwrite(held.handle(), m_path,
+                                        qint64(picked.record - 1) * QuestionRecord::LENGTH, bytes,
+                                        error, picked.bytes))
+                return Change::Failed;
+            picked.bytes = bytes;
+            return Change::Done;
+        },
+        error);
+}
+
+QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
+                                        QString *error) const
+{
+    return locked(
+        [&](SetLock &held) {
+            return stillPicked(held, picked)
+                       ? removeIn(held.file(), m_path, picked.record, removal, error)
+                       : Change::Moved;
+        },
+        error);
+}
+
+std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *error) const
+{
+    Removal removal;
+    if (locked([&](SetLock &held) { return removeIn(held.file(), m_path, n, removal, error); },
+               error)
+        != Change::Done)
         return std::nullopt;
-    return result;
+    return removal;
 }
 
 QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *error) const
 {
-    QString why;
-    std::optional<Found> found = findHeader(&why);
-    if (!found) {
-        setText(error, why);
-        return why.isEmpty() ? Change::Refused : Change::Unreadable;
-    }
-    QuestionRecord &header = found->record;
-    const Details details = withDefaults({FixedText::trimSpaces(typed.creator),
-                                          FixedText::trimSpaces(typed.message), {}},
-                                         FillBothWhenEitherBlank);
-    header.answer_a = details.creator;
-    header.question = details.message;
-    if (const QString password = FixedText::trimSpaces(typed.password); !password.isEmpty())
-        header.answer_b = password;
-    return SetFile::putRecord(m_path, found->n, header, error) ? Change::Done : Change::Failed;
+    return locked(
+        [&](SetLock &held) {
+            QString why;
+            std::optional<Found> found = headerIn(held.file(), m_path, &why);
+            if (!found) {
+                setText(error, why);
+                return why.isEmpty() ? Change::Refused : Change::Unreadable;
+            }
+            QuestionRecord &header = found->record;
+            const Details details = withDefaults({FixedText::trimSpaces(typed.creator),
+                                                  FixedText::trimSpaces(typed.message), {}},
+                                                 FillBothWhenEitherBlank);
+            header.answer_a = details.creator;
+            header.question = details.message;
+            if (const QString password = FixedText::trimSpaces(typed.password); !password.isEmpty())
+                header.answer_b = password;
+            return SetFile::putRecord(held.file(), m_path, found->n, header, error) ? Change::Done
+                                                                    : Change::Failed;
+        },
+        error);
 }

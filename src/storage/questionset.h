@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+class SetLock;
+
 // One question set file and every rule about it: its header and details, the
 // questions per round, where a new question goes and which number it gets,
 // the password, what typed text can be stored and how. A QuestionSet only
@@ -137,18 +139,28 @@ public:
 
     // ---- changing
 
-    // The next question is written at record_count + 1 (or behind the file's
-    // last record, when the file has grown since it was counted) and numbered
-    // one past both that and the highest number in the file, so numbers stay
-    // unique after deletions. Nothing, with problem set, when the set is full
-    // or unreadable.
-    std::optional<Slot> nextSlot(int record_count, QString *problem = nullptr) const;
-    // Writes record at record_count + 1 and raises record_count only when the
-    // write succeeded. Refuses past the record limit.
-    bool append(int &record_count, const QuestionRecord &record, QString *error = nullptr) const;
+    // Every change holds the set against other writers (SetLock) while it
+    // reads what it needs and writes, and works from the file as it stands
+    // then, never from what was read before. A set that may not be written,
+    // or that another program keeps for longer than SetLock::WAIT, is
+    // Refused; one that is gone or no plain file is Unreadable; error says
+    // which.
+    using Work = std::function<Change(SetLock &held)>;
+    Change locked(const Work &work, QString *error = nullptr) const;
+
+    // The next question is written behind the file's last record and
+    // numbered one past both that and the highest number in the file, so
+    // numbers stay unique after deletions. Nothing, with problem set, when
+    // the set is full or unreadable.
+    std::optional<Slot> nextSlot(QString *problem = nullptr) const;
+    // Writes the header of a new set as record 1; record_count becomes 1. A
+    // set that has records by then (another program made it first) keeps
+    // them, and record_count follows the file.
+    Change writeHeader(int &record_count, const QuestionRecord &header,
+                       QString *error = nullptr) const;
     // Adds a typed question in the next free slot, its texts stored as
     // storedText() gives them; record_count follows the record written.
-    // Refused (the set is full or unreadable) or Failed, with problem set.
+    // Refused (the set is full, read-only or busy) or Failed, with problem set.
     Change add(QuestionRecord typed, int &record_count, QString *problem = nullptr) const;
     // Writes edited over the picked record while it still holds the picked
     // bytes, and makes the pick hold the new ones. Texts are stored as
@@ -166,8 +178,5 @@ public:
     Change changeDetails(const Details &typed, QString *error = nullptr) const;
 
 private:
-    // The pick's record, when it still holds the picked bytes.
-    Change check(const Pick &picked, QString *error) const;
-
     QString m_path;
 };

@@ -1,7 +1,6 @@
 #include "saferewrite.h"
 
 #include "iofaults.h"
-#include "plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +9,7 @@
 #include <utility>
 
 #include <cerrno>
+#include <cstdio> // renameat2
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,8 +101,9 @@ bool syncFolderOf(const QString &path)
     return synced;
 }
 
-NewCopy::NewCopy(const QString &path)
+NewCopy::NewCopy(const QString &path, bool exclusive)
     : m_path(path)
+    , m_exclusive(exclusive)
 {
 }
 
@@ -118,6 +119,17 @@ QString temporaryPrefix(const QString &path)
 {
     const QFileInfo info(path);
     return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
+}
+
+bool isTemporaryOf(const QString &path, const QString &fileName)
+{
+    // mkostemp puts six letters or digits behind the prefix.
+    const QString prefix = QFileInfo(temporaryPrefix(path)).fileName();
+    if (fileName.size() != prefix.size() + 6 || !fileName.startsWith(prefix))
+        return false;
+    return std::all_of(fileName.end() - 6, fileName.end(), [](QChar c) {
+        return c.isLetterOrNumber() && c.unicode() < 128;
+    });
 }
 
 bool NewCopy::open()
@@ -161,11 +173,36 @@ bool NewCopy::commit()
         return failWithErrno();
     if (IoFaults::fails(IoFaults::Op::Rename))
         return fail(kInjected);
-    if (::rename(m_temp.constData(), QFile::encodeName(m_path).constData()) != 0)
-        return failWithErrno();
-    m_temp.clear();
+    // Swapped rather than renamed over, where the file system can: the old
+    // file keeps the temporary's name until the new name is synced, so a
+    // folder that cannot be synced gets it back and the change is reported
+    // as not made. The destructor then removes whichever is left over. A
+    // new file only ever takes a name nobody has.
+    const QByteArray path = QFile::encodeName(m_path);
+    const char *temp = m_temp.constData();
+    bool swapped = false;
+    if (m_exclusive) {
+        if (::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0)
+            return failWithErrno();
+    } else {
+        swapped = ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0;
+        if (!swapped && ::rename(temp, path.constData()) != 0)
+            return failWithErrno();
+    }
+    if (!swapped)
+        m_temp.clear();
     // Only a synced folder keeps the new name after a power cut.
-    return syncFolderOf(m_path) || failWithErrno();
+    QString why = kInjected;
+    if (!IoFaults::fails(IoFaults::Op::Flush)) {
+        if (syncFolderOf(m_path))
+            return true;
+        why = qt_error_string(errno);
+    }
+    if (swapped)
+        ::renameat2(AT_FDCWD, m_temp.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE);
+    else if (m_exclusive)
+        ::unlink(path.constData()); // the file was new: without it all is as before
+    return fail(why);
 }
 
 bool NewCopy::failWithErrno()
@@ -179,9 +216,11 @@ bool NewCopy::fail(const QString &why)
     return false;
 }
 
-bool replace(const QString &path, QByteArrayView bytes, QString *error)
+namespace {
+
+bool writeNew(const QString &path, QByteArrayView bytes, QString *error, bool exclusive)
 {
-    NewCopy copy(path);
+    NewCopy copy(path, exclusive);
     QString what;
     if (!copy.open())
         what = QStringLiteral("Could not create a new copy of");
@@ -196,71 +235,76 @@ bool replace(const QString &path, QByteArrayView bytes, QString *error)
     return false;
 }
 
-// Overwrites bytes that lie wholly inside the file with one positioned write:
-// a single write of a record either happens or it does not,
-// and copying a large set to change one record would make every edit slow.
-bool overwriteInPlace(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
+} // namespace
+
+bool replace(const QString &path, QByteArrayView bytes, QString *error)
+{
+    return writeNew(path, bytes, error, false);
+}
+
+bool create(const QString &path, QByteArrayView bytes, QString *error)
+{
+    return writeNew(path, bytes, error, true);
+}
+
+// One positioned write: a single write of a record either happens or it does
+// not, and copying a large set to change one record would make every edit slow.
+bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes, QString *error,
+               QByteArrayView old)
 {
     auto failed = [&](const QString &what, const QString &why) {
         if (error)
             *error = described(what, path, why);
         return false;
     };
-    QFile file(path);
-    QString why;
-    if (!PlainFile::open(file, QIODevice::ReadWrite | QIODevice::Unbuffered, false, &why))
-        return failed(QStringLiteral("Could not open"), why);
-    if (!file.seek(at))
-        return failed(QStringLiteral("Could not read"), file.errorString());
-    const QByteArray old = file.read(bytes.size());
-    if (old.size() != bytes.size())
-        return failed(QStringLiteral("Could not read"), file.errorString());
+    // Positioned reads and writes on the handle: one call each.
+    QByteArray read;
+    if (old.size() != bytes.size()) {
+        read.resize(bytes.size());
+        if (::pread(handle, read.data(), size_t(read.size()), at) != read.size())
+            return failed(QStringLiteral("Could not read"), qt_error_string(errno));
+        old = read;
+    }
     auto put = [&](QByteArrayView what) {
-        return file.seek(at) && file.write(what.data(), what.size()) == what.size();
+        return ::pwrite(handle, what.data(), size_t(what.size()), at) == what.size();
     };
     if (IoFaults::fails(IoFaults::Op::Write))
         return failed(QStringLiteral("Could not write to"), kInjected);
     if (!put(bytes))
-        return failed(QStringLiteral("Could not write to"), file.errorString());
+        return failed(QStringLiteral("Could not write to"), qt_error_string(errno));
     // The write is handed to the system in one piece, so the program dying
     // cannot leave half a record, and synced before success is reported, so
     // a power cut cannot take back a change the user was told is saved. A
     // sync that fails takes the change back: a failure reported is a change
     // not made.
+    QString why;
     if (IoFaults::fails(IoFaults::Op::Flush))
         why = kInjected;
-    else if (!file.flush() || ::fdatasync(file.handle()) != 0)
-        why = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
+    else if (::fdatasync(handle) != 0)
+        why = qt_error_string(errno);
     if (!why.isEmpty()) {
         put(old);
         return failed(QStringLiteral("Could not save"), why);
     }
-    file.close();
     return true;
 }
 
-bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error)
+bool patch(QFile &old, const QString &path, qint64 at, QByteArrayView bytes, QString *error)
 {
     auto failed = [&](const QString &what, const QString &why) {
         if (error)
             *error = described(what, path, why);
         return false;
     };
-    if (at >= 0 && at + bytes.size() <= QFileInfo(path).size())
-        return overwriteInPlace(path, at, bytes, error);
-    QFile old(path);
-    const bool existed = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-    QString why;
-    if (existed && !PlainFile::open(old, QIODevice::ReadOnly, false, &why))
-        return failed(QStringLiteral("Could not open"), why);
-    const qint64 size = existed ? old.size() : 0;
-
+    const qint64 size = old.size();
+    if (at >= 0 && at + bytes.size() <= size)
+        return overwrite(old.handle(), path, at, bytes, error);
     NewCopy copy(path);
+    QString why;
     if (!copy.open())
         return failed(QStringLiteral("Could not create a new copy of"), copy.errorString());
-    if (!writePatched(old, size, at, bytes, copy, why))
+    if (!old.seek(0) || !writePatched(old, size, at, bytes, copy, why))
         return failed(QStringLiteral("Could not write the new copy of"), why);
-    old.close();
     if (!copy.commit())
         return failed(QStringLiteral("Could not replace"), copy.errorString());
     return true;

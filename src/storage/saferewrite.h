@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QFile>
 #include <QString>
 
 // Replaces a whole file without ever leaving it half written: the new bytes go
@@ -12,13 +13,24 @@ namespace SafeRewrite {
 // On failure the file at path is untouched, no temporary is left behind and
 // error (when given) says what went wrong.
 bool replace(const QString &path, QByteArrayView bytes, QString *error = nullptr);
+// The same for a file that must not exist yet: one that appears meanwhile is
+// left as it is, and the error says it exists.
+bool create(const QString &path, QByteArrayView bytes, QString *error = nullptr);
 
-// The file with bytes put at offset at, over what stood there or behind its
-// end (the gap filled with zero bytes); everything else stays. A missing file
-// counts as empty. Bytes wholly inside the file are overwritten in place with
-// one write, so the file holds either the old or the new bytes;
-// anything that grows the file is replaced as replace() does.
-bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error = nullptr);
+// Bytes that lie wholly inside the file at path, open for writing in handle,
+// overwritten at offset at in one write and synced before success is told; a
+// sync that fails puts the old bytes back. A caller that has just read them
+// under a lock may hand them in as old.
+bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
+               QString *error = nullptr, QByteArrayView old = {});
+
+// The file at path, open unbuffered in file, with bytes put at offset at,
+// over what stood there or behind its end (the gap filled with zero bytes);
+// everything else stays. Bytes wholly inside the file are overwritten as
+// overwrite() does; anything that grows the file is copied with the change
+// and renamed over the file's name, as replace() does.
+bool patch(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
+           QString *error = nullptr);
 
 // One new copy of a file on its way in: a hidden temporary beside the file
 // (".name.XXXXXX", so no file list shows it), synced to disk and then
@@ -30,7 +42,9 @@ bool patch(const QString &path, qint64 at, QByteArrayView bytes, QString *error 
 class NewCopy
 {
 public:
-    explicit NewCopy(const QString &path);
+    // With exclusive set, the copy never takes the place of a file that has
+    // the name by then.
+    explicit NewCopy(const QString &path, bool exclusive = false);
     ~NewCopy();
     NewCopy(const NewCopy &) = delete;
     NewCopy &operator=(const NewCopy &) = delete;
@@ -38,6 +52,8 @@ public:
     bool open();
     bool write(QByteArrayView bytes);
     // Syncs and closes the copy, renames it over the file, syncs the folder.
+    // Where the file system can swap two names, a folder that cannot be
+    // synced gets the old file back, so a failure is a change not made.
     bool commit();
     // Why the last step failed.
     QString errorString() const { return m_error; }
@@ -47,6 +63,7 @@ private:
     bool failWithErrno();
 
     QString m_path;
+    bool m_exclusive = false;
     QByteArray m_temp; // the temporary's path, once made
     int m_fd = -1;
     QString m_error;
@@ -58,5 +75,7 @@ bool syncFolderOf(const QString &path);
 
 // The prefix of the temporary copies made for the file at path.
 QString temporaryPrefix(const QString &path);
+// True when fileName (a name in the file's folder) is one of those copies.
+bool isTemporaryOf(const QString &path, const QString &fileName);
 
 } // namespace SafeRewrite

@@ -60,6 +60,14 @@ Report check(const QString &path)
         report.error = QStringLiteral("\"%1\" is not a file").arg(path);
         return report;
     }
+    // Memory and time go by what a set can hold, never by the file's length.
+    if (!SetFile::lengthProblem(path, info.size()).isEmpty()) {
+        report.findings << Finding{0, QStringLiteral("length %1 bytes is more than the %2 records "
+                                                     "a set can hold; the file is not read")
+                                          .arg(info.size())
+                                          .arg(SetFile::MAX_RECORDS)};
+        return report;
+    }
 
     int headerAt = 0;
     QHash<qint16, int> firstWithNumber;

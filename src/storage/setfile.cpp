@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -45,8 +47,13 @@ bool SetFile::openPlain(QIODevice::OpenMode mode, bool create)
 {
     m_file.setFileName(m_path);
     QString why;
-    if (PlainFile::open(m_file, mode, create, &why))
-        return true;
+    if (PlainFile::open(m_file, mode | QIODevice::Unbuffered, create, &why)) {
+        m_error = lengthProblem(m_path, m_file.size());
+        if (m_error.isEmpty())
+            return true;
+        m_file.close();
+        return false;
+    }
     m_error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path()), why);
     return false;
 }
@@ -72,14 +79,30 @@ int SetFile::countFromLength(qint64 bytes)
     return count > INT_MAX ? INT_MAX : int(count);
 }
 
+QString SetFile::lengthProblem(const QString &path, qint64 bytes)
+{
+    if (countFromLength(bytes) <= MAX_RECORDS)
+        return {};
+    return QStringLiteral("\"%1\" is %2 bytes long, more than the %3 records a question set can "
+                          "hold, so it is not read.")
+        .arg(describe(path))
+        .arg(bytes)
+        .arg(MAX_RECORDS);
+}
+
+bool SetFile::readRaw(int handle, int n, QByteArray &raw)
+{
+    if (n < 1)
+        return false;
+    raw.resize(QuestionRecord::LENGTH);
+    return ::pread(handle, raw.data(), QuestionRecord::LENGTH,
+                   qint64(n - 1) * QuestionRecord::LENGTH)
+           == QuestionRecord::LENGTH;
+}
+
 bool SetFile::readRaw(int n, QByteArray &raw)
 {
-    if (n < 1 || !m_file.seek(qint64(n - 1) * QuestionRecord::LENGTH)) {
-        m_atEnd = true;
-        return false;
-    }
-    raw = m_file.read(QuestionRecord::LENGTH);
-    m_atEnd = raw.size() < QuestionRecord::LENGTH;
+    m_atEnd = !readRaw(m_file.handle(), n, raw);
     return !m_atEnd;
 }
 
@@ -137,7 +160,7 @@ bool SetFile::flush()
     return true;
 }
 
-bool SetFile::putRecord(const QString &path, int n, const QuestionRecord &record,
+bool SetFile::putRecord(QFile &file, const QString &path, int n, const QuestionRecord &record,
                         QString *error)
 {
     if (n < 1 || n > MAX_RECORDS) {
@@ -145,7 +168,7 @@ bool SetFile::putRecord(const QString &path, int n, const QuestionRecord &record
             *error = tooMany();
         return false;
     }
-    return SafeRewrite::patch(path, qint64(n - 1) * QuestionRecord::LENGTH, record.toBytes(),
+    return SafeRewrite::patch(file, path, qint64(n - 1) * QuestionRecord::LENGTH, record.toBytes(),
                               error);
 }
 
@@ -165,12 +188,28 @@ bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
 {
     QFile file(path);
     QString why;
-    if (!PlainFile::open(file, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why)) {
+    int code = 0;
+    if (!PlainFile::open(file, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why, &code)) {
         // A missing file has no records; a link or a FIFO is refused.
-        if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path))
+        if (code == ENOENT)
             return true;
         if (error)
             *error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path), why);
+        return false;
+    }
+    return scan(file, path, visit, error);
+}
+
+bool SetFile::scan(QFile &file, const QString &path, const Visitor &visit, QString *error)
+{
+    if (const QString problem = lengthProblem(path, file.size()); !problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
+    if (!file.seek(0)) {
+        if (error)
+            *error = QStringLiteral("Could not read \"%1\": %2").arg(describe(path), file.errorString());
         return false;
     }
     const qint64 chunkBytes = kScanChunkRecords * QuestionRecord::LENGTH;
@@ -192,7 +231,9 @@ bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
         for (qint64 i = 0; i < whole; ++i) {
             const QByteArrayView raw(buffer.constData() + i * QuestionRecord::LENGTH,
                                      QuestionRecord::LENGTH);
-            if (!visit(++n, raw))
+            // A file that grows while it is read is still read no further
+            // than a set can reach.
+            if (!visit(++n, raw) || n == MAX_RECORDS)
                 return true;
         }
         const qint64 used = whole * QuestionRecord::LENGTH;

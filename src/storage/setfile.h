@@ -28,6 +28,9 @@ public:
     int recordCount() const { return countFromLength(length()); }
     // Length / 405, rounded to the nearest whole number, ties to even.
     static int countFromLength(qint64 bytes);
+    // Why a file of that many bytes is no question set (it holds more records
+    // than the format can number), or empty. Such a file is never read.
+    static QString lengthProblem(const QString &path, qint64 bytes);
 
     // A read that cannot get a whole record returns false and sets atEnd().
     bool read(int n, QuestionRecord &record);
@@ -43,19 +46,24 @@ public:
     QString errorString() const { return m_error; }
     QString path() const { return m_path; }
 
+    // Record n of the file at path, open in file, becomes record, the rest
+    // staying as it is (a gap behind the end is zero-filled). An existing
+    // record is overwritten in one synced write; a new one makes the file
+    // grow through a copy that is renamed into place. On failure, or a
+    // crash, the file holds the old record or the new one, never a mix.
+    static bool putRecord(QFile &file, const QString &path, int n, const QuestionRecord &record,
+                          QString *error = nullptr);
+
     // Walks the whole records of a file from record 1 in large reads; the
     // visitor gets each record's number and bytes and returns false to stop.
     // A missing file has no records. A trailing partial record is never seen.
-    // Record n of the file at path becomes record, the rest staying as it is
-    // (a gap behind the end is zero-filled). An existing record is overwritten
-    // in one write; a new one makes the file grow through a copy that
-    // is renamed into place. On failure, or a crash, the file holds the old
-    // record or the new one, never a mix.
-    static bool putRecord(const QString &path, int n, const QuestionRecord &record,
-                          QString *error = nullptr);
-
     using Visitor = std::function<bool(int n, QByteArrayView raw)>;
     static bool scan(const QString &path, const Visitor &visit, QString *error = nullptr);
+    // The same through the file at path, already open for reading in file.
+    static bool scan(QFile &file, const QString &path, const Visitor &visit,
+                     QString *error = nullptr);
+    // Record n of the file open in handle; false when it has no whole record n.
+    static bool readRaw(int handle, int n, QByteArray &raw);
 
 private:
     bool openPlain(QIODevice::OpenMode mode, bool create);

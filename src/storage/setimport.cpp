@@ -8,6 +8,7 @@
 #include "saferewrite.h"
 #include "setexport.h"
 #include "setfile.h"
+#include "setlock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,21 +20,30 @@ namespace {
 
 constexpr int kColumns = 7;
 
-bool isControl(QChar c)
+bool isControl(char32_t c)
 {
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool notInCodePage(char32_t c)
+{
+    return !Cp1252::canEncode(QString::fromUcs4(&c, 1));
 }
 
 // Why text cannot be stored in a field of width bytes, or empty. typed is
-// what the user wrote, text what would be stored.
+// what the user wrote, text what would be stored; the character named is the
+// first in typed, counted in characters.
 QString fieldProblem(const QString &name, const QString &typed, const QString &text, int width)
 {
-    for (const QChar c : text) {
-        if (isControl(c))
-            return QStringLiteral("%1 holds a line break or another control character").arg(name);
-    }
-    if (!Cp1252::canEncode(typed))
-        return QStringLiteral("%1 holds a character that Windows-1252 cannot store").arg(name);
+    QString at;
+    if (const QString c = Csv::firstWhere(typed, isControl, &at); !c.isEmpty())
+        return QStringLiteral("%1 holds a line break or another control character, %2 at "
+                              "character %3")
+            .arg(name, c, at);
+    if (const QString c = Csv::firstWhere(typed, notInCodePage, &at); !c.isEmpty())
+        return QStringLiteral("%1 holds a character that Windows-1252 cannot store, %2 at "
+                              "character %3")
+            .arg(name, c, at);
     // One byte per character: upper case only gives capitals the code page holds.
     const qsizetype bytes = text.size();
     if (bytes > width)
@@ -71,7 +81,7 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
     const int round = roundFrom(row.fields[0]);
     if (round == 0)
         add(QStringLiteral("round \"%1\" is not 1 to 15 or a prize amount such as \u00A31000")
-                .arg(row.fields[0].trimmed()));
+                .arg(Csv::shown(row.fields[0].trimmed())));
     rec.round = qint16(round);
 
     QString *texts[] = {&rec.question, &rec.answer_a, &rec.answer_b, &rec.answer_c, &rec.answer_d};
@@ -89,7 +99,8 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
 
     rec.right_answer = rightFrom(row.fields[6]);
     if (rec.right_answer.isEmpty())
-        add(QStringLiteral("right \"%1\" is not A, B, C or D").arg(row.fields[6].trimmed()));
+        add(QStringLiteral("right \"%1\" is not A, B, C or D")
+                .arg(Csv::shown(row.fields[6].trimmed())));
     return problems;
 }
 
@@ -249,7 +260,7 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     if (!pack(questions, 1, 2, bytes, result))
         return result;
     QString error;
-    if (!SafeRewrite::replace(path, bytes, &error))
+    if (!SafeRewrite::create(path, bytes, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
     result.first_number = 2;
@@ -263,60 +274,73 @@ namespace {
 Result appendGuarded(const QString &path, const std::optional<QString> &password,
                      const QList<QuestionRecord> &questions)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    if (!QFileInfo(path).isFile())
         return refused(Result::Failed, QStringLiteral("\"%1\" does not exist or is not a file; "
                                                       "leave out --append to create it")
                                            .arg(path));
-    if (info.size() % QuestionRecord::LENGTH != 0)
-        return refused(Result::Refused,
-                       QStringLiteral("\"%1\" is %2 bytes long, not a whole number of records; "
-                                      "run check on it first")
-                           .arg(path)
-                           .arg(info.size()));
-
-    QByteArray existing;
-    existing.reserve(info.size());
-    bool hasHeader = false;
-    int records = 0;
-    int highest = 0;
+    Result result;
     QString error;
-    const bool read = SetFile::scan(
-        path,
-        [&](int n, QByteArrayView raw) {
-            records = n;
-            existing += raw;
-            const qint16 number = QuestionRecord::numberOf(raw);
-            if (number == QuestionRecord::HEADER_NUMBER) {
-                hasHeader = true;
-            } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
-                highest = std::max<int>(highest, number);
+    // Read and written while no other program may change the set in between.
+    const QuestionSet::Change done = QuestionSet(path).locked(
+        [&](SetLock &held) {
+            QFile &set = held.file();
+            if (set.size() % QuestionRecord::LENGTH != 0) {
+                result = refused(Result::Refused,
+                                 QStringLiteral("\"%1\" is %2 bytes long, not a whole number of "
+                                                "records; run check on it first")
+                                     .arg(path)
+                                     .arg(set.size()));
+                return QuestionSet::Change::Refused;
             }
-            return true;
+            QByteArray existing;
+            existing.reserve(set.size());
+            bool hasHeader = false;
+            int records = 0;
+            int highest = 0;
+            const bool read = SetFile::scan(
+                set, path,
+                [&](int n, QByteArrayView raw) {
+                    records = n;
+                    existing += raw;
+                    const qint16 number = QuestionRecord::numberOf(raw);
+                    if (number == QuestionRecord::HEADER_NUMBER) {
+                        hasHeader = true;
+                    } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
+                        highest = std::max<int>(highest, number);
+                    }
+                    return true;
+                },
+                &error);
+            if (!read)
+                return QuestionSet::Change::Unreadable;
+            if (password && !hasHeader) {
+                result = refused(Result::Refused, QStringLiteral("\"%1\" has no header, so no "
+                                                                 "password can match")
+                                                      .arg(path));
+                return QuestionSet::Change::Refused;
+            }
+            if (password && !QuestionSet(path).passwordMatches(*password, QuestionSet::ExactCase, &error)) {
+                if (error.isEmpty())
+                    result = refused(Result::Refused,
+                                     QStringLiteral("password incorrect for \"%1\"").arg(path));
+                return QuestionSet::Change::Refused;
+            }
+            const int first = std::max(records + 1, highest + 1);
+            if (!pack(questions, records, first, existing, result))
+                return QuestionSet::Change::Refused;
+            if (!SafeRewrite::replace(path, existing, &error))
+                return QuestionSet::Change::Failed;
+            result.status = Result::Written;
+            result.first_number = first;
+            result.records = records + int(questions.size());
+            return QuestionSet::Change::Done;
         },
         &error);
-    if (!read)
-        return refused(Result::Failed, error);
-    if (existing.size() != info.size())
-        return refused(Result::Failed, QStringLiteral("\"%1\" changed while it was read").arg(path));
-    if (password && !hasHeader)
-        return refused(Result::Refused,
-                       QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
-    if (password && !QuestionSet(path).passwordMatches(*password, QuestionSet::ExactCase, &error))
-        return error.isEmpty()
-                   ? refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path))
-                   : refused(Result::Failed, error);
-
-    Result result;
-    const int first = std::max(records + 1, highest + 1);
-    if (!pack(questions, records, first, existing, result))
+    // Refusals of the data or the password are already in result; anything
+    // else kept the file from being used.
+    if (done == QuestionSet::Change::Done || !result.messages.isEmpty())
         return result;
-    if (!SafeRewrite::replace(path, existing, &error))
-        return refused(Result::Failed, error);
-    result.status = Result::Written;
-    result.first_number = first;
-    result.records = records + int(questions.size());
-    return result;
+    return refused(Result::Failed, error);
 }
 
 } // namespace

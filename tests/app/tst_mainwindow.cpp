@@ -122,7 +122,8 @@ private slots:
         ModalWatch watch([&](QWidget *modal) {
             seen = modal->objectName();
             int count = program.state.record_count;
-            QVERIFY(QuestionSet(program.state.set_path).append(count, makeQuestion(3, 99, "NEW")));
+            QCOMPARE(QuestionSet(program.state.set_path).add(makeQuestion(3, 99, "NEW"), count),
+                     QuestionSet::Change::Done);
             countWhileOpen = text(form, "t2");
             modal->close();
         });

@@ -5,7 +5,6 @@
 #include "managerhelpers.h"
 #include "scriptedrandom.h"
 #include "storage/iofaults.h"
-#include "storage/setfile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -81,24 +80,19 @@ private slots:
         QCOMPARE(control<QLabel>(main, "lbl_total")->text(), QString::number(total));
     }
 
-    // A file longer than the format allows is listed whole, never cut short,
-    // and an edit keeps every record, even those past the limit. That nothing
-    // is added to it is the set layer's rule.
+    // A file longer than the format allows (here sparse, 60 GB) is refused
+    // when the main window opens it, at once and without reading it.
     void tooManyRecords()
     {
         TestProgram program;
-        QList<QuestionRecord> records{makeHeader("Big", "Ann", "pw")};
-        for (int n = 2; n <= SetFile::MAX_RECORDS + 40; ++n)
-            records << makeQuestion(1 + n % 15, 2 + n % 8000, QStringLiteral("Q%1?").arg(n));
-        QuestionManager *manager = openManager(program, records, kFile);
-        QCOMPARE(column(manager, 1).size(), records.size() - 1);
-        pickRow(manager, 0);
-        control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText("edited");
-        click(manager, QStringLiteral("cmd_edit"));
-        QCOMPARE(program.dialogs.log(), QStringList{"Question Edited|Edited"});
-        const QList<QuestionRecord> after = readRecords(program.state.set_path);
-        QCOMPARE(after.mid(2), records.mid(2));
-        QCOMPARE(after[1].question, QStringLiteral("EDITED"));
+        program.state.set_name = kFile;
+        QVERIFY(QFile::resize(program.writeFile(kFile, {}), qint64(60) << 30));
+        MainWindow *main = Navigator::openMainWindow(program.state, program.services);
+        QCOMPARE(program.dialogs.log(),
+                 QStringList{"The question set cannot be opened.\n\"bad.dat\" is 64424509440 bytes "
+                             "long, more than the 32767 records a question set can hold, so it is "
+                             "not read.|Question Set"});
+        QCOMPARE(control<QLabel>(main, "lbl_total")->text(), QStringLiteral("0"));
     }
 
     // Each place a text is typed into a set refuses one the code page cannot
@@ -205,17 +199,17 @@ private slots:
         QCOMPARE(readRecords(path), (QList<QuestionRecord>{records[0], records[1], records[3]}));
         QCOMPARE(column(manager, 1).size(), 2);
 
-        // Deleted: only the pick, which must open the file, has something to
-        // report; edit, delete and new details find nothing and write
-        // nothing, and the file is not made again.
+        // Deleted: the pick and the new details, which must open the file,
+        // say so; edit and delete find no pick. Nothing is written and the
+        // file is not made again.
         QVERIFY(QFile::remove(path));
         program.dialogs.clear();
         pickRow(manager, 0);
         control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText("changed");
         for (const char *button : {"cmd_edit", "cmd_delete", "cmd_ok"})
             click(manager, QLatin1String(button));
-        QCOMPARE(program.dialogs.shown.size(), 1);
-        QCOMPARE(program.dialogs.shown[0].title, QStringLiteral("Question Set"));
+        QCOMPARE(program.dialogs.shown.size(), 2);
+        QCOMPARE(program.dialogs.shown[1].title, QStringLiteral("Question Set"));
         QVERIFY(!QFile::exists(path));
     }
 

@@ -121,13 +121,14 @@ private slots:
                 }
                 // Done after all (a later step made up for it), or the set as
                 // before (for a new set no file or an empty one) and the user
-                // told of the fault; the success message exactly when done.
+                // told of the fault; never a success message, since what did
+                // not reach the disk may not outlive a power cut.
                 const bool asIntended = setFile(program) == intended;
                 failures += !asIntended;
                 QVERIFY2(asIntended || setFile(program) == before, where);
                 QVERIFY2(leftovers(program).isEmpty(), where);
                 const QStringList log = program.dialogs.log();
-                QVERIFY2(done.isEmpty() || log.contains(done) == asIntended, where);
+                QVERIFY2(!log.contains(done), where);
                 // Every message says what went wrong, in the set's own words.
                 QVERIFY2(asIntended || (!log.isEmpty() && log.filter(kFaultShown) == log),
                          where + log.join(' ').toUtf8());

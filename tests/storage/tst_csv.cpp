@@ -26,6 +26,8 @@ private slots:
     void read();
     void writtenFieldsReadBack_data();
     void writtenFieldsReadBack();
+    void shownInMessages_data();
+    void shownInMessages();
 };
 
 void TestCsv::parse_data()
@@ -136,6 +138,25 @@ void TestCsv::writtenFieldsReadBack()
     QVERIFY2(parsed.error.isEmpty() && parsed.rows.size() == 2, qPrintable(parsed.error));
     QCOMPARE(parsed.rows[0].fields, fields);
     QCOMPARE(parsed.rows[1].fields, fields);
+}
+
+void TestCsv::shownInMessages_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("NUL, tab, line ends") << QString::fromUtf16(u"a\0b\t\r\n", 6) << "a\\0b\\t\\r\\n";
+    QTest::newRow("zero width, no-break space, byte order mark")
+        << QStringLiteral("\u200B\u00A0\uFEFF") << "[U+200B][U+00A0][U+FEFF]";
+    QTest::newRow("40 characters kept") << QString(40, u'x') << QString(40, u'x');
+    QTest::newRow("41 cut, an emoji counting as one") << "\U0001F600" + QString(40, u'x')
+                                                      << "\U0001F600" + QString(39, u'x') + "\u2026";
+}
+
+void TestCsv::shownInMessages()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    QCOMPARE(Csv::shown(value), message);
 }
 
 QTEST_APPLESS_MAIN(TestCsv)

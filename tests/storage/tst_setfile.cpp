@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 namespace {
@@ -136,7 +137,9 @@ void TestSetFile::writingPastTheEndZeroFillsUpToTheLimit()
     const QByteArray bytes = program.readFile(path);
     QVERIFY(bytes.size() == 4 * 405 && bytes.mid(405, 810) == QByteArray(810, '\0'));
     QString error;
-    QVERIFY(!SetFile::putRecord(path, SetFile::MAX_RECORDS + 1, makeQuestion(1, 2, "Q"), &error));
+    QFile opened(path);
+    QVERIFY(opened.open(QIODevice::ReadWrite));
+    QVERIFY(!SetFile::putRecord(opened, path, SetFile::MAX_RECORDS + 1, makeQuestion(1, 2, "Q"), &error));
     QVERIFY(error.contains(QStringLiteral("32767")) && program.readFile(path) == bytes);
 }
 
@@ -195,39 +198,93 @@ void TestSetFile::headerFoundWhereverItStands()
 
 void TestSetFile::onlyPlainFilesAreUsed_data()
 {
+    using Change = QuestionSet::Change;
     QTest::addColumn<QString>("kind");
-    QTest::newRow("link to a file elsewhere") << "link";
-    QTest::newRow("dangling link") << "dangling";
-    QTest::newRow("FIFO") << "fifo";
-    QTest::newRow("folder") << "folder";
+    QTest::addColumn<bool>("readable");     // opens for playing and browsing
+    QTest::addColumn<Change>("outcome");    // of every change tried
+    QTest::addColumn<QString>("says");      // in each change's message
+    QTest::newRow("link to a file elsewhere") << "link" << false << Change::Unreadable << "link";
+    QTest::newRow("dangling link") << "dangling" << false << Change::Unreadable << "link";
+    QTest::newRow("FIFO") << "fifo" << false << Change::Unreadable << "not a plain file";
+    QTest::newRow("folder") << "folder" << false << Change::Unreadable << "Is a directory";
+    QTest::newRow("sparse, 60 GB") << "sparse" << false << Change::Unreadable
+                                   << "more than the 32767 records a question set can hold";
+    QTest::newRow("read-only") << "read-only" << true << Change::Refused
+                               << "\"odd.dat\" is read-only: nothing in it can be changed.";
+    QTest::newRow("kept by another program") << "busy" << true << Change::Refused
+                                             << "is being changed by another program; try again";
+    QTest::newRow("picked record changed since") << "stale pick" << true << Change::Moved << "";
 }
 
 // A set name that is no plain file is never read, waited on or written
 // through: a link would lead outside the Questions folder, a FIFO would block.
+// A file longer than the format allows is never read; a read-only one plays
+// but is never changed; a busy one is changed by one program at a time.
 void TestSetFile::onlyPlainFilesAreUsed()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, readable);
+    QFETCH(QuestionSet::Change, outcome);
+    QFETCH(QString, says);
     TestProgram program;
     const QString outside = program.writeSet(QStringLiteral("../outside.dat"), {makeHeader("m", "c", "p")});
     const QByteArray outsideBytes = program.readFile(outside);
     const QString path = program.setPath(QStringLiteral("odd.dat"));
+    const QList<QuestionRecord> records{makeHeader("m", "c", ""), makeQuestion(1, 2, "Q?")};
+    QFile holder(path);
     if (kind == QLatin1String("link"))
         QVERIFY(QFile::link(outside, path));
     else if (kind == QLatin1String("dangling"))
         QVERIFY(QFile::link(program.dir() + QStringLiteral("/nowhere.dat"), path));
     else if (kind == QLatin1String("fifo"))
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-    else
+    else if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkdir(path));
+    else
+        program.writeSet(QStringLiteral("odd.dat"), records);
+    if (kind == QLatin1String("sparse"))
+        QVERIFY(QFile::resize(path, qint64(60) << 30));
+    else if (kind == QLatin1String("read-only")) // kept so even where the system would allow it
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    else if (kind == QLatin1String("busy"))
+        QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
+    else if (kind == QLatin1String("stale pick"))
+        program.writeSet(QStringLiteral("odd.dat"), {records[0], makeQuestion(1, 2, "NEWCOMER?")});
+    auto bytesNow = [&] {
+        const QFileInfo info(path);
+        return !info.isFile() ? QByteArray()
+               : info.size() > (1 << 20) ? QByteArray::number(info.size()) : program.readFile(path);
+    };
+    const QByteArray before = bytesNow();
 
-    SetFile file(path);
-    QVERIFY(!file.open() && !file.openReadOnly());
-    QVERIFY2(file.errorString().contains(QLatin1String("odd.dat")), qPrintable(file.errorString()));
+    const QuestionSet set(path);
     QString error;
-    QVERIFY(!SetFile::scan(path, [](int, QByteArrayView) { return true; }, &error) && !error.isEmpty());
-    QVERIFY(!SetFile::putRecord(path, 1, makeQuestion(1, 2, "Q?"), &error));
+    QCOMPARE(set.openProblem().isEmpty(), readable); // as the start screen checks it
+    QCOMPARE(set.openCounting(&error).has_value(), readable);
+    QVERIFY2(readable || error.contains(QLatin1String("odd.dat")), qPrintable(error));
+    QCOMPARE(SetFile::scan(path, [](int, QByteArrayView) { return true; }), readable);
+    QuestionSet::Pick pick{2, records[1].toBytes()};
+    QuestionSet::Removal removal;
+    int count = 2;
+    const std::function<QuestionSet::Change()> changes[] = {
+        [&] { return set.edit(pick, records[1], &error); },
+        [&] { return set.remove(pick, removal, &error); },
+        [&] { return set.add(records[1], count, &error); },
+        [&] { return set.changeDetails({"Bob", "Hi", "pw"}, &error); },
+        [&] { return set.writeHeader(count, records[0], &error); }};
+    // Only edit and delete look at a pick; each wait on a busy set is long.
+    const int tried = kind == QLatin1String("stale pick") ? 2 : kind == QLatin1String("busy") ? 1 : 5;
+    for (int i = 0; i < tried; ++i) {
+        error.clear();
+        QCOMPARE(changes[i](), outcome);
+        QVERIFY2(error.contains(says), qPrintable(error));
+    }
+    QCOMPARE(bytesNow(), before);
     QCOMPARE(program.readFile(outside), outsideBytes);
     QVERIFY(!QFileInfo::exists(program.dir() + QStringLiteral("/nowhere.dat")));
+    QCOMPARE(QDir(program.questionsDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                    | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("odd.dat")});
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)

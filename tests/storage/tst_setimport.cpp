@@ -191,6 +191,11 @@ void TestSetImport::rowsRead_data()
                        "5|question holds a line break or another control character",
                        "6|answer_a holds a line break or another control character"}
         << QStringList{"1|0|Q|\u00B5|B|C|D|a", "1|0|Q|A|B|C|\u20AC|a"} << QString();
+    QTest::newRow("values shown escaped and cut, places counted in characters")
+        << kHeaderRow + "1\x01,Q,A,B,C,D," + QByteArray(41, 'y') + "\r\n1,\xF0\x9F\x98\x80\x01,A,B,C,D,A\r\n"
+        << QStringList{"2|round \"1[U+0001]\" is not", "2|right \"" + QString(40, u'y') + "\u2026\" is not",
+                       "3|question holds a line break or another control character, [U+0001] at "
+                       "character 2"} << QStringList{} << QString();
     QTest::newRow("wrong number of fields, several problems in one row")
         << kHeaderRow + "1,Q,A,B,C,D\r\n\r\n1,Q,A,B,C,D,A,extra\r\n20,,A,B,C,D,X\r\n" + ok + "\r\n\r\n"
         << QStringList{"2|6 field(s) instead of 7", "3|1 field(s) instead of 7",

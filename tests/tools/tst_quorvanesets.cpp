@@ -25,6 +25,8 @@ void TestQuorvaneSets::exitCodesAndMessages_data()
         << QStringList{"check", "good.dat"} << 0 << "good.dat: OK: 16 record(s), 15 question(s)" << "";
     QTest::newRow("check set with problems")
         << QStringList{"check", "bad.dat"} << 1 << "bad.dat: record 3: right answer \"x\"" << "";
+    QTest::newRow("check a sparse file of 60 GB") << QStringList{"check", "huge.dat"} << 1
+        << "huge.dat: length 64424509440 bytes is more than the 32767 records" << "";
     QTest::newRow("check missing file") << QStringList{"check", "none.dat"} << 2 << "" << "\"none.dat\" does not exist";
     QTest::newRow("check help") << QStringList{"check", "--help"} << 0 << "check SET.dat" << "";
     QTest::newRow("no command") << QStringList{} << 2 << "" << "no command given";
@@ -73,6 +75,7 @@ void TestQuorvaneSets::exitCodesAndMessages()
         set << QuestionRecord{qint16(round), qint16(round + 1), QStringLiteral("QUESTION \u00A3%1").arg(round),
                               "A", "B, OR C", "C", "D", "b"};
     const QByteArray before = program.readFile(program.writeSet(QStringLiteral("good.dat"), set));
+    QVERIFY(QFile::resize(program.writeSet(QStringLiteral("huge.dat"), {}), qint64(60) << 30));
     program.writeSet(QStringLiteral("bad.dat"), {makeHeader("M", "C", ""), makeQuestion(1, 2, "FINE"),
                                                  makeQuestion(2, 3, "LETTER", "x"), makeQuestion(16, 4, "ROUND")});
     for (const QString name : {"good.csv", "bad.csv"}) {
@@ -99,7 +102,7 @@ void TestQuorvaneSets::exitCodesAndMessages()
     QCOMPARE(program.readFile(dir + QStringLiteral("/good.dat")) == before, !added);
     // Nothing new is made, no temporary is left behind, whatever happened.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"bad.csv", "bad.dat", "good.csv", "good.dat"}));
+             QStringList({"bad.csv", "bad.dat", "good.csv", "good.dat", "huge.dat"}));
 }
 
 QTEST_GUILESS_MAIN(TestQuorvaneSets)
