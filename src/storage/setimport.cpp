@@ -35,15 +35,21 @@ bool notInCodePage(char32_t c)
 // first in typed, counted in characters.
 QString fieldProblem(const QString &name, const QString &typed, const QString &text, int width)
 {
+    // The character is looked for one by one only once a check of the whole
+    // field has found one: an import checks hundreds of thousands of fields.
     QString at;
-    if (const QString c = Csv::firstWhere(typed, isControl, &at); !c.isEmpty())
+    if (std::any_of(typed.begin(), typed.end(), [](QChar c) { return isControl(c.unicode()); })) {
+        const QString c = Csv::firstWhere(typed, isControl, &at);
         return QStringLiteral("%1 holds a line break or another control character, %2 at "
                               "character %3")
             .arg(name, c, at);
-    if (const QString c = Csv::firstWhere(typed, notInCodePage, &at); !c.isEmpty())
+    }
+    if (!Cp1252::canEncode(typed)) {
+        const QString c = Csv::firstWhere(typed, notInCodePage, &at);
         return QStringLiteral("%1 holds a character that Windows-1252 cannot store, %2 at "
                               "character %3")
             .arg(name, c, at);
+    }
     // One byte per character: upper case only gives capitals the code page holds.
     const qsizetype bytes = text.size();
     if (bytes > width)
