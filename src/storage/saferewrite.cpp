@@ -118,7 +118,9 @@ NewCopy::~NewCopy()
 QString temporaryPrefix(const QString &path)
 {
     const QFileInfo info(path);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
+    // Named for the program, so that a hidden file of the user's own such as
+    // ".quiz.dat.backup" is never taken for one of its copies.
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".quorvane-");
 }
 
 bool isTemporaryOf(const QString &path, const QString &fileName)

@@ -33,7 +33,7 @@ bool patch(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
            QString *error = nullptr);
 
 // One new copy of a file on its way in: a hidden temporary beside the file
-// (".name.XXXXXX", so no file list shows it), synced to disk and then
+// (".name.quorvane-XXXXXX", so no file list shows it), synced to disk and then
 // renamed over the file's own name, which replaces a symbolic link rather
 // than writing through it; the folder is synced last, so the new name
 // survives a power cut. Every step asks IoFaults first, so a test can fail

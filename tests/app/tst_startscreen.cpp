@@ -88,7 +88,7 @@ private slots:
         QVERIFY(QDir(program.questionsDir()).exists()); // made again when missing
         // A write's temporary copy is hidden and never listed.
         for (const char *name :
-             {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.x1Y2z3"})
+             {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.quorvane-x1Y2z3"})
             program.writeSet(QString::fromLatin1(name), {});
         QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
 

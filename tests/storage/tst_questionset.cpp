@@ -248,7 +248,8 @@ private slots:
                                       makeQuestion(3, 8, "C?")};
         const QuestionSet set(program.writeSet("set.dat", records));
         // The copy a killed write left goes with the next change; others stay.
-        const QStringList beside{".set.dat.x1Y2z3", ".set.dat.old", "set.dat.x1Y2z3"};
+        const QStringList beside{".set.dat.quorvane-x1Y2z3", ".set.dat.backup",
+                                 "set.dat.quorvane-x1Y2z3"};
         for (const QString &name : beside)
             program.writeFile(name, "left");
         std::optional<QuestionSet::Pick> second = set.pick(3);
