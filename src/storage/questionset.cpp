@@ -32,6 +32,18 @@ void setText(QString *out, const QString &text)
         *out = text;
 }
 
+// A scan's visitor that keeps the first header and stops there: the header
+// is the first record numbered 9999, wherever it stands.
+SetFile::Visitor firstHeader(std::optional<QuestionSet::Found> &found)
+{
+    return [&found](int n, QByteArrayView raw) {
+        if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
+            return true;
+        found = QuestionSet::Found{n, QuestionRecord::fromBytes(raw)};
+        return false;
+    };
+}
+
 // A whole number, rounded to the nearest with ties to even; nothing when the
 // text is not a plain decimal number.
 std::optional<int> wholeNumber(const QString &text)
@@ -228,15 +240,7 @@ QString QuestionSet::openProblem() const
 std::optional<QuestionSet::Found> QuestionSet::findHeader(QString *error) const
 {
     std::optional<Found> found;
-    SetFile::scan(
-        m_path,
-        [&](int n, QByteArrayView raw) {
-            if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
-                return true;
-            found = Found{n, QuestionRecord::fromBytes(raw)};
-            return false;
-        },
-        error);
+    SetFile::scan(m_path, firstHeader(found), error);
     return found;
 }
 
@@ -368,15 +372,7 @@ QuestionSet::Change removeIn(QFile &set, const QString &path, int n, QuestionSet
 std::optional<QuestionSet::Found> headerIn(QFile &set, const QString &path, QString *error)
 {
     std::optional<QuestionSet::Found> found;
-    SetFile::scan(
-        set, path,
-        [&](int n, QByteArrayView raw) {
-            if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
-                return true;
-            found = QuestionSet::Found{n, QuestionRecord::fromBytes(raw)};
-            return false;
-        },
-        error);
+    SetFile::scan(set, path, firstHeader(found), error);
     return found;
 }
 
