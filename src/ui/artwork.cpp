@@ -215,15 +215,6 @@ QPainterPath handset(const QRectF &box)
 
 namespace Artwork {
 
-QPixmap picture(Painter paint, const QSize &size)
-{
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    paint(p, QRectF(pixmap.rect()));
-    return pixmap;
-}
-
 void paintLifelineFifty(QPainter &p, const QRectF &area)
 {
     p.save();

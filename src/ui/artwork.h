@@ -12,8 +12,6 @@ class QPainter;
 // sharp on a zoomed screen and on paper.
 namespace Artwork {
 
-using Painter = void (*)(QPainter &, const QRectF &);
-
 // The three lifeline pictures, each an oval badge filling the area.
 void paintLifelineFifty(QPainter &p, const QRectF &area);
 void paintLifelineAsk(QPainter &p, const QRectF &area);
@@ -26,17 +24,6 @@ void paintUsedCross(QPainter &p, const QRectF &area);
 constexpr int LOGO_WIDTH = 175;
 constexpr int LOGO_HEIGHT = 91;
 void paintCertificateLogo(QPainter &p, const QRectF &area);
-
-// A picture painted on a transparent pixmap of the given size.
-QPixmap picture(Painter paint, const QSize &size);
-inline QPixmap lifelineFifty(const QSize &size) { return picture(paintLifelineFifty, size); }
-inline QPixmap lifelineAsk(const QSize &size) { return picture(paintLifelineAsk, size); }
-inline QPixmap lifelineRing(const QSize &size) { return picture(paintLifelineRing, size); }
-inline QPixmap usedCross(const QSize &size) { return picture(paintUsedCross, size); }
-inline QPixmap certificateLogo()
-{
-    return picture(paintCertificateLogo, QSize(LOGO_WIDTH, LOGO_HEIGHT));
-}
 
 // The program's square icon; small sizes drop the finer detail.
 QPixmap appIcon(int size);

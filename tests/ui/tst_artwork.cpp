@@ -10,6 +10,28 @@
 using Draw = std::function<QPixmap(QSize)>;
 Q_DECLARE_METATYPE(Draw)
 
+namespace {
+
+using Painter = void (*)(QPainter &, const QRectF &);
+
+// What a painter draws on a transparent pixmap of the given size, as a
+// widget of that size shows it.
+QPixmap picture(Painter paint, QSize size)
+{
+    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paint(p, QRectF(pixmap.rect()));
+    return pixmap;
+}
+
+Draw drawn(Painter paint)
+{
+    return [paint](QSize size) { return picture(paint, size); };
+}
+
+} // namespace
+
 // The pictures drawn in code: each at the size asked for, recognisable, and
 // on the ground its screen needs.
 class TestArtwork : public QObject
@@ -24,15 +46,15 @@ private slots:
         QTest::addColumn<bool>("opaque"); // a printed picture is; others leave their corners clear
 
         const std::pair<const char *, Draw> pieces[] = {
-            {"fifty", Artwork::lifelineFifty}, {"ask", Artwork::lifelineAsk},
-            {"ring", Artwork::lifelineRing},   {"cross", Artwork::usedCross}};
+            {"fifty", drawn(Artwork::paintLifelineFifty)}, {"ask", drawn(Artwork::paintLifelineAsk)},
+            {"ring", drawn(Artwork::paintLifelineRing)},   {"cross", drawn(Artwork::paintUsedCross)}};
         // The game screen's picture size, a large one and a very small one.
         for (const QSize size : {QSize(60, 49), QSize(240, 196), QSize(16, 13)}) {
             for (const auto &[name, draw] : pieces)
                 QTest::addRow("%s %dx%d", name, size.width(), size.height())
                     << draw << size << false;
         }
-        QTest::newRow("certificate logo") << Draw([](QSize) { return Artwork::certificateLogo(); })
+        QTest::newRow("certificate logo") << drawn(Artwork::paintCertificateLogo)
                                           << QSize(Artwork::LOGO_WIDTH, Artwork::LOGO_HEIGHT)
                                           << true;
         for (int side : {16, 32, 48, 256}) {
@@ -73,18 +95,18 @@ private slots:
         // Laid over a lifeline, the cross keeps the picture visible between its
         // strokes and covers its middle in red; the three lifelines differ.
         const QSize size(58, 47);
-        QImage picture = Artwork::lifelineAsk(size).toImage().convertToFormat(
+        QImage image = picture(Artwork::paintLifelineAsk, size).toImage().convertToFormat(
             QImage::Format_ARGB32_Premultiplied);
-        const QImage before = picture;
-        QVERIFY(before != Artwork::lifelineFifty(size).toImage().convertToFormat(before.format()));
-        QVERIFY(before != Artwork::lifelineRing(size).toImage().convertToFormat(before.format()));
-        QPainter(&picture).drawPixmap(0, 0, Artwork::usedCross(size));
+        const QImage before = image;
+        QVERIFY(before != picture(Artwork::paintLifelineFifty, size).toImage().convertToFormat(before.format()));
+        QVERIFY(before != picture(Artwork::paintLifelineRing, size).toImage().convertToFormat(before.format()));
+        QPainter(&image).drawPixmap(0, 0, picture(Artwork::paintUsedCross, size));
         int unchanged = 0;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x)
-                unchanged += picture.pixel(x, y) == before.pixel(x, y);
+                unchanged += image.pixel(x, y) == before.pixel(x, y);
         QVERIFY2(unchanged * 2 >= size.width() * size.height(), QByteArray::number(unchanged));
-        const QColor middle = picture.pixelColor(size.width() / 2, size.height() / 2);
+        const QColor middle = image.pixelColor(size.width() / 2, size.height() / 2);
         QVERIFY2(middle.red() > 150 && middle.green() < 110 && middle.blue() < 110,
                  qPrintable(middle.name()));
     }
