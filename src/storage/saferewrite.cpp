@@ -143,11 +143,15 @@ bool NewCopy::open()
     if (m_fd < 0)
         return failWithErrno();
     m_temp = name;
-    // The copy takes the permissions of the file it replaces.
+    // The copy takes the owner, group and permissions of the file it replaces,
+    // so a set in a shared folder stays its owner's. Only root may give a file
+    // away; anyone else keeps at least the group when they belong to it.
     struct stat old;
-    if (::stat(QFile::encodeName(m_path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::stat(QFile::encodeName(m_path).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+        [[maybe_unused]] const bool kept = ::fchown(m_fd, old.st_uid, old.st_gid) == 0
+                                           || ::fchown(m_fd, uid_t(-1), old.st_gid) == 0;
         ::fchmod(m_fd, old.st_mode & 07777);
-    else
+    } else
         ::fchmod(m_fd, 0666 & ~currentUmask());
     return true;
 }

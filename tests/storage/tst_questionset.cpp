@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace ManagerHelpers;
 using Change = QuestionSet::Change;
 
@@ -272,6 +275,10 @@ private slots:
         QCOMPARE(readRecords(set.path()), records);
 
         QFile::setPermissions(set.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        // Another user's set in a shared folder stays theirs (only root can test it).
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QCOMPARE(::chown(QFile::encodeName(set.path()).constData(), 4242, 4343), 0);
         QCOMPARE(set.remove(*second, removal), Change::Done);
         QCOMPARE(removal.removed, 1);
         QCOMPARE(removal.remaining, 4);
@@ -279,6 +286,10 @@ private slots:
         QCOMPARE(readRecords(set.path()), records);
         QCOMPARE(QFile::permissions(set.path()) & (QFile::ReadGroup | QFile::WriteGroup),
                  QFile::Permissions(QFile::ReadGroup));
+        struct stat owner;
+        QCOMPARE(::stat(QFile::encodeName(set.path()).constData(), &owner), 0);
+        if (root)
+            QCOMPARE(std::pair(owner.st_uid, owner.st_gid), std::pair(uid_t(4242), gid_t(4343)));
         QCOMPARE(set.remove(*second, removal), Change::Moved); // deleting twice deletes once
 
         QVERIFY(QFile::remove(set.path()));
