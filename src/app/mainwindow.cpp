@@ -4,6 +4,7 @@
 #include "game/gamescreen.h"
 #include "manage/questionmanager.h"
 #include "storage/appstate.h"
+#include "storage/filewatch.h"
 #include "storage/ladder.h"
 #include "ui/aboutscreen.h"
 #include "ui/dialogservice.h"
@@ -76,6 +77,9 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     TextDisplay::plainLabels(this);
     load();
     Zoom::attach(this);
+    if (m_setOpened)
+        connect(new FileWatch(m_set.path(), this), &FileWatch::changed, this,
+                &MainWindow::followSet);
 }
 
 // ---------------------------------------------------------------- controls
@@ -324,10 +328,28 @@ bool MainWindow::showHeader()
                                     QStringLiteral("Creator"));
         return true;
     }
-    m_creatorLabel->setText(header->record.answer_a);
-    m_messageLabel->setText(header->record.question);
-    m_messageCaption->setText(QStringLiteral("Message from ") + header->record.answer_a);
+    showDetails(header->record);
     return true;
+}
+
+void MainWindow::showDetails(const QuestionRecord &header)
+{
+    m_creatorLabel->setText(header.answer_a);
+    m_messageLabel->setText(header.question);
+    m_messageCaption->setText(QStringLiteral("Message from ") + header.answer_a);
+}
+
+// Another program changed the set: its details and counts follow without a
+// word. This only reads: a set that has gone shows no questions and is not
+// made again.
+void MainWindow::followSet()
+{
+    QString error;
+    if (const auto header = m_set.findHeader(&error))
+        showDetails(header->record);
+    error.clear();
+    const QuestionSet::RoundCounts counts = m_set.countRounds(&error);
+    showCounts(error.isEmpty() ? counts : QuestionSet::RoundCounts{});
 }
 
 bool MainWindow::writeNewHeader()

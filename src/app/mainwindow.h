@@ -43,6 +43,8 @@ private:
     void load();
     bool headerStep();
     bool showHeader();
+    void showDetails(const QuestionRecord &header);
+    void followSet();
     bool writeNewHeader();
     void totals();
     void showCounts(const QuestionSet::RoundCounts &counts);

@@ -2,6 +2,7 @@
 
 #include "app/navigator.h"
 #include "storage/appstate.h"
+#include "storage/filewatch.h"
 #include "storage/fixedtext.h"
 #include "storage/questionset.h"
 #include "ui/dialogservice.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -52,7 +54,12 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     WindowIcon::apply(this);
     buildControls();
     TextDisplay::plainLabels(this);
+    // A fresh program folder has no Questions folder yet.
+    QDir().mkpath(m_state.questionsDir());
     listSets();
+    m_fileNameBox->setFocus();
+    connect(new FileWatch(m_state.questionsDir(), this), &FileWatch::changed, this,
+            &StartScreen::listSets);
     Zoom::attach(this);
 }
 
@@ -179,14 +186,31 @@ QLayout *StartScreen::buildNotes()
     return notes;
 }
 
+// Lists the sets, and again whenever another program changes the folder: the
+// set picked stays picked while it is there, and the name box is left alone.
 void StartScreen::listSets()
 {
-    // A fresh program folder has no Questions folder yet.
-    QDir().mkpath(m_state.questionsDir());
     const QDir dir(m_state.questionsDir());
-    m_setList->addItems(
-        dir.entryList({QStringLiteral("*.dat*")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    m_fileNameBox->setFocus();
+    const QStringList sets =
+        dir.entryList({QStringLiteral("*.dat*")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    if (sets == listedSets())
+        return;
+    const QList<QListWidgetItem *> chosen = m_setList->selectedItems();
+    const QString picked = chosen.isEmpty() ? QString() : chosen.first()->text();
+    const QSignalBlocker quiet(m_setList);
+    m_setList->clear();
+    m_setList->addItems(sets);
+    if (const auto again = m_setList->findItems(picked, Qt::MatchExactly);
+        !picked.isEmpty() && !again.isEmpty())
+        m_setList->setCurrentItem(again.first());
+}
+
+QStringList StartScreen::listedSets() const
+{
+    QStringList names;
+    for (int i = 0; i < m_setList->count(); ++i)
+        names << m_setList->item(i)->text();
+    return names;
 }
 
 void StartScreen::useChosenSet()

@@ -23,6 +23,7 @@ private:
     QLayout *buildFields();
     QLayout *buildNotes();
     void listSets();
+    QStringList listedSets() const;
     void useChosenSet();
     void openChosenSet();
     bool headerTextsStorable();

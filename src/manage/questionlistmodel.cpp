@@ -75,6 +75,38 @@ QByteArrayView QuestionListModel::questionBytes(int rowIndex) const
     return QByteArrayView(m_questions).sliced(qsizetype(rowIndex) * kWidth, kWidth);
 }
 
+bool QuestionListModel::rowShows(int rowIndex, QByteArrayView record) const
+{
+    const Row &r = m_rows.at(rowIndex);
+    return record.size() == QuestionRecord::LENGTH && r.round == QuestionRecord::roundOf(record)
+           && r.right == record.at(QuestionRecord::RIGHT_AT)
+           && questionBytes(rowIndex) == record.sliced(QuestionRecord::QUESTION_AT, kWidth);
+}
+
+bool QuestionListModel::shows(int index, QByteArrayView record) const
+{
+    return rowShows(m_shown.at(index), record);
+}
+
+QList<int> QuestionListModel::recordsShowing(QByteArrayView record) const
+{
+    QList<int> found;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (rowShows(i, record))
+            found << m_rows[i].record;
+    }
+    return found;
+}
+
+int QuestionListModel::shownIndexOf(int record) const
+{
+    for (int i = 0; i < m_shown.size(); ++i) {
+        if (m_rows[m_shown[i]].record == record)
+            return i;
+    }
+    return -1;
+}
+
 // Puts the rows in the chosen order.
 void QuestionListModel::arrange()
 {

@@ -46,6 +46,13 @@ public:
 
     // The shown row at index, with the record it came from.
     const Row &row(int index) const { return m_rows.at(m_shown.at(index)); }
+    // True when the shown row at index shows the record given as its bytes:
+    // its round, its question as stored and its right letter.
+    bool shows(int index, QByteArrayView record) const;
+    // The records, shown or not, whose rows show the record given.
+    QList<int> recordsShowing(QByteArrayView record) const;
+    // Where the row of a record is shown, or -1.
+    int shownIndexOf(int record) const;
     // Column texts: the ladder amount, the question's 200 characters exactly
     // as read (trailing spaces included) and the right letter in upper case.
     QString round(int index) const;
@@ -60,6 +67,7 @@ public:
 
 private:
     QByteArrayView questionBytes(int rowIndex) const;
+    bool rowShows(int rowIndex, QByteArrayView record) const;
     void arrange();
     void refilter();
 

@@ -2,6 +2,7 @@
 
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
+#include "storage/filewatch.h"
 #include "storage/fixedtext.h"
 #include "storage/setexport.h"
 #include "storage/setimport.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 
@@ -84,6 +86,8 @@ QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *p
     TextDisplay::plainLabels(this);
     load();
     zoomColumns(Zoom::attach(this));
+    connect(new FileWatch(m_set.path(), this), &FileWatch::changed, this,
+            &QuestionManager::followSet);
 }
 
 bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
@@ -238,9 +242,15 @@ void QuestionManager::filterList(const QString &text)
     m_model->setFilter(text, &error);
     if (!error.isEmpty())
         showProblem(error);
-    const QString found = text.isEmpty() ? QString()
-                                         : QStringLiteral("%1 of %2").arg(m_model->rowCount())
-                                               .arg(m_model->totalCount());
+    showFound();
+}
+
+void QuestionManager::showFound()
+{
+    const QString found = m_findBox->text().isEmpty()
+                              ? QString()
+                              : QStringLiteral("%1 of %2").arg(m_model->rowCount())
+                                    .arg(m_model->totalCount());
     m_foundLabel->setText(found);
     TextDisplay::setSpokenName(m_foundLabel, found);
 }
@@ -316,7 +326,7 @@ void QuestionManager::buildList()
     // Moving through the list with the keyboard picks too.
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid())
+                if (current.isValid() && !m_selectingQuietly)
                     showPicked();
             });
 }
@@ -443,6 +453,59 @@ void QuestionManager::updatelist()
     m_model->fill(m_set.path(), &error);
     if (!error.isEmpty())
         showProblem(error);
+    showFound();
+}
+
+// Another program changed the set: the list follows without a word, and the
+// picked question stays picked while the file still holds it.
+void QuestionManager::followSet()
+{
+    const int scrolled = m_list->verticalScrollBar()->value();
+    m_model->fill(m_set.path());
+    keepPick();
+    showFound();
+    m_list->verticalScrollBar()->setValue(scrolled);
+}
+
+// Finds the picked question's record, where it stood or where it has moved
+// to; one that is gone stays picked, and Edit or Delete will say so.
+void QuestionManager::keepPick()
+{
+    if (!m_pick)
+        return;
+    const QList<int> records = m_model->recordsShowing(m_pick->bytes);
+    int kept = 0;
+    for (const int n : records) {
+        const std::optional<QuestionSet::Pick> now = m_set.pick(n);
+        if (now && now->bytes == m_pick->bytes && (kept == 0 || n == m_pick->record))
+            kept = n;
+    }
+    if (kept == 0)
+        return;
+    m_pick->record = kept;
+    selectQuietly(m_model->shownIndexOf(kept));
+}
+
+// Marks a row as picked without loading it over what is being typed.
+void QuestionManager::selectQuietly(int index)
+{
+    if (index < 0)
+        return;
+    m_selectingQuietly = true;
+    m_list->selectionModel()->setCurrentIndex(
+        m_model->index(index, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_selectingQuietly = false;
+}
+
+// The list was older than the file: nothing stays picked, the user is told
+// and the list is read again.
+void QuestionManager::forgetPick()
+{
+    m_pick.reset();
+    m_numberBox->clear();
+    showProblem(QStringLiteral("This question was changed by another program. Pick it again "
+                               "from the list."));
+    updatelist();
 }
 
 void QuestionManager::showPicked()
@@ -450,14 +513,14 @@ void QuestionManager::showPicked()
     const QModelIndexList picked = m_list->selectionModel()->selectedRows();
     if (picked.isEmpty())
         return;
+    const int index = picked.first().row();
     QString error;
-    // A row whose record has gone from the file picks nothing.
-    const std::optional<QuestionSet::Pick> pick =
-        m_set.pick(m_model->row(picked.first().row()).record, &error);
+    const std::optional<QuestionSet::Pick> pick = m_set.pick(m_model->row(index).record, &error);
     if (!error.isEmpty())
-        showProblem(error);
-    if (!pick)
-        return;
+        return showProblem(error);
+    // A row picks the question it shows or nothing.
+    if (!pick || !m_model->shows(index, pick->bytes))
+        return forgetPick();
     m_pick = pick;
     const QuestionRecord record = pick->question();
     // Long texts are shown from their beginning.
@@ -588,10 +651,7 @@ bool QuestionManager::changeMade(QuestionSet::Change change, const QString &erro
         showProblem(error);
         break;
     case QuestionSet::Change::Moved:
-        m_pick.reset();
-        showProblem(QStringLiteral("This question was changed by another program. Pick it "
-                                   "again from the list."));
-        updatelist();
+        forgetPick();
         break;
     default:
         showProblem(failure.arg(error));

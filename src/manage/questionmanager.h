@@ -59,6 +59,11 @@ private:
                            int width);
     void load();
     void showPicked();
+    void followSet();
+    void keepPick();
+    void selectQuietly(int index);
+    void forgetPick();
+    void showFound();
     void editQuestion();
     void deleteQuestion();
     void saveDetails();
@@ -74,6 +79,8 @@ private:
     QuestionListModel *m_model = nullptr;
     // The question picked from the list, as it was read.
     std::optional<QuestionSet::Pick> m_pick;
+    // Set while the list marks the kept pick again, which loads nothing.
+    bool m_selectingQuietly = false;
 
     QTreeView *m_list = nullptr;
     QWidget *m_findBar = nullptr;

@@ -146,6 +146,30 @@ private slots:
         QVERIFY(!form->findChild<QDialog *>());
     }
 
+    // Another program changes the set while the main window shows it: the
+    // details and counts follow without a word, and nothing is written.
+    void followsAnotherProgram()
+    {
+        TestProgram program;
+        auto *form = openSet(program, everyRound());
+        const QuestionSet set(program.state.set_path);
+        QVERIFY(set.removeRecord(2)); // round 1's question, by a renamed copy
+        QTRY_COMPARE(text(form, "t0"), QStringLiteral("0"));
+        QCOMPARE(text(form, "lbl_total"), QStringLiteral("14"));
+
+        // Then the new file is written in place.
+        const QByteArray renamed = program.readFile(set.path());
+        QCOMPARE(set.changeDetails({"Bo", "Bye", ""}), QuestionSet::Change::Done);
+        QTRY_COMPARE(text(form, "lbl_name"), QStringLiteral("Bo"));
+        QCOMPARE(text(form, "lbl_message"), QStringLiteral("Bye"));
+        QCOMPARE(program.readFile(set.path()).size(), renamed.size());
+
+        QVERIFY(QFile::remove(set.path()));
+        QTRY_COMPARE(text(form, "lbl_total"), QStringLiteral("0"));
+        QVERIFY(!QFile::exists(set.path()));
+        QCOMPARE(program.dialogs.log(), QStringList());
+    }
+
     void addQuestion_data()
     {
         QTest::addColumn<QString>("password");

@@ -117,6 +117,36 @@ private slots:
         click(form, "Command1"); // a picked name ending in .dat is kept as it is
         QCOMPARE(program.state.set_name, QStringLiteral("a.dat"));
     }
+
+    // Another program adds and removes sets while the start screen shows: the
+    // list follows, the set picked stays picked and the typed name stays.
+    void listFollowsTheFolder()
+    {
+        TestProgram program;
+        for (const char *name : {"a.dat", "c.dat"})
+            program.writeSet(QString::fromLatin1(name), {});
+        QWidget *form = Navigator::openStartScreen(program.state, program.services);
+        auto *list = control<QListWidget>(form, "File1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        auto *name = control<QLineEdit>(form, "Text1");
+        name->setText(QStringLiteral("typed"));
+
+        // A new set arrives as a renamed copy; another goes.
+        const QString hidden = program.writeSet(QStringLiteral(".b.dat.tmp"), {});
+        QVERIFY(QFile::rename(hidden, program.setPath(QStringLiteral("b.dat"))));
+        QVERIFY(QFile::remove(program.setPath(QStringLiteral("a.dat"))));
+        auto listed = [list] {
+            QStringList names;
+            for (int i = 0; i < list->count(); ++i)
+                names << list->item(i)->text();
+            return names;
+        };
+        QTRY_COMPARE(listed(), QStringList({"b.dat", "c.dat"}));
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("c.dat"));
+        QCOMPARE(name->text(), QStringLiteral("typed"));
+    }
 };
 
 QTEST_MAIN(TestStartScreen)

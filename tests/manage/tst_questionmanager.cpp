@@ -1,4 +1,5 @@
 #include "manage/questionmanager.h"
+#include "storage/questionset.h"
 #include "managerhelpers.h"
 #include "testprogram.h"
 
@@ -82,21 +83,25 @@ private slots:
         QTest::addColumn<int>("row"); // -1: nothing picked
         QTest::addColumn<QString>("round");
         QTest::addColumn<QString>("right");
-        QTest::addColumn<bool>("changedElsewhere"); // after the pick
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("changedElsewhere"); // "before" or "after" the pick
+        QTest::addColumn<QStringList>("shown");
 
-        QTest::newRow("nothing picked") << -1 << "99" << "Z" << false
-                                        << "Choose A Question From The List|List";
-        QTest::newRow("round outside 1 to 15") << 1 << "15.5" << "E" << false
-                                               << "Round Must Be Between 1 And 15|Round";
-        QTest::newRow("letter outside A to D") << 1 << "3" << "E" << false
-                                               << "Right Answer Must Be Between 'A' And 'D'|Answer";
-        QTest::newRow("changed by another program")
-            << 1 << "3" << "a" << true
-            << "This question was changed by another program. Pick it again from the list."
-               "|Question Set";
-        QTest::newRow("the second twin") << 2 << "2.5" << " b " << false
-                                         << "Question Edited|Edited";
+        const QString changed = "This question was changed by another program. Pick it again "
+                                "from the list.|Question Set";
+        const QString choose = "Choose A Question From The List|List";
+        QTest::newRow("nothing picked") << -1 << "99" << "Z" << "" << QStringList{choose};
+        QTest::newRow("round outside 1 to 15")
+            << 1 << "15.5" << "E" << "" << QStringList{"Round Must Be Between 1 And 15|Round"};
+        QTest::newRow("letter outside A to D")
+            << 1 << "3" << "E" << ""
+            << QStringList{"Right Answer Must Be Between 'A' And 'D'|Answer"};
+        QTest::newRow("changed by another program") << 1 << "3" << "a" << "after"
+                                                    << QStringList{changed};
+        // The list still shows the old row: it picks nothing.
+        QTest::newRow("changed before the pick") << 1 << "3" << "a" << "before"
+                                                 << QStringList{changed, choose};
+        QTest::newRow("the second twin") << 2 << "2.5" << " b " << ""
+                                         << QStringList{"Question Edited|Edited"};
     }
 
     void edit()
@@ -104,16 +109,18 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, round);
         QFETCH(QString, right);
-        QFETCH(bool, changedElsewhere);
-        QFETCH(QString, shown);
+        QFETCH(QString, changedElsewhere);
+        QFETCH(QStringList, shown);
         TestProgram program;
         QWidget *form = openManager(program, mixedSet());
-        if (row >= 0)
-            pickRow(form, row);
         QList<QuestionRecord> expected = mixedSet();
-        if (changedElsewhere) { // a new question where the picked one stood
-            expected[2] = makeQuestion(7, 3, "NEWCOMER?", "d");
-            program.writeSet("set.dat", expected);
+        for (const QString &when : {"before", "after"}) {
+            if (changedElsewhere == when) { // a new question where the picked one stood
+                expected[2] = makeQuestion(7, 3, "NEWCOMER?", "d");
+                program.writeSet("set.dat", expected);
+            }
+            if (row >= 0 && when == QLatin1String("before"))
+                pickRow(form, row);
         }
         const QString typed = QStringLiteral("  changed?  ");
         box(form, "txt_q")->setText(typed);
@@ -121,8 +128,8 @@ private slots:
         box(form, "txt_right")->setText(right);
         click(form, "cmd_edit");
 
-        QCOMPARE(program.dialogs.log(), QStringList{shown});
-        if (shown.endsWith(QLatin1String("Edited")))
+        QCOMPARE(program.dialogs.log(), shown);
+        if (shown.last().endsWith(QLatin1String("Edited")))
             expected[3] = makeQuestion(2, 5, "CHANGED?", "b");
         QCOMPARE(readRecords(program.state.set_path), expected);
         // The list is refilled from the file; the boxes keep what was typed.
@@ -152,6 +159,40 @@ private slots:
         QCOMPARE(box(form, "txt_q")->text(), QStringLiteral("SECOND?")); // still shown
         QCOMPARE(filesIn(program.questionsDir()), QStringList{"set.dat"});
         QCOMPARE(filesIn(program.dir()), QStringList());
+    }
+
+    // Another program deletes questions while the manager is open: the list
+    // follows, and the question picked stays picked, wherever it moves to.
+    void followsAnotherProgram()
+    {
+        TestProgram program;
+        QList<QuestionRecord> records{makeHeader("Hi", "Ann", "")};
+        for (int i = 1; i <= 8; ++i)
+            records << makeQuestion(i, i + 1, QStringLiteral("QUESTION NUMBER %1").arg(i));
+        QWidget *form = openManager(program, records);
+        pickRow(form, 4);
+        box(form, "txt_a")->setText(QStringLiteral("being typed"));
+        auto picked = [form] {
+            const QModelIndexList rows =
+                control<QTreeView>(form, "ListView1")->selectionModel()->selectedRows(1);
+            return rows.size() == 1 ? rows.first().data().toString().trimmed() : QString();
+        };
+
+        // Question 3 goes by a renamed copy, then question 8 by a write in place.
+        const QString set = program.state.set_path;
+        QVERIFY(QuestionSet(set).removeRecord(4));
+        QTRY_COMPARE(column(form, 1).size(), 7);
+        records.removeAt(3);
+        records.removeAt(7);
+        program.writeSet("set.dat", records);
+        QTRY_COMPARE(column(form, 1).size(), 6);
+        QCOMPARE(picked(), QStringLiteral("QUESTION NUMBER 5"));
+        QCOMPARE(box(form, "txt_a")->text(), QStringLiteral("being typed"));
+
+        click(form, "cmd_delete");
+        QCOMPARE(program.dialogs.log(), QStringList{"Question Deleted|Deleted"});
+        records.removeAt(4);
+        QCOMPARE(readRecords(set), records);
     }
 
     void details()

@@ -187,15 +187,18 @@ private slots:
         const QString path = program.state.set_path;
         auto *id = control<QLineEdit>(manager, QStringLiteral("txt_id"));
 
-        // Shortened: the rows whose records are gone pick nothing; a question
-        // still there is deleted and the others are kept.
+        // Shortened: a row whose record is gone picks nothing and says so; a
+        // question still there is deleted and the others are kept.
         QVERIFY(QFile::resize(path, 4 * QuestionRecord::LENGTH));
         pickRow(manager, 6);
         QVERIFY(id->text().isEmpty());
         pickRow(manager, 1);
         QCOMPARE(id->text(), QStringLiteral("3"));
         click(manager, QStringLiteral("cmd_delete"));
-        QCOMPARE(program.dialogs.log(), QStringList{"Question Deleted|Deleted"});
+        QCOMPARE(program.dialogs.log(),
+                 QStringList({"This question was changed by another program. Pick it again from "
+                              "the list.|Question Set",
+                              "Question Deleted|Deleted"}));
         QCOMPARE(readRecords(path), (QList<QuestionRecord>{records[0], records[1], records[3]}));
         QCOMPARE(column(manager, 1).size(), 2);
 

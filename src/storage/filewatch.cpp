@@ -1,0 +1,64 @@
+#include "filewatch.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+FileWatch::FileWatch(const QString &path, QObject *parent)
+    : QObject(parent)
+    , m_path(QFileInfo(path).absoluteFilePath())
+    , m_folder(QFileInfo(m_path).absolutePath())
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SETTLE_MS);
+    connect(&m_settle, &QTimer::timeout, this, &FileWatch::settle);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &FileWatch::noticed);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileWatch::noticed);
+    m_seen = identityOf(m_path);
+    rewatch();
+}
+
+FileWatch::Identity FileWatch::identityOf(const QString &path)
+{
+    struct statx st;
+    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW,
+                STATX_TYPE | STATX_INO | STATX_SIZE, &st)
+        != 0)
+        return {};
+    return {true, st.stx_ino, S_ISDIR(st.stx_mode) ? 0 : st.stx_size};
+}
+
+// The first report of a burst starts the wait; the rest fall inside it.
+void FileWatch::noticed(const QString &path)
+{
+    if (path == m_path)
+        m_touched = true;
+    if (!m_settle.isActive())
+        m_settle.start();
+}
+
+void FileWatch::settle()
+{
+    const Identity now = identityOf(m_path);
+    const bool changed = m_touched || now != m_seen;
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    if (now.inode != m_seen.inode || !watched.contains(m_path) || !watched.contains(m_folder))
+        rewatch();
+    m_touched = false;
+    m_seen = now;
+    if (changed)
+        emit this->changed();
+}
+
+// A watch follows the file, not its name: once a renamed copy has taken the
+// name, or the file has gone and come back, the name is watched afresh.
+void FileWatch::rewatch()
+{
+    for (const QString &path : {m_folder, m_path}) {
+        m_watcher.removePath(path);
+        if (QFileInfo::exists(path))
+            m_watcher.addPath(path);
+    }
+}
