@@ -114,7 +114,7 @@ private slots:
         TestProgram program;
         QWidget *form = openManager(program, mixedSet());
         QList<QuestionRecord> expected = mixedSet();
-        for (const QString &when : {"before", "after"}) {
+        for (const QLatin1String when : {QLatin1String("before"), QLatin1String("after")}) {
             if (changedElsewhere == when) { // a new question where the picked one stood
                 expected[2] = makeQuestion(7, 3, "NEWCOMER?", "d");
                 program.writeSet("set.dat", expected);
