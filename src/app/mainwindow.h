@@ -44,7 +44,8 @@ private:
     bool headerStep();
     bool showHeader();
     bool writeNewHeader();
-    void totals();
+    // Recounts from the file and shows the counts; nothing when it cannot be read.
+    std::optional<QuestionSet::RoundCounts> totals();
     void showCounts(const QuestionSet::RoundCounts &counts);
     void clear_fields();
 
