@@ -370,16 +370,17 @@ bool MainWindow::writeNewHeader()
     return true;
 }
 
-void MainWindow::totals()
+std::optional<QuestionSet::RoundCounts> MainWindow::totals()
 {
     showCounts({});
     QString error;
     const QuestionSet::RoundCounts counts = m_set.countRounds(&error);
     if (!error.isEmpty()) {
         reportFileProblem(QStringLiteral("The questions cannot be counted."), error);
-        return;
+        return std::nullopt;
     }
     showCounts(counts);
+    return counts;
 }
 
 void MainWindow::showCounts(const QuestionSet::RoundCounts &counts)
@@ -415,13 +416,16 @@ void MainWindow::clear_fields()
 
 void MainWindow::play()
 {
-    for (QLabel *roundCount : m_roundCounts) {
-        if (roundCount->text() == QLatin1String("0")) {
-            m_services.dialogs->message(
-                this, QStringLiteral("You Must Have At Least One Question For Each Round"),
-                QStringLiteral("Questions"));
-            return;
-        }
+    // Another program may have changed the set since it was counted: the set
+    // as it is now decides, and the counts show it.
+    const std::optional<QuestionSet::RoundCounts> counts = totals();
+    if (!counts)
+        return;
+    if (!QuestionSet::playable(*counts)) {
+        m_services.dialogs->message(
+            this, QStringLiteral("You Must Have At Least One Question For Each Round"),
+            QStringLiteral("Questions"));
+        return;
     }
     GameScreen::play(this, m_state, m_services);
     activate();

@@ -46,7 +46,8 @@ private:
     void showDetails(const QuestionRecord &header);
     void followSet();
     bool writeNewHeader();
-    void totals();
+    // Recounts from the file and shows the counts; nothing when it cannot be read.
+    std::optional<QuestionSet::RoundCounts> totals();
     void showCounts(const QuestionSet::RoundCounts &counts);
     void clear_fields();
 

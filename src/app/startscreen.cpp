@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -41,6 +42,7 @@ QLabel *wrapped(const QString &text, const char *name)
 }
 
 const QString kSetTitle = QStringLiteral("Question Set");
+constexpr int kTypedNameLength = 30;
 
 } // namespace
 
@@ -143,7 +145,10 @@ QLayout *StartScreen::buildFields()
         fields->addWidget(box, row++, 1);
         return std::pair{label, box};
     };
-    m_fileNameBox = field(QStringLiteral("File Name"), "Label14", "Text1", 30).second;
+    m_fileNameBox = field(QStringLiteral("File Name"), "Label14", "Text1", kTypedNameLength).second;
+    connect(m_fileNameBox, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_fileNameBox->setMaxLength(std::max(kTypedNameLength, int(text.size())));
+    });
     std::tie(m_creatorLabel, m_creatorBox) =
         field(QStringLiteral("Your Name"), "Label15", "txt_name", 30);
     std::tie(m_messageLabel, m_messageBox) =
@@ -190,9 +195,7 @@ QLayout *StartScreen::buildNotes()
 // set picked stays picked while it is there, and the name box is left alone.
 void StartScreen::listSets()
 {
-    const QDir dir(m_state.questionsDir());
-    const QStringList sets =
-        dir.entryList({QStringLiteral("*.dat*")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList sets = QuestionSet::namesIn(m_state.questionsDir());
     if (sets == listedSets())
         return;
     const QList<QListWidgetItem *> chosen = m_setList->selectedItems();
@@ -216,18 +219,32 @@ QStringList StartScreen::listedSets() const
 void StartScreen::useChosenSet()
 {
     const QList<QListWidgetItem *> chosen = m_setList->selectedItems();
-    if (!chosen.isEmpty())
-        m_fileNameBox->setText(chosen.first()->text());
+    if (chosen.isEmpty())
+        return;
+    // A picked name is shown whole, however long; typing never lengthens it.
+    m_pickedName = chosen.first()->text();
+    m_fileNameBox->setMaxLength(std::max(kTypedNameLength, int(m_pickedName.size())));
+    m_fileNameBox->setText(m_pickedName);
+}
+
+// The file the box names: a picked set exactly as listed; a typed name with
+// ".dat" added (to the box as well) unless it ends so, then trimmed.
+QString StartScreen::chosenSetName()
+{
+    if (!m_pickedName.isEmpty() && m_fileNameBox->text() == m_pickedName)
+        return m_pickedName;
+    if (!m_fileNameBox->text().endsWith(QLatin1String(".dat"), Qt::CaseSensitive))
+        m_fileNameBox->setText(m_fileNameBox->text() + QLatin1String(".dat"));
+    return FixedText::trimSpaces(m_fileNameBox->text());
 }
 
 void StartScreen::openChosenSet()
 {
-    if (!headerTextsStorable())
-        return;
-    if (!m_fileNameBox->text().endsWith(QLatin1String(".dat"), Qt::CaseSensitive))
-        m_fileNameBox->setText(m_fileNameBox->text() + QLatin1String(".dat"));
-    const QString setName = FixedText::trimSpaces(m_fileNameBox->text());
+    const QString setName = chosenSetName();
     if (!setFileUsable(setName))
+        return;
+    // The typed details only go into the header of a new set.
+    if (QuestionSet(m_state.setPathFor(setName)).isNew() && !headerTextsStorable())
         return;
 
     const QuestionSet::Details details = QuestionSet::withDefaults(

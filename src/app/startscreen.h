@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 struct AppState;
@@ -25,12 +26,15 @@ private:
     void listSets();
     QStringList listedSets() const;
     void useChosenSet();
+    QString chosenSetName();
     void openChosenSet();
     bool headerTextsStorable();
     bool setFileUsable(const QString &setName);
 
     AppState &m_state;
     Services &m_services;
+    // The name last picked from the list, used as it stands while the box shows it.
+    QString m_pickedName;
 
     QListWidget *m_setList = nullptr;
     QLabel *m_creatorLabel = nullptr;

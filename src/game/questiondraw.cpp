@@ -3,6 +3,7 @@
 #include "randomsource.h"
 #include "storage/appstate.h"
 #include "storage/questionrecord.h"
+#include "storage/questionset.h"
 #include "storage/setfile.h"
 
 #include <QDir>
@@ -74,7 +75,7 @@ Result run(AppState &state, int round, RandomSource &random)
     const bool setOk = SetFile::scan(
         state.set_path,
         [&](int, QByteArrayView raw) {
-            if (QuestionRecord::roundOf(raw) != round)
+            if (!QuestionSet::isQuestion(raw) || QuestionRecord::roundOf(raw) != round)
                 return true;
             ++result.count;
             DrawRecord::packInto(packed, qint16(result.count), raw);

@@ -29,7 +29,7 @@ void QuestionListModel::fill(const QString &path, QString *error)
     m_rows.resize(records);
     m_questions.resize(records * kWidth);
     qsizetype count = 0;
-    QuestionSet(path).forEachListed(
+    QuestionSet(path).forEachQuestion(
         [&](int n, QByteArrayView raw) {
             if (count == m_rows.size()) {
                 m_rows.resize(count * 2 + 1);

@@ -76,6 +76,44 @@ QuestionSet::QuestionSet(const QString &path)
 {
 }
 
+// ------------------------------------------------------ what a set holds
+
+bool QuestionSet::isQuestion(QByteArrayView raw)
+{
+    const qint16 round = QuestionRecord::roundOf(raw);
+    return round >= 1 && round <= 15 && QuestionRecord::numberOf(raw) < FIRST_RESERVED_NUMBER;
+}
+
+bool QuestionSet::playable(const RoundCounts &counts)
+{
+    return std::all_of(counts.begin(), counts.end(), [](int count) { return count > 0; });
+}
+
+QStringList QuestionSet::namesIn(const QString &folder)
+{
+    // Name filters match in any letter case; hidden files (a write's copy)
+    // are left out.
+    return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+void QuestionSet::Numbering::see(QByteArrayView raw)
+{
+    const int number = QuestionRecord::numberOf(raw);
+    if (number < FIRST_RESERVED_NUMBER)
+        highest = std::max(highest, number);
+}
+
+int QuestionSet::Numbering::next() const
+{
+    return std::max(records, highest) + 1;
+}
+
+int QuestionSet::Numbering::room() const
+{
+    return std::max(0, std::min(SetFile::MAX_RECORDS - records, FIRST_RESERVED_NUMBER - next()));
+}
+
 // ------------------------------------------------------------ text rules
 
 QString QuestionSet::textProblem(const QString &field, const QString &text)
@@ -247,30 +285,27 @@ std::optional<QuestionSet::Found> QuestionSet::findHeader(QString *error) const
 QuestionSet::RoundCounts QuestionSet::countRounds(QString *error) const
 {
     RoundCounts counts{};
-    SetFile::scan(
-        m_path,
-        [&](int, QByteArrayView raw) {
-            const qint16 round = QuestionRecord::roundOf(raw);
-            if (round >= 1 && round <= 15)
-                ++counts[round - 1];
-            return true;
-        },
-        error);
+    forEachQuestion([&](int, QByteArrayView raw) { ++counts[QuestionRecord::roundOf(raw) - 1]; },
+                    error);
     return counts;
 }
 
-bool QuestionSet::forEachListed(const std::function<void(int, QByteArrayView)> &visit,
-                                QString *error) const
+bool QuestionSet::forEachQuestion(const std::function<void(int, QByteArrayView)> &visit,
+                                  QString *error) const
 {
     return SetFile::scan(
         m_path,
         [&](int n, QByteArrayView raw) {
-            const qint16 round = QuestionRecord::roundOf(raw);
-            if (QuestionRecord::numberOf(raw) < FIRST_RESERVED_NUMBER && round >= 1 && round <= 15)
+            if (isQuestion(raw))
                 visit(n, raw);
             return true;
         },
         error);
+}
+
+bool QuestionSet::isNew() const
+{
+    return SetFile::countFromLength(QFileInfo(m_path).size()) < 1;
 }
 
 bool QuestionSet::passwordMatches(const QString &typed, LetterCase letterCase,
@@ -311,29 +346,34 @@ std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
 
 namespace {
 
-// Where the next question goes in the set as it stands, or why none can.
-std::optional<QuestionSet::Slot> slotIn(QFile &set, const QString &path, QString *problem)
+std::optional<QuestionSet::Numbering> numberingIn(QFile &set, const QString &path,
+                                                  QString *error)
 {
-    int highest = 0;
+    QuestionSet::Numbering numbering;
     const bool read = SetFile::scan(
         set, path,
         [&](int, QByteArrayView raw) {
-            const int number = QuestionRecord::numberOf(raw);
-            if (number != QuestionRecord::HEADER_NUMBER)
-                highest = std::max(highest, number);
+            numbering.see(raw);
             return true;
         },
-        problem);
+        error);
     if (!read)
         return std::nullopt;
-    const int records = SetFile::countFromLength(set.size());
-    const QuestionSet::Slot slot{records + 1, std::max(records + 1, highest + 1)};
-    if (slot.number >= QuestionSet::FIRST_RESERVED_NUMBER || slot.record > SetFile::MAX_RECORDS) {
+    numbering.records = SetFile::countFromLength(set.size());
+    return numbering;
+}
+
+std::optional<QuestionSet::Slot> slotFrom(const std::optional<QuestionSet::Numbering> &numbering,
+                                          QString *problem)
+{
+    if (!numbering)
+        return std::nullopt;
+    if (numbering->room() < 1) {
         setText(problem, QStringLiteral("This question set is full: no more questions can be "
                                         "added to it."));
         return std::nullopt;
     }
-    return slot;
+    return QuestionSet::Slot{numbering->records + 1, numbering->next()};
 }
 
 bool stillPicked(const SetLock &held, const QuestionSet::Pick &picked)
@@ -400,18 +440,23 @@ QuestionSet::Change QuestionSet::locked(const Work &work, QString *error) const
     return work(lock);
 }
 
-std::optional<QuestionSet::Slot> QuestionSet::nextSlot(QString *problem) const
+std::optional<QuestionSet::Numbering> QuestionSet::numbering(QString *error) const
 {
     QFile set(m_path);
     QString why;
     int code = 0;
     if (!PlainFile::open(set, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why, &code)) {
         if (code == ENOENT)
-            return Slot{1, 1};
-        setText(problem, why);
+            return Numbering{};
+        setText(error, why);
         return std::nullopt;
     }
-    return slotIn(set, m_path, problem);
+    return numberingIn(set, m_path, error);
+}
+
+std::optional<QuestionSet::Slot> QuestionSet::nextSlot(QString *problem) const
+{
+    return slotFrom(numbering(problem), problem);
 }
 
 QuestionSet::Change QuestionSet::writeHeader(int &record_count, const QuestionRecord &header,
@@ -437,7 +482,8 @@ QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
     storeTexts(typed);
     return locked(
         [&](SetLock &held) {
-            const std::optional<Slot> slot = slotIn(held.file(), m_path, problem);
+            const std::optional<Slot> slot =
+                slotFrom(numberingIn(held.file(), m_path, problem), problem);
             if (!slot)
                 return Change::Refused;
             typed.number = qint16(slot->number);

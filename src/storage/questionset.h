@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -20,8 +21,9 @@ class SetLock;
 class QuestionSet
 {
 public:
-    // Numbers from here on are never given to a question and never listed:
-    // 9999 marks the header and the numbers close to it are kept clear.
+    // Numbers from here on are never given to a question, and a record that
+    // holds one is no question: 9999 marks the header and the numbers close
+    // to it are kept clear.
     static constexpr int FIRST_RESERVED_NUMBER = 9000;
 
     // What a header holds for a creator or message left blank.
@@ -40,6 +42,19 @@ public:
     {
         int record = 0; // record number to write at
         int number = 0; // question number to give
+    };
+
+    // Where new questions go: behind the file's last record, numbered one
+    // past both that record and the highest number below the reserved ones,
+    // so numbers stay unique after deletions.
+    struct Numbering
+    {
+        int records = 0; // records in the file
+        int highest = 0; // the highest number below FIRST_RESERVED_NUMBER
+        void see(QByteArrayView raw);
+        int next() const;
+        // How many more questions the records and the numbers left can take.
+        int room() const;
     };
 
     // A question picked from the list: its position and its bytes as they
@@ -82,6 +97,19 @@ public:
     explicit QuestionSet(const QString &path);
     QString path() const { return m_path; }
 
+    // ---- what a set holds, applying to any set
+
+    // A question is a record of a round 1 to 15 numbered below the reserved
+    // numbers; counts, the game's draw, the manager's list, export and check
+    // all go by this.
+    static bool isQuestion(QByteArrayView raw);
+    // A game needs at least one question in every round.
+    static bool playable(const RoundCounts &counts);
+    // The sets in a folder, as the start screen lists them: its files (not
+    // folders, not hidden ones) whose names end in ".dat" in any letter case,
+    // in name order.
+    static QStringList namesIn(const QString &folder);
+
     // ---- rules on text, applying to any set
 
     // Empty when every character of text fits the set's one byte per
@@ -123,12 +151,15 @@ public:
     QString openProblem() const;
     // The first record whose number is 9999, wherever it stands.
     std::optional<Found> findHeader(QString *error = nullptr) const;
-    // Questions per round; records outside rounds 1 to 15 count nowhere.
+    // Questions per round.
     RoundCounts countRounds(QString *error = nullptr) const;
-    // Calls visit for every question the manager lists: rounds 1 to 15,
-    // numbers below 9000, in file order. False when the file cannot be read.
-    bool forEachListed(const std::function<void(int n, QByteArrayView raw)> &visit,
-                       QString *error = nullptr) const;
+    // Calls visit for every question, in file order. False when the file
+    // cannot be read.
+    bool forEachQuestion(const std::function<void(int n, QByteArrayView raw)> &visit,
+                         QString *error = nullptr) const;
+    // True while the set has no record yet (missing or empty): the main
+    // window gives such a set the header typed for it.
+    bool isNew() const;
     // True when some header of the set holds the typed password; both sides
     // are trimmed of spaces. A file that cannot be read sets error.
     bool passwordMatches(const QString &typed, LetterCase letterCase,
@@ -148,11 +179,12 @@ public:
     using Work = std::function<Change(SetLock &held)>;
     Change locked(const Work &work, QString *error = nullptr) const;
 
-    // The next question is written behind the file's last record and
-    // numbered one past both that and the highest number in the file, so
-    // numbers stay unique after deletions. Nothing, with problem set, when
-    // the set is full or unreadable.
+    // Where the next question goes (see Numbering). Nothing, with problem
+    // set, when the set is full or unreadable.
     std::optional<Slot> nextSlot(QString *problem = nullptr) const;
+    // The set's numbering as the file stands; a missing file has none
+    // taken. Nothing, with error set, when it cannot be read.
+    std::optional<Numbering> numbering(QString *error = nullptr) const;
     // Writes the header of a new set as record 1; record_count becomes 1. A
     // set that has records by then (another program made it first) keeps
     // them, and record_count follows the file.

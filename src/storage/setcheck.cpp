@@ -30,11 +30,7 @@ namespace SetCheck {
 
 bool Report::playable() const
 {
-    for (const int c : counts) {
-        if (c < 1)
-            return false;
-    }
-    return true;
+    return QuestionSet::playable(counts);
 }
 
 QString Report::verdict() const
@@ -77,7 +73,7 @@ Report check(const QString &path)
         [&](int n, QByteArrayView raw) {
             ++report.records;
             const QuestionRecord rec = QuestionRecord::fromBytes(raw);
-            if (rec.inRound()) {
+            if (QuestionSet::isQuestion(raw)) {
                 ++report.counts[rec.round - 1];
                 ++report.questions;
             }
@@ -101,7 +97,9 @@ Report check(const QString &path)
                 return true;
             }
             if (rec.number >= QuestionSet::FIRST_RESERVED_NUMBER) {
-                out << Finding{n, recordText(n, QStringLiteral("number %1 is %2 or above")
+                out << Finding{n, recordText(n, QStringLiteral("number %1 is %2 or above; the "
+                                                               "record is no question and never "
+                                                               "asked")
                                                     .arg(rec.number)
                                                     .arg(QuestionSet::FIRST_RESERVED_NUMBER))};
             }

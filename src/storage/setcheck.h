@@ -18,12 +18,12 @@ struct Report
 {
     QString error; // set when the file could not be read; nothing else is
     int records = 0; // whole records in the file
-    int questions = 0; // records counted in a round, as the main window counts
+    int questions = 0; // records that are questions (QuestionSet::isQuestion)
     QuestionSet::RoundCounts counts{};
     QList<Finding> findings;
 
     bool readable() const { return error.isEmpty(); }
-    // Every round has at least one question.
+    // As QuestionSet::playable() says of the counts.
     bool playable() const;
     QString verdict() const;
 };

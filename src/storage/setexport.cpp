@@ -3,6 +3,7 @@
 #include "csv.h"
 #include "plainfile.h"
 #include "questionrecord.h"
+#include "questionset.h"
 #include "saferewrite.h"
 #include "setfile.h"
 
@@ -47,6 +48,14 @@ Result toCsv(const QString &path, const Csv::Format &format)
                 result.warnings << QStringLiteral("record %1 left out: round %2 is outside 1 to 15")
                                            .arg(n)
                                            .arg(rec.round);
+                return true;
+            }
+            if (!QuestionSet::isQuestion(raw)) {
+                result.warnings << QStringLiteral("record %1 left out: number %2 is %3 or above, "
+                                                  "so it is no question")
+                                       .arg(n)
+                                       .arg(rec.number)
+                                       .arg(QuestionSet::FIRST_RESERVED_NUMBER);
                 return true;
             }
             if (rec.right_answer.size() != 1 || !letters.contains(rec.right_answer))

@@ -118,20 +118,21 @@ SetImport::Result refused(SetImport::Result::Status status, const QString &messa
     return r;
 }
 
-// Packs the questions numbered from first on behind the bytes of the set's
-// records, refusing to pass the limits.
-bool pack(const QList<QuestionRecord> &questions, int records, int first, QByteArray &set,
-          SetImport::Result &result)
+// Packs the questions, numbered as the set numbers them, behind the bytes of
+// the set's records, refusing to pass the limits.
+bool pack(const QList<QuestionRecord> &questions, const QuestionSet::Numbering &numbering,
+          QByteArray &set, SetImport::Result &result)
 {
     const qsizetype count = questions.size();
-    if (records + count > SetFile::MAX_RECORDS) {
+    const int first = numbering.next();
+    if (numbering.records + count > SetFile::MAX_RECORDS) {
         result = refused(SetImport::Result::Refused,
                          QStringLiteral("%1 question(s) would take the set past %2 records")
                              .arg(count)
                              .arg(SetFile::MAX_RECORDS));
         return false;
     }
-    if (count > 0 && first + count - 1 >= QuestionSet::FIRST_RESERVED_NUMBER) {
+    if (count > numbering.room()) {
         result = refused(SetImport::Result::Refused,
                          QStringLiteral("%1 question(s) would need numbers up to %2; numbers "
                                         "stop below %3")
@@ -263,13 +264,16 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     }
     Result result;
     QByteArray bytes = headerFor(details).toBytes();
-    if (!pack(questions, 1, 2, bytes, result))
+    QuestionSet::Numbering numbering;
+    numbering.records = 1;
+    numbering.see(bytes);
+    if (!pack(questions, numbering, bytes, result))
         return result;
     QString error;
     if (!SafeRewrite::create(path, bytes, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
-    result.first_number = 2;
+    result.first_number = numbering.next();
     result.records = 1 + int(questions.size());
     return result;
 }
@@ -301,19 +305,15 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
             QByteArray existing;
             existing.reserve(set.size());
             bool hasHeader = false;
-            int records = 0;
-            int highest = 0;
+            QuestionSet::Numbering numbering;
             const bool read = SetFile::scan(
                 set, path,
                 [&](int n, QByteArrayView raw) {
-                    records = n;
+                    numbering.records = n;
+                    numbering.see(raw);
                     existing += raw;
-                    const qint16 number = QuestionRecord::numberOf(raw);
-                    if (number == QuestionRecord::HEADER_NUMBER) {
-                        hasHeader = true;
-                    } else if (number < QuestionSet::FIRST_RESERVED_NUMBER) {
-                        highest = std::max<int>(highest, number);
-                    }
+                    hasHeader = hasHeader
+                                || QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER;
                     return true;
                 },
                 &error);
@@ -331,14 +331,13 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
                                      QStringLiteral("password incorrect for \"%1\"").arg(path));
                 return QuestionSet::Change::Refused;
             }
-            const int first = std::max(records + 1, highest + 1);
-            if (!pack(questions, records, first, existing, result))
+            if (!pack(questions, numbering, existing, result))
                 return QuestionSet::Change::Refused;
             if (!SafeRewrite::replace(path, existing, &error))
                 return QuestionSet::Change::Failed;
             result.status = Result::Written;
-            result.first_number = first;
-            result.records = records + int(questions.size());
+            result.first_number = numbering.next();
+            result.records = numbering.records + int(questions.size());
             return QuestionSet::Change::Done;
         },
         &error);

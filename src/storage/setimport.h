@@ -74,8 +74,7 @@ struct Result
 Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions);
 
 // Adds the questions behind the records of an existing set in one crash-safe
-// write. Numbers run on from the larger of the record count + 1 and the
-// highest number below QuestionSet::FIRST_RESERVED_NUMBER + 1.
+// write, numbered as QuestionSet::Numbering gives them.
 Result append(const QString &path, const QList<QuestionRecord> &questions);
 // The same once password matches a header as the adding screen checks it.
 Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions);

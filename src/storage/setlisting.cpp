@@ -27,7 +27,7 @@ bool lines(const QString &path, QStringList &out, QString *error)
             const QuestionRecord rec = QuestionRecord::fromBytes(raw);
             if (rec.isHeader() && !header)
                 header = rec;
-            if (!rec.inRound())
+            if (!QuestionSet::isQuestion(raw))
                 return true;
             ++counts[rec.round - 1];
             questions << QStringLiteral("%1 %2 %3 %4 %5")

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace ManagerHelpers;
+using Change = QuestionSet::Change;
 
 namespace {
 
@@ -168,6 +169,47 @@ private slots:
         QTRY_COMPARE(text(form, "lbl_total"), QStringLiteral("0"));
         QVERIFY(!QFile::exists(set.path()));
         QCOMPARE(program.dialogs.log(), QStringList());
+    }
+
+    // Another program changes the set behind the window: Play Game goes by the
+    // file as it is now, whatever the counts showed, and shows its counts.
+    void playGameGoesByTheFile_data()
+    {
+        QTest::addColumn<int>("round");   // whose only question comes or goes
+        QTest::addColumn<bool>("played");
+        QTest::newRow("round 1 emptied") << 1 << false;
+        QTest::newRow("round 15 filled") << 15 << true;
+    }
+
+    void playGameGoesByTheFile()
+    {
+        QFETCH(int, round);
+        QFETCH(bool, played);
+        TestProgram program;
+        program.dialogs.answerText(QStringLiteral("Ann"));
+        program.dialogs.answerYes();
+        QList<QuestionRecord> records = everyRound();
+        if (played)
+            records.removeAt(round);
+        auto *form = openSet(program, records);
+        const QString count = QStringLiteral("t%1").arg(round - 1);
+        QCOMPARE(text(form, count), QString::number(played ? 0 : 1));
+        const QuestionSet set(program.state.set_path);
+        int record_count = 0;
+        QVERIFY(played ? set.add(makeQuestion(round, 0, "NEW?"), record_count) == Change::Done
+                       : set.removeRecord(1 + round).has_value());
+
+        QString seen;
+        ModalWatch watch([&](QWidget *modal) {
+            seen = modal->objectName();
+            modal->close();
+        });
+        click(form, "cmd_play");
+        QCOMPARE(seen, played ? QStringLiteral("Form3") : QString());
+        QCOMPARE(program.dialogs.log(),
+                 played ? kGameOpenedAndLeft
+                        : QStringList{"You Must Have At Least One Question For Each Round|Questions"});
+        QCOMPARE(text(form, count), QString::number(played ? 1 : 0));
     }
 
     void addQuestion_data()

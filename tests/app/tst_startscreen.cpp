@@ -42,12 +42,15 @@ private slots:
         const QString omega = QStringLiteral("\u03A91");
         const QString cannot = QStringLiteral(" holds characters that a question set cannot store: "
                                               "\u03A9");
-        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz" << QStringList()
+        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz.dat" << QStringList()
                                  << "Your Name" + cannot;
-        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz" << QStringList()
+        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz.dat" << QStringList()
                                  << "Message" + cannot;
-        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz" << QStringList()
-                                  << "Password" + cannot;
+        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz.dat"
+                                  << QStringList() << "Password" + cannot;
+        // An existing set keeps its own header: what these boxes hold is not used.
+        QTest::newRow("existing set") << QStringList{"old", omega, "", omega} << "old.dat"
+                                      << QStringList{"old.dat", omega, "No Message", omega} << "";
     }
 
     void continueButton()
@@ -57,6 +60,7 @@ private slots:
         QFETCH(QStringList, state);
         QFETCH(QString, refusal);
         TestProgram program;
+        program.writeSet("old.dat", {makeHeader("Hi", "Ann", "pw")});
         QPointer<StartScreen> form = Navigator::openStartScreen(program.state, program.services);
         const char *boxes[] = {"Text1", "txt_name", "txt_message", "txt_pass"};
         for (int i = 0; i < 4; ++i)
@@ -75,7 +79,7 @@ private slots:
         QCOMPARE(bool(TestProgram::visibleWindow(QStringLiteral("Form1"))), refusal.isEmpty());
         if (!refusal.isEmpty()) {
             QCOMPARE(control<QLineEdit>(form, "txt_pass")->text(), typed.value(3));
-            QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList());
+            QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{"old.dat"});
             QCOMPARE(QDir(program.dir()).entryList(QDir::Files), QStringList());
         }
     }
@@ -87,6 +91,7 @@ private slots:
         delete Navigator::openStartScreen(program.state, program.services);
         QVERIFY(QDir(program.questionsDir()).exists()); // made again when missing
         // A write's temporary copy is hidden and never listed.
+        // Only what opens as a set is listed: a backup is not.
         for (const char *name :
              {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.quorvane-x1Y2z3"})
             program.writeSet(QString::fromLatin1(name), {});
@@ -97,7 +102,7 @@ private slots:
         QStringList listed;
         for (int i = 0; i < list->count(); ++i)
             listed << list->item(i)->text();
-        QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
+        QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
 
         // Tabbing into the list makes a row current but chooses nothing.
         form->activateWindow();
@@ -114,8 +119,42 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("b quiz.dat"));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(name->text(), QStringLiteral("a.dat"));
-        click(form, "Command1"); // a picked name ending in .dat is kept as it is
-        QCOMPARE(program.state.set_name, QStringLiteral("a.dat"));
+    }
+
+    void pickingOpensThatFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("longer than the name box") << "Friday Night Pub Quiz Round Two.dat";
+        QTest::newRow("upper-case extension") << "DATA.DAT";
+        QTest::newRow("space in front") << " quiz.dat";
+    }
+
+    // Typed names get ".dat" and lose outer spaces; a picked one is the file itself.
+    void pickingOpensThatFile()
+    {
+        QFETCH(QString, name);
+        TestProgram program;
+        program.writeSet(name, {makeHeader("Hi", "Ann", "pw")});
+        QWidget *form = Navigator::openStartScreen(program.state, program.services);
+        auto *list = control<QListWidget>(form, "File1");
+        auto pick = [list] {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+        };
+        pick();
+        auto *box = control<QLineEdit>(form, "Text1");
+        QCOMPARE(box->text(), name);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, "xy");
+        // Typing stops at 30 characters, also behind a longer picked name.
+        QCOMPARE(box->text(), name.size() > 30 ? name : name + "xy");
+        pick();
+        QCOMPARE(box->text(), name);
+        click(form, "Command1");
+        QCOMPARE(program.state.set_name, name);
+        QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{name});
+        QVERIFY(TestProgram::visibleWindow(QStringLiteral("Form1")));
+        QVERIFY(program.dialogs.shown.isEmpty());
     }
 
     // Another program adds and removes sets while the start screen shows: the

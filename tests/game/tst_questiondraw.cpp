@@ -9,7 +9,7 @@
 namespace {
 
 // A set mixing rounds 3 and 4 around the header, with a zero-filled record
-// and a record of a round outside the ladder.
+// and records that are no questions: a round outside the ladder, a reserved number.
 QString writeMixedSet(TestProgram &program)
 {
     return program.writeSet("quiz.dat", {makeQuestion(3, 1, "THREE ONE", "b"),
@@ -17,6 +17,7 @@ QString writeMixedSet(TestProgram &program)
                                          makeQuestion(4, 3, "FOUR ONE"), QuestionRecord(),
                                          makeQuestion(3, 5, "THREE TWO", "c"),
                                          makeQuestion(16, 9, "ROUND SIXTEEN"),
+                                         makeQuestion(3, 9000, "RESERVED"),
                                          makeQuestion(3, 7, "THREE THREE", "d")});
 }
 

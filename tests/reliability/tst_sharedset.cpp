@@ -51,7 +51,7 @@ int changeLoop(const QString &path)
             done = set.add(makeQuestion(1 + i % 15, 0, text), record_count);
         } else {
             int at = 0;
-            set.forEachListed([&](int n, QByteArrayView raw) {
+            set.forEachQuestion([&](int n, QByteArrayView raw) {
                 at = QuestionRecord::fromBytes(raw).question == old ? n : at;
             });
             std::optional<QuestionSet::Pick> pick = set.pick(at);

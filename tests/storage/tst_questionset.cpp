@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <numeric>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,22 +63,78 @@ private slots:
         QCOMPARE(error, QString());
     }
 
+    // Records given as "round/number", "header", or "rounds 2-15" for one question a round.
+    void whatIsAQuestion_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QList<int>>("questions"); // record numbers, in file order
+        QTest::addColumn<bool>("playable");
+
+        QList<int> fifteen(15);
+        std::iota(fifteen.begin(), fifteen.end(), 2);
+        QTest::newRow("numbers below 9000") << QStringList{"header", "1/2", "15/8999", "7/-4"}
+                                            << QList<int>{2, 3, 4} << false;
+        QTest::newRow("reserved numbers") << QStringList{"3/9000", "5/9999", "header", "2/9500"}
+                                          << QList<int>{} << false;
+        QTest::newRow("rounds outside 1 to 15") << QStringList{"0/0", "16/6", "-1/7", "99/5"}
+                                                << QList<int>{} << false;
+        QTest::newRow("every round") << QStringList{"header", "rounds 1-15"} << fifteen << true;
+        QTest::newRow("round 1 only numbered 9000") << QStringList{"1/9000", "rounds 2-15"}
+                                                    << fifteen.first(14) << false;
+    }
+
+    // Counts, the list and the verdict on playing all go by the one rule.
+    void whatIsAQuestion()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QList<int>, questions);
+        QFETCH(bool, playable);
+        TestProgram program;
+        QList<QuestionRecord> set;
+        for (const QString &record : records) {
+            const QStringList range = record.mid(7).split(u'-');
+            const QStringList parts = record.split(u'/');
+            if (record == "header")
+                set << makeHeader("m", "c", "pw");
+            else if (record.startsWith("rounds "))
+                for (int r = range[0].toInt(); r <= range[1].toInt(); ++r)
+                    set << makeQuestion(r, 100 + r, "Q?");
+            else
+                set << makeQuestion(parts[0].toInt(), parts[1].toInt(), "Q?");
+        }
+        const QuestionSet questionSet(program.writeSet("q.dat", set));
+        QList<int> listed;
+        QuestionSet::RoundCounts fromList{};
+        QVERIFY(questionSet.forEachQuestion([&](int n, QByteArrayView raw) {
+            listed << n;
+            ++fromList[QuestionRecord::roundOf(raw) - 1];
+        }));
+        QCOMPARE(listed, questions);
+        const QuestionSet::RoundCounts counts = questionSet.countRounds();
+        QVERIFY(counts == fromList);
+        QCOMPARE(QuestionSet::playable(counts), playable);
+    }
+
     void nextSlot_data()
     {
         QTest::addColumn<QList<int>>("numbers"); // of the records in file order; 9999 the
                                                  // header, 0 a zero-filled record
         QTest::addColumn<int>("record");         // 0: the set is full
         QTest::addColumn<int>("number");
+        QTest::addColumn<int>("room");           // questions that still fit
 
-        QTest::newRow("new set") << QList<int>{9999} << 2 << 2;
-        QTest::newRow("numbers follow records") << QList<int>{9999, 2, 3} << 4 << 4;
+        QTest::newRow("new set") << QList<int>{9999} << 2 << 2 << 8998;
+        QTest::newRow("numbers follow records") << QList<int>{9999, 2, 3} << 4 << 4 << 8996;
         QTest::newRow("a deleted question's number is not reused") << QList<int>{9999, 2, 4}
-                                                                   << 4 << 5;
-        QTest::newRow("header last") << QList<int>{7, 9999} << 3 << 8;
-        QTest::newRow("highest below 9000 still fits") << QList<int>{9999, 8998} << 3 << 8999;
-        QTest::newRow("number 8999 taken") << QList<int>{9999, 8999} << 0 << 0;
-        QTest::newRow("foreign number 9500") << QList<int>{9999, 9500} << 0 << 0;
-        QTest::newRow("record 9000 next") << QList<int>{9999} + QList<int>(8998, 0) << 0 << 0;
+                                                                   << 4 << 5 << 8995;
+        QTest::newRow("header last") << QList<int>{7, 9999} << 3 << 8 << 8992;
+        QTest::newRow("highest below 9000 still fits") << QList<int>{9999, 8998} << 3 << 8999
+                                                       << 1;
+        QTest::newRow("number 8999 taken") << QList<int>{9999, 8999} << 0 << 0 << 0;
+        QTest::newRow("reserved numbers take none") << QList<int>{9999, 9500, 9000} << 4 << 4
+                                                    << 8996;
+        QTest::newRow("record 9000 next") << QList<int>{9999} + QList<int>(8998, 0) << 0 << 0
+                                          << 0;
     }
 
     void nextSlot()
@@ -84,6 +142,7 @@ private slots:
         QFETCH(QList<int>, numbers);
         QFETCH(int, record);
         QFETCH(int, number);
+        QFETCH(int, room);
         TestProgram program;
         QList<QuestionRecord> records;
         for (int n : numbers)
@@ -92,6 +151,7 @@ private slots:
         QString problem;
         const QuestionSet set(program.writeSet("q.dat", records));
         const auto slot = set.nextSlot(&problem);
+        QCOMPARE(set.numbering()->room(), room);
         QCOMPARE(slot.has_value(), record > 0);
         if (slot) {
             QCOMPARE(slot->record, record);

@@ -59,8 +59,10 @@ void TestSetCheck::findings_data()
     QList<QuestionRecord> gaps = good;
     gaps.removeAt(15); // round 15
     gaps.removeAt(7);  // round 7
+    gaps << makeQuestion(7, 9000, "NO QUESTION");
     QTest::newRow("rounds without a question") << bytesOf(gaps)
-        << QStringList{"0|round 7 (\u00A34000) has no question",
+        << QStringList{"15|number 9000 is 9000 or above; the record is no question",
+                       "0|round 7 (\u00A34000) has no question",
                        "0|round 15 (\u00A31000000) has no question"} << false;
 
     QStringList allRounds{"0|no header"};

@@ -56,7 +56,9 @@ void TestQuorvaneSets::exitCodesAndMessages_data()
         << QStringList{"export", "good.dat", "--separator", "semicolon", "--no-bom"} << 0
         << "round;question;answer_a;answer_b;answer_c;answer_d;right\r\n1;QUESTION \u00A31;A;B, OR C;C;D;B\r\n" << "";
     QTest::newRow("export with a record left out")
-        << QStringList{"export", "bad.dat"} << 1 << "round,question,answer_a" << "record 4 left out: round 16";
+        << QStringList{"export", "bad.dat"} << 1 << "round,question,answer_a"
+        << "record 4 left out: round 16 is outside 1 to 15\nquorvane-sets: record 5 left out: "
+           "number 9000 is 9000 or above";
 }
 
 void TestQuorvaneSets::exitCodesAndMessages()
@@ -77,7 +79,8 @@ void TestQuorvaneSets::exitCodesAndMessages()
     const QByteArray before = program.readFile(program.writeSet(QStringLiteral("good.dat"), set));
     QVERIFY(QFile::resize(program.writeSet(QStringLiteral("huge.dat"), {}), qint64(60) << 30));
     program.writeSet(QStringLiteral("bad.dat"), {makeHeader("M", "C", ""), makeQuestion(1, 2, "FINE"),
-                                                 makeQuestion(2, 3, "LETTER", "x"), makeQuestion(16, 4, "ROUND")});
+                                                 makeQuestion(2, 3, "LETTER", "x"), makeQuestion(16, 4, "ROUND"),
+                                                 makeQuestion(3, 9000, "RESERVED")});
     for (const QString name : {"good.csv", "bad.csv"}) {
         QFile csv(dir + u'/' + name);
         QVERIFY(csv.open(QIODevice::WriteOnly));
