@@ -61,7 +61,9 @@ private:
     void showPicked();
     void editQuestion();
     void deleteQuestion();
+    void showDetails();
     void saveDetails();
+    void dropPick();
     bool questionChosen();
     std::optional<QuestionRecord> editedQuestion();
     bool changeMade(QuestionSet::Change change, const QString &error, const QString &failure);
@@ -74,6 +76,8 @@ private:
     QuestionListModel *m_model = nullptr;
     // The question picked from the list, as it was read.
     std::optional<QuestionSet::Pick> m_pick;
+    // The header as the details boxes show it (no bytes when there is none).
+    QuestionSet::Pick m_header;
 
     QTreeView *m_list = nullptr;
     QWidget *m_findBar = nullptr;
