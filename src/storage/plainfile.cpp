@@ -82,6 +82,24 @@ bool samePath(const QString &a, const QString &b)
     return x.absoluteFilePath() == y.absoluteFilePath();
 }
 
+QString whyNoFile(const QString &path, int *code)
+{
+    struct stat info;
+    const int failed = ::stat(QFile::encodeName(path).constData(), &info) != 0 ? errno : 0;
+    if (code)
+        *code = failed;
+    if (failed == ENOENT)
+        return QStringLiteral("does not exist");
+    if (failed)
+        return QStringLiteral("cannot be reached: %1").arg(qt_error_string(failed));
+    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("is not a file");
+}
+
+bool nameSurvives(const QByteArray &raw)
+{
+    return QFile::encodeName(QFile::decodeName(raw)) == raw;
+}
+
 bool isWriteDenied(int code)
 {
     return code == EACCES || code == EROFS || code == EPERM;
