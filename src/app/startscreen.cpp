@@ -3,6 +3,7 @@
 #include "app/navigator.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
+#include "storage/plainfile.h"
 #include "storage/questionset.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
@@ -72,6 +73,7 @@ void StartScreen::buildControls()
     m_setList->setMinimumHeight(120);
     pickNote->setBuddy(m_setList);
     m_setList->setAccessibleName(QStringLiteral("Question sets"));
+    m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
 
     auto *newSetNote = wrapped(QStringLiteral("If you would like to create a new set of questions, "
                                               "enter the file name below. Do NOT add any file "
@@ -88,6 +90,7 @@ void StartScreen::buildControls()
     left->addLayout(buildFields());
     left->addWidget(pickNote);
     left->addWidget(m_setList, 1);
+    left->addWidget(m_unlistedLabel);
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
@@ -186,6 +189,13 @@ void StartScreen::listSets()
     const QDir dir(m_state.questionsDir());
     m_setList->addItems(
         dir.entryList({QStringLiteral("*.dat*")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // Qt lists no name that is not valid UTF-8; the user is told they are there.
+    const int unlisted = PlainFile::undecodableSetNames(dir.path());
+    m_unlistedLabel->setText(
+        unlisted == 1 ? QStringLiteral("1 file is not listed: its name is not valid UTF-8.")
+                      : QStringLiteral("%1 files are not listed: their names are not valid UTF-8.")
+                            .arg(unlisted));
+    m_unlistedLabel->setVisible(unlisted > 0);
     m_fileNameBox->setFocus();
 }
 

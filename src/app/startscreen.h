@@ -32,6 +32,8 @@ private:
     Services &m_services;
 
     QListWidget *m_setList = nullptr;
+    // Says how many files the list leaves out, and why.
+    QLabel *m_unlistedLabel = nullptr;
     QLabel *m_creatorLabel = nullptr;
     QLabel *m_messageLabel = nullptr;
     QLabel *m_passwordLabel = nullptr;

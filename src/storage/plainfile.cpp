@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,6 +99,23 @@ QString whyNoFile(const QString &path, int *code)
 bool nameSurvives(const QByteArray &raw)
 {
     return QFile::encodeName(QFile::decodeName(raw)) == raw;
+}
+
+int undecodableSetNames(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    int count = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        struct stat info;
+        if (!nameSurvives(raw) && raw.toLower().contains(".dat")
+            && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            ++count;
+    }
+    ::closedir(dir);
+    return count;
 }
 
 bool isWriteDenied(int code)

@@ -45,6 +45,9 @@ QString whyNoFile(const QString &path, int *code = nullptr);
 // UTF-8; one that is not valid UTF-8 comes through changed, and would name
 // another file or none. True when it comes through as it is.
 bool nameSurvives(const QByteArray &raw);
+// How many files in folder whose names hold ".dat" (in any letter case)
+// have names that are not valid UTF-8: Qt leaves them out of its listings.
+int undecodableSetNames(const QString &folder);
 
 // True when both names lead to one file (links followed), or would once it
 // is made.
