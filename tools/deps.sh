@@ -7,6 +7,8 @@ packages=(qt6-base-dev qt6-multimedia-dev cmake ninja-build g++ xvfb fonts-liber
 packages+=(cups printer-driver-cups-pdf)
 packages+=(libbenchmark-dev)
 packages+=(time)
+# A font with Arabic letters, so that names in every script reach the certificate.
+packages+=(fonts-dejavu-core)
 # xvfb-run needs xauth, which xvfb only recommends (tools/screenshots.sh).
 packages+=(xauth)
 # The sanitizer build, fuzz targets included, is built with clang.

@@ -4,6 +4,7 @@
 #include "storage/appstate.h"
 #include "storage/filewatch.h"
 #include "storage/fixedtext.h"
+#include "storage/plainfile.h"
 #include "storage/questionset.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
@@ -81,6 +82,7 @@ void StartScreen::buildControls()
     m_setList->setMinimumHeight(120);
     pickNote->setBuddy(m_setList);
     m_setList->setAccessibleName(QStringLiteral("Question sets"));
+    m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
 
     auto *newSetNote = wrapped(QStringLiteral("If you would like to create a new set of questions, "
                                               "enter the file name below. Do NOT add any file "
@@ -97,6 +99,7 @@ void StartScreen::buildControls()
     left->addLayout(buildFields());
     left->addWidget(pickNote);
     left->addWidget(m_setList, 1);
+    left->addWidget(m_unlistedLabel);
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
@@ -195,6 +198,7 @@ QLayout *StartScreen::buildNotes()
 // set picked stays picked while it is there, and the name box is left alone.
 void StartScreen::listSets()
 {
+    showUnlisted();
     const QStringList sets = QuestionSet::namesIn(m_state.questionsDir());
     if (sets == listedSets())
         return;
@@ -214,6 +218,17 @@ QStringList StartScreen::listedSets() const
     for (int i = 0; i < m_setList->count(); ++i)
         names << m_setList->item(i)->text();
     return names;
+}
+
+// Qt lists no name that is not valid UTF-8; the user is told they are there.
+void StartScreen::showUnlisted()
+{
+    const int unlisted = PlainFile::undecodableSetNames(m_state.questionsDir());
+    m_unlistedLabel->setText(
+        unlisted == 1 ? QStringLiteral("1 file is not listed: its name is not valid UTF-8.")
+                      : QStringLiteral("%1 files are not listed: their names are not valid UTF-8.")
+                            .arg(unlisted));
+    m_unlistedLabel->setVisible(unlisted > 0);
 }
 
 void StartScreen::useChosenSet()

@@ -25,6 +25,7 @@ private:
     QLayout *buildNotes();
     void listSets();
     QStringList listedSets() const;
+    void showUnlisted();
     void useChosenSet();
     QString chosenSetName();
     void openChosenSet();
@@ -37,6 +38,8 @@ private:
     QString m_pickedName;
 
     QListWidget *m_setList = nullptr;
+    // Says how many files the list leaves out, and why.
+    QLabel *m_unlistedLabel = nullptr;
     QLabel *m_creatorLabel = nullptr;
     QLabel *m_messageLabel = nullptr;
     QLabel *m_passwordLabel = nullptr;

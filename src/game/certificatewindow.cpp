@@ -150,10 +150,15 @@ void CertificateWindow::buildCertificate()
 
 void CertificateWindow::fillIn(const AppState &state)
 {
-    m_nameLabel->setText(state.player_name.toUpper());
+    // Names come in any script and length; each is shown whole.
+    auto fill = [](QLabel *label, const QString &text) {
+        label->setText(text);
+        label->setFont(Fonts::fitted(label->font(), text, label->contentsRect().width()));
+    };
+    fill(m_nameLabel, state.player_name.toUpper());
     m_moneyLabel->setText(state.winnings);
     // The set's file name less its ".dat".
-    m_subjectLabel->setText(state.set_name.left(qMax(0, state.set_name.size() - 4)).toUpper());
+    fill(m_subjectLabel, state.set_name.left(qMax(0, state.set_name.size() - 4)).toUpper());
     m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(state.lifelines_used) +
                               QStringLiteral(" LIFELINES USED ]"));
 }

@@ -5,11 +5,11 @@
 #include "crossmark.h"
 #include "gamerules.h"
 #include "lifelinebutton.h"
+#include "playername.h"
 #include "pollchart.h"
 #include "questiondraw.h"
 #include "shapebox.h"
 #include "storage/appstate.h"
-#include "storage/fixedtext.h"
 #include "storage/ladder.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
@@ -282,10 +282,16 @@ void GameScreen::askPlayerName()
     if (QWidget *main = parentWidget())
         options.position = main->mapToGlobal(QPoint(main->width() / 4, main->height() / 4));
     QString name;
-    do {
+    for (;;) {
         name = m_services.dialogs->prompt(dialogParent(), QStringLiteral("What Is Your Full Name?"),
                                           QStringLiteral("Player"), options);
-    } while (FixedText::trimSpaces(name).isEmpty());
+        if (PlayerName::isBlank(name))
+            continue;
+        const QString tooLong = PlayerName::lengthProblem(name);
+        if (tooLong.isEmpty())
+            break;
+        message(tooLong, QStringLiteral("Player"));
+    }
     message(QStringLiteral("Lets Play Quorvane!"), QStringLiteral("Play"));
     m_state.player_name = name;
 }

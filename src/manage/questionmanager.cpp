@@ -433,18 +433,27 @@ QPushButton *QuestionManager::addButton(const QString &text, const char *name, i
 
 void QuestionManager::load()
 {
+    showDetails();
+    updatelist();
+}
+
+// Fills the details boxes from the header as it stands now.
+void QuestionManager::showDetails()
+{
     QString error;
     const auto header = m_set.findHeader(&error);
+    m_header = {};
+    m_headerNumberBox->clear();
     if (header) {
         fill(m_creatorBox, header->record.answer_a);
         fill(m_messageBox, header->record.question);
         m_headerNumberBox->setText(QString::number(header->record.number));
+        m_header = {header->n, header->bytes};
     } else if (!error.isEmpty()) {
         showProblem(error);
     } else {
         tell(QStringLiteral("Question Data Could Not Be Found"), QStringLiteral("Found"));
     }
-    updatelist();
 }
 
 void QuestionManager::updatelist()
@@ -501,8 +510,7 @@ void QuestionManager::selectQuietly(int index)
 // and the list is read again.
 void QuestionManager::forgetPick()
 {
-    m_pick.reset();
-    m_numberBox->clear();
+    dropPick();
     showProblem(QStringLiteral("This question was changed by another program. Pick it again "
                                "from the list."));
     updatelist();
@@ -565,9 +573,7 @@ void QuestionManager::deleteQuestion()
                     QStringLiteral("The question could not be deleted; the question set is "
                                    "unchanged. %1")))
         return;
-    m_pick.reset();
-    if (removal.removed == 0)
-        return;
+    dropPick();
     // The next question added goes straight after the last record.
     m_state.record_count = removal.remaining;
     tell(QStringLiteral("Question Deleted"), QStringLiteral("Deleted"));
@@ -576,8 +582,6 @@ void QuestionManager::deleteQuestion()
 
 void QuestionManager::saveDetails()
 {
-    if (m_headerNumberBox->text().isEmpty())
-        return; // the set has no header to change
     const std::pair<QString, QLineEdit *> boxes[] = {
         {QStringLiteral("Your name"), m_creatorBox},
         {QStringLiteral("The message"), m_messageBox},
@@ -589,17 +593,25 @@ void QuestionManager::saveDetails()
     QString error;
     const QuestionSet::Details typed{m_creatorBox->text(), m_messageBox->text(),
                                      m_passwordBox->text()};
-    switch (m_set.changeDetails(typed, &error)) {
+    switch (m_set.changeDetails(m_header, typed, &error)) {
     case QuestionSet::Change::Done:
         return tell(QStringLiteral("Details Changed"), QStringLiteral("Changed"));
     case QuestionSet::Change::Unreadable:
         return showProblem(error);
+    case QuestionSet::Change::Moved:
+        showProblem(QStringLiteral("The details were changed by another program. They are shown "
+                                   "again as they are now; make your change again."));
+        return showDetails();
     default:
-        // Nothing to say when the header has gone meanwhile.
-        if (!error.isEmpty())
-            showProblem(QStringLiteral("The details could not be saved. %1").arg(error));
-        return;
+        return showProblem(QStringLiteral("The details could not be saved. %1").arg(error));
     }
+}
+
+// Edit and Delete then ask for a question to be picked, rather than do nothing.
+void QuestionManager::dropPick()
+{
+    m_pick.reset();
+    m_numberBox->clear();
 }
 
 bool QuestionManager::questionChosen()

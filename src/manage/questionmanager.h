@@ -66,7 +66,9 @@ private:
     void showFound();
     void editQuestion();
     void deleteQuestion();
+    void showDetails();
     void saveDetails();
+    void dropPick();
     bool questionChosen();
     std::optional<QuestionRecord> editedQuestion();
     bool changeMade(QuestionSet::Change change, const QString &error, const QString &failure);
@@ -81,6 +83,8 @@ private:
     std::optional<QuestionSet::Pick> m_pick;
     // Set while the list marks the kept pick again, which loads nothing.
     bool m_selectingQuietly = false;
+    // The header as the details boxes show it (no bytes when there is none).
+    QuestionSet::Pick m_header;
 
     QTreeView *m_list = nullptr;
     QWidget *m_findBar = nullptr;

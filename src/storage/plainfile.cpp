@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +81,41 @@ bool samePath(const QString &a, const QString &b)
     if (x.exists() && y.exists())
         return x.canonicalFilePath() == y.canonicalFilePath();
     return x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+QString whyNoFile(const QString &path, int *code)
+{
+    struct stat info;
+    const int failed = ::stat(QFile::encodeName(path).constData(), &info) != 0 ? errno : 0;
+    if (code)
+        *code = failed;
+    if (failed == ENOENT)
+        return QStringLiteral("does not exist");
+    if (failed)
+        return QStringLiteral("cannot be reached: %1").arg(qt_error_string(failed));
+    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("is not a file");
+}
+
+bool nameSurvives(const QByteArray &raw)
+{
+    return QFile::encodeName(QFile::decodeName(raw)) == raw;
+}
+
+int undecodableSetNames(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    int count = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        struct stat info;
+        if (!nameSurvives(raw) && raw.toLower().contains(".dat")
+            && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            ++count;
+    }
+    ::closedir(dir);
+    return count;
 }
 
 bool isWriteDenied(int code)

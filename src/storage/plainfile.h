@@ -34,6 +34,21 @@ bool isWriteDenied(int code);
 // that would write the file's inode as well as its data.
 bool status(int handle, struct statx &out);
 
+// Why the file at path (links followed) cannot be read as a file, to follow
+// its quoted name: "does not exist", "is not a file", or the system's own
+// reason ("cannot be reached: Permission denied") so that a folder we may
+// not enter is not taken for a missing file; empty for a plain file. code
+// (when given) holds the system's error number, 0 for a file of another kind.
+QString whyNoFile(const QString &path, int *code = nullptr);
+
+// A name given as bytes (an argument, an entry of a folder) reaches Qt as
+// UTF-8; one that is not valid UTF-8 comes through changed, and would name
+// another file or none. True when it comes through as it is.
+bool nameSurvives(const QByteArray &raw);
+// How many files in folder whose names hold ".dat" (in any letter case)
+// have names that are not valid UTF-8: Qt leaves them out of its listings.
+int undecodableSetNames(const QString &folder);
+
 // True when both names lead to one file (links followed), or would once it
 // is made.
 bool samePath(const QString &a, const QString &b);

@@ -39,7 +39,7 @@ SetFile::Visitor firstHeader(std::optional<QuestionSet::Found> &found)
     return [&found](int n, QByteArrayView raw) {
         if (QuestionRecord::numberOf(raw) != QuestionRecord::HEADER_NUMBER)
             return true;
-        found = QuestionSet::Found{n, QuestionRecord::fromBytes(raw)};
+        found = QuestionSet::Found{n, QuestionRecord::fromBytes(raw), raw.toByteArray()};
         return false;
     };
 }
@@ -316,22 +316,39 @@ bool QuestionSet::passwordMatches(const QString &typed, LetterCase letterCase,
     };
     const QString wanted = compared(typed);
     bool matched = false;
-    SetFile::scan(
+    bool headed = false;
+    QString why;
+    const bool read = SetFile::scan(
         m_path,
         [&](int, QByteArrayView raw) {
-            if (QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER)
+            if (QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER) {
+                headed = true;
                 matched = compared(QuestionRecord::fromBytes(raw).answer_b) == wanted;
+            }
             return !matched;
         },
-        error);
+        &why);
+    // No password is wrong where there is none to compare with.
+    if (read && !headed)
+        why = missingHeader();
+    setText(error, why);
     return matched;
+}
+
+QString QuestionSet::missingHeader() const
+{
+    const QString name = QFileInfo(m_path).fileName();
+    if (!QFileInfo::exists(m_path))
+        return QStringLiteral("The question set \"%1\" no longer exists.").arg(name);
+    return QStringLiteral("The question set \"%1\" has lost its header and cannot be changed.")
+        .arg(name);
 }
 
 std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
 {
     SetFile file(m_path);
     if (!file.openReadOnly()) {
-        setText(error, file.errorString());
+        setText(error, QFileInfo::exists(m_path) ? file.errorString() : missingHeader());
         return std::nullopt;
     }
     Pick picked{n, {}};
@@ -382,6 +399,24 @@ bool stillPicked(const SetLock &held, const QuestionSet::Pick &picked)
     return SetFile::readRaw(held.handle(), picked.record, now) && now == picked.bytes;
 }
 
+std::optional<QuestionSet::Found> headerIn(QFile &set, const QString &path, QString *error)
+{
+    std::optional<QuestionSet::Found> found;
+    SetFile::scan(set, path, firstHeader(found), error);
+    return found;
+}
+
+// Why a pick no longer found cannot be changed: the set has lost its header
+// (Refused), or another program changed the record (Moved).
+QuestionSet::Change pickGone(SetLock &held, const QuestionSet &set, QString *error)
+{
+    QString why;
+    if (headerIn(held.file(), set.path(), &why))
+        return QuestionSet::Change::Moved;
+    setText(error, why.isEmpty() ? set.missingHeader() : why);
+    return why.isEmpty() ? QuestionSet::Change::Refused : QuestionSet::Change::Unreadable;
+}
+
 QuestionSet::Change removeIn(QFile &set, const QString &path, int n, QuestionSet::Removal &result,
                              QString *error)
 {
@@ -409,13 +444,6 @@ QuestionSet::Change removeIn(QFile &set, const QString &path, int n, QuestionSet
     return QuestionSet::Change::Done;
 }
 
-std::optional<QuestionSet::Found> headerIn(QFile &set, const QString &path, QString *error)
-{
-    std::optional<QuestionSet::Found> found;
-    SetFile::scan(set, path, firstHeader(found), error);
-    return found;
-}
-
 } // namespace
 
 QuestionSet::Change QuestionSet::locked(const Work &work, QString *error) const
@@ -428,6 +456,9 @@ QuestionSet::Change QuestionSet::locked(const Work &work, QString *error) const
     case SetLock::State::Busy:
         setText(error, lock.problem());
         return Change::Refused;
+    case SetLock::State::Missing:
+        setText(error, missingHeader());
+        return Change::Unreadable;
     default:
         setText(error, lock.problem());
         return Change::Unreadable;
@@ -503,7 +534,7 @@ QuestionSet::Change QuestionSet::edit(Pick &picked, QuestionRecord edited, QStri
             // The picked record is there, whole: it is overwritten in place
             // through the handle alone, which keeps the edit at one synced write.
             if (!stillPicked(held, picked))
-                return Change::Moved;
+                return pickGone(held, *this, error);
             const QByteArray bytes = edited.toBytes();
             if (!SafeRewrite::overwrite(held.handle(), m_path,
                                         qint64(picked.record - 1) * QuestionRecord::LENGTH, bytes,
@@ -522,7 +553,7 @@ QuestionSet::Change QuestionSet::remove(const Pick &picked, Removal &removal,
         [&](SetLock &held) {
             return stillPicked(held, picked)
                        ? removeIn(held.file(), m_path, picked.record, removal, error)
-                       : Change::Moved;
+                       : pickGone(held, *this, error);
         },
         error);
 }
@@ -537,16 +568,21 @@ std::optional<QuestionSet::Removal> QuestionSet::removeRecord(int n, QString *er
     return removal;
 }
 
-QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *error) const
+QuestionSet::Change QuestionSet::changeDetails(Pick &loaded, const Details &typed,
+                                               QString *error) const
 {
     return locked(
         [&](SetLock &held) {
             QString why;
             std::optional<Found> found = headerIn(held.file(), m_path, &why);
             if (!found) {
-                setText(error, why);
+                setText(error, why.isEmpty() ? missingHeader() : why);
                 return why.isEmpty() ? Change::Refused : Change::Unreadable;
             }
+            // Details shown before another program changed them would
+            // quietly undo that change.
+            if (found->bytes != loaded.bytes)
+                return Change::Moved;
             QuestionRecord &header = found->record;
             const Details details = withDefaults({FixedText::trimSpaces(typed.creator),
                                                   FixedText::trimSpaces(typed.message), {}},
@@ -555,8 +591,10 @@ QuestionSet::Change QuestionSet::changeDetails(const Details &typed, QString *er
             header.question = details.message;
             if (const QString password = FixedText::trimSpaces(typed.password); !password.isEmpty())
                 header.answer_b = password;
-            return SetFile::putRecord(held.file(), m_path, found->n, header, error) ? Change::Done
-                                                                    : Change::Failed;
+            if (!SetFile::putRecord(held.file(), m_path, found->n, header, error))
+                return Change::Failed;
+            loaded = {found->n, header.toBytes()};
+            return Change::Done;
         },
         error);
 }

@@ -36,6 +36,7 @@ public:
     {
         int n = 0; // record number
         QuestionRecord record;
+        QByteArray bytes; // the record as it stands in the file
     };
 
     struct Slot
@@ -161,9 +162,13 @@ public:
     // window gives such a set the header typed for it.
     bool isNew() const;
     // True when some header of the set holds the typed password; both sides
-    // are trimmed of spaces. A file that cannot be read sets error.
+    // are trimmed of spaces. A file that cannot be read, is gone or has no
+    // header sets error (see missingHeader()).
     bool passwordMatches(const QString &typed, LetterCase letterCase,
                          QString *error = nullptr) const;
+    // Why a set without a header cannot be used: it no longer exists, or
+    // it has lost its header.
+    QString missingHeader() const;
     // Record n as it stands now. Nothing when the file has no whole record n;
     // a file that cannot be opened gives nothing too and sets error.
     std::optional<Pick> pick(int n, QString *error = nullptr) const;
@@ -196,18 +201,23 @@ public:
     Change add(QuestionRecord typed, int &record_count, QString *problem = nullptr) const;
     // Writes edited over the picked record while it still holds the picked
     // bytes, and makes the pick hold the new ones. Texts are stored as
-    // storedText() gives them.
+    // storedText() gives them. A pick not found because the set has lost its
+    // header is Refused, with error saying so, rather than Moved.
     Change edit(Pick &picked, QuestionRecord edited, QString *error = nullptr) const;
     // Drops the picked record while it still holds the picked bytes; all
     // others keep their contents and order. The file is replaced as a whole
-    // and atomically; on failure it is left exactly as it was.
+    // and atomically; on failure it is left exactly as it was. Refused as
+    // edit() is when the set has lost its header.
     Change remove(const Pick &picked, Removal &removal, QString *error = nullptr) const;
     // Drops record n, whatever it holds (see remove()).
     std::optional<Removal> removeRecord(int n, QString *error = nullptr) const;
     // Rewrites the header with the typed details, trimmed: both blanks filled
-    // when either is blank, a blank password keeping the stored one. Refused,
-    // with nothing written and no error, when the set has no header.
-    Change changeDetails(const Details &typed, QString *error = nullptr) const;
+    // when either is blank, a blank password keeping the stored one; loaded
+    // is the header as the screen read it (record 0 and no bytes for none),
+    // and follows the write. Moved, with nothing written, when the header
+    // in the file no longer holds loaded's bytes (another program changed
+    // the details since); Refused, with error set, when the set has no header.
+    Change changeDetails(Pick &loaded, const Details &typed, QString *error = nullptr) const;
 
 private:
     QString m_path;

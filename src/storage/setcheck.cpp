@@ -1,6 +1,7 @@
 #include "setcheck.h"
 
 #include "ladder.h"
+#include "plainfile.h"
 #include "questionrecord.h"
 #include "questionset.h"
 #include "setfile.h"
@@ -48,12 +49,8 @@ Report check(const QString &path)
 {
     Report report;
     QFileInfo info(path);
-    if (!info.exists()) {
-        report.error = QStringLiteral("\"%1\" does not exist").arg(path);
-        return report;
-    }
-    if (!info.isFile()) {
-        report.error = QStringLiteral("\"%1\" is not a file").arg(path);
+    if (const QString why = PlainFile::whyNoFile(path); !why.isEmpty()) {
+        report.error = QStringLiteral("\"%1\" %2").arg(path, why);
         return report;
     }
     // Memory and time go by what a set can hold, never by the file's length.

@@ -24,11 +24,11 @@ const QStringList &columns()
 Result toCsv(const QString &path, const Csv::Format &format)
 {
     Result result;
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        result.error = QStringLiteral("\"%1\" does not exist or is not a file").arg(path);
+    if (const QString why = PlainFile::whyNoFile(path); !why.isEmpty()) {
+        result.error = QStringLiteral("\"%1\" %2").arg(path, why);
         return result;
     }
+    const QFileInfo info(path);
     static const QString letters = QStringLiteral("abcd");
     QString text = Csv::row(columns(), format.separator);
     const bool read = SetFile::scan(

@@ -4,6 +4,7 @@
 #include "csv.h"
 #include "fixedtext.h"
 #include "ladder.h"
+#include "plainfile.h"
 #include "questionset.h"
 #include "saferewrite.h"
 #include "setexport.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -284,10 +286,13 @@ namespace {
 Result appendGuarded(const QString &path, const std::optional<QString> &password,
                      const QList<QuestionRecord> &questions)
 {
-    if (!QFileInfo(path).isFile())
-        return refused(Result::Failed, QStringLiteral("\"%1\" does not exist or is not a file; "
-                                                      "leave out --append to create it")
-                                           .arg(path));
+    int code = 0;
+    if (const QString why = PlainFile::whyNoFile(path, &code); !why.isEmpty())
+        return refused(Result::Failed,
+                       QStringLiteral("\"%1\" %2%3")
+                           .arg(path, why,
+                                code == ENOENT ? QStringLiteral("; leave out --append to create it")
+                                               : QString()));
     Result result;
     QString error;
     // Read and written while no other program may change the set in between.

@@ -1,6 +1,7 @@
 #include "setlisting.h"
 
 #include "ladder.h"
+#include "plainfile.h"
 #include "questionrecord.h"
 #include "questionset.h"
 #include "setfile.h"
@@ -13,9 +14,9 @@ namespace SetListing {
 
 bool lines(const QString &path, QStringList &out, QString *error)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (const QString why = PlainFile::whyNoFile(path); !why.isEmpty()) {
         if (error)
-            *error = QStringLiteral("\"%1\" does not exist or is not a file").arg(path);
+            *error = QStringLiteral("\"%1\" %2").arg(path, why);
         return false;
     }
     std::optional<QuestionRecord> header;

@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace ManagerHelpers;
 
@@ -96,6 +100,9 @@ private slots:
              {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.quorvane-x1Y2z3"})
             program.writeSet(QString::fromLatin1(name), {});
         QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
+        // A Latin-1 name ("café") would be listed as another name.
+        const QByteArray latin1 = QFile::encodeName(program.questionsDir()) + "/caf\xE9.dat";
+        QCOMPARE(::close(::open(latin1.constData(), O_CREAT | O_WRONLY, 0644)), 0);
 
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
@@ -103,6 +110,8 @@ private slots:
         for (int i = 0; i < list->count(); ++i)
             listed << list->item(i)->text();
         QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
+        QCOMPARE(control<QLabel>(form, "lbl_unlisted")->text(),
+                 QStringLiteral("1 file is not listed: its name is not valid UTF-8."));
 
         // Tabbing into the list makes a row current but chooses nothing.
         form->activateWindow();

@@ -1,10 +1,13 @@
 #include "game/certificatewindow.h"
+#include "game/playername.h"
 #include "modalwatch.h"
 #include "testprogram.h"
 #include "ui/zoom.h"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -68,6 +71,66 @@ private slots:
         form.exec();
         QVERIFY(watch.ran());
         QVERIFY(!form.isVisible());
+    }
+
+    // The game asks again for a name that would leave the line blank, and
+    // says so for one longer than the line shows.
+    void playerNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("verdict"); // "blank", "too long" or "" (given)
+        QTest::newRow("nothing") << "" << "blank";
+        QTest::newRow("spaces, tab, line break") << " \t\n " << "blank";
+        QTest::newRow("no-break spaces") << QStringLiteral("\u00A0\u00A0") << "blank";
+        QTest::newRow("ideographic space") << QStringLiteral("\u3000") << "blank";
+        QTest::newRow("zero-width characters") << QStringLiteral("\u200B\u200C\u200D\uFEFF") << "blank";
+        QTest::newRow("direction marks and a tag") << QStringLiteral("\u200E\u200F\U000E0041") << "blank";
+        QTest::newRow("letter among spaces") << QStringLiteral("\u00A0\u200BA\u3000") << "";
+        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645") << "";
+        QTest::newRow("40 characters, 80 code units") << QStringLiteral("\U0001D400").repeated(40) << "";
+        QTest::newRow("41 characters") << QString(41, u'a') << "too long";
+    }
+
+    void playerNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        QCOMPARE(PlayerName::isBlank(typed), verdict == "blank");
+        QCOMPARE(!PlayerName::lengthProblem(typed).isEmpty(), verdict == "too long");
+    }
+
+    // Every character of a name in any script the installed fonts cover is
+    // drawn with a real glyph, and a long name fits its line rather than
+    // being cut in the middle of a letter.
+    void nameShownWhole_data()
+    {
+        QTest::addColumn<QString>("player");
+        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645 \u0623\u062D\u0645\u062F");
+        QTest::newRow("Latin with Arabic") << QStringLiteral("Ann \u0645\u0631\u064A\u0645 42");
+        QTest::newRow("Greek") << QStringLiteral("\u0395\u03BB\u03AD\u03BD\u03B7 \u03A0\u03B1\u03C0\u03AC");
+        QTest::newRow("Cyrillic") << QStringLiteral("\u041C\u0430\u0440\u0438\u044F \u0418\u0432\u0430\u043D\u043E\u0432\u0430");
+        QTest::newRow("40 wide letters") << QStringLiteral("W").repeated(PlayerName::MAX_LENGTH);
+    }
+
+    void nameShownWhole()
+    {
+        QFETCH(QString, player);
+        TestProgram program;
+        program.state.player_name = player;
+        CertificateWindow form(program.state, program.services);
+        auto *name = form.findChild<QLabel *>("lbl_name");
+        QCOMPARE(name->text(), player.toUpper());
+        QTextLayout layout(name->text(), name->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        qsizetype glyphs = 0;
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            QVERIFY(!run.glyphIndexes().contains(0));
+            glyphs += run.glyphIndexes().size();
+        }
+        QCOMPARE(glyphs, player.size()); // none left out
+        QVERIFY(layout.lineAt(0).naturalTextWidth() <= name->contentsRect().width());
     }
 
     void print_data()

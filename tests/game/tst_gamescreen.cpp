@@ -1,5 +1,6 @@
 #include "game/gamerules.h"
 #include "game/gamescreen.h"
+#include "game/playername.h"
 #include "game/shapebox.h"
 #include "gamedriver.h"
 #include "modalwatch.h"
@@ -88,6 +89,7 @@ private slots:
         QTest::newRow("spaces kept") << QStringList{"  Ann Lee "} << "  Ann Lee ";
         QTest::newRow("blank, spaces and cancel ask again")
             << QStringList{"", " ", "", "Bo"} << "Bo";
+        QTest::newRow("too long, asked again") << QStringList{QString(41, u'x'), "Bo"} << "Bo";
     }
 
     void playOpensOverTheMainWindow()
@@ -114,7 +116,13 @@ private slots:
 
         QCOMPARE(seen, (QStringList{"Form3", "main", GameDriver::questionText(1, 1), "£0",
                                     "first_bg"}));
-        QStringList log(typed.size(), "What Is Your Full Name?|Player");
+        QStringList log;
+        for (const QString &name : typed) {
+            log << "What Is Your Full Name?|Player";
+            if (name.size() > PlayerName::MAX_LENGTH)
+                log << "Your name can have at most 40 characters, so that it fits on the "
+                       "certificate.|Player";
+        }
         QCOMPARE(game.program.dialogs.log(),
                  log << "Lets Play Quorvane!|Play" << "Are You Sure You Want To Quit?|Quit");
         QCOMPARE(game.program.state.player_name, player);

@@ -148,8 +148,9 @@ private slots:
         program.dialogs.clear();
         pickRow(form, 2);
         click(form, "cmd_delete");
-        click(form, "cmd_delete"); // again: deletes nothing more
-        QCOMPARE(program.dialogs.log(), QStringList{"Question Deleted|Deleted"});
+        click(form, "cmd_delete"); // again: deletes nothing more, and says why
+        QCOMPARE(program.dialogs.log(), (QStringList{"Question Deleted|Deleted",
+                                                     "Choose A Question From The List|List"}));
         QList<QuestionRecord> expected = mixedSet();
         expected.removeAt(3);
         QCOMPARE(readRecords(program.state.set_path), expected);
@@ -212,6 +213,20 @@ private slots:
         QCOMPARE(program.dialogs.log(), QStringList{"Details Changed|Changed"});
         QCOMPARE(readRecords(program.state.set_path).at(1), makeHeader(message, creator, "NeW"));
         QCOMPARE(program.state.password, QString()); // the app state's details are not touched
+
+        // Another copy changes the message: this one's OK keeps that change
+        // and shows the details as they are now.
+        const QList<QuestionRecord> elsewhere{makeQuestion(1, 2, "Q?"),
+                                              makeHeader("Theirs", creator, "NeW")};
+        program.writeSet("set.dat", elsewhere);
+        program.dialogs.clear();
+        box(form, "txt_name")->setText(QStringLiteral("Mine"));
+        click(form, "cmd_ok");
+        QCOMPARE(program.dialogs.log(),
+                 QStringList{"The details were changed by another program. They are shown again "
+                             "as they are now; make your change again.|Question Set"});
+        QCOMPARE(readRecords(program.state.set_path), elsewhere);
+        QCOMPARE(box(form, "txt_message")->text(), QStringLiteral("Theirs"));
         click(form, "cmd_back");
         QVERIFY(!form->isVisible());
     }

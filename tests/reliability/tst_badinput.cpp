@@ -160,15 +160,17 @@ private slots:
         QCOMPARE(control<QLabel>(main, QStringLiteral("t1"))->text(), QStringLiteral("0"));
 
         // The file deleted: reported, never quietly made again, and adding is
-        // refused because there is no header to hold the password.
+        // refused because the set is gone, not for a wrong password.
         QVERIFY(QFile::remove(path));
         program.dialogs.clear();
         main->activate();
         QCOMPARE(total->text(), QStringLiteral("0"));
         typeQuestion(main, "Eight?", 1, 2, QStringLiteral("pw"));
         click(main, QStringLiteral("cmd_add"));
-        QCOMPARE(program.dialogs.log(), (QStringList{"Question creator not found|Creator",
-                                                     "Password Incorrect|Password"}));
+        QCOMPARE(program.dialogs.log(),
+                 (QStringList{"Question creator not found|Creator",
+                              "The question was not added.\nThe question set \"bad.dat\" no "
+                              "longer exists.|Question Set"}));
         // The game's draw finds nothing in it and leaves no scratch file.
         ScriptedRandom random; // nothing to draw, so no number is taken
         const QuestionDraw::Result drawn = QuestionDraw::run(program.state, 1, random);
@@ -203,16 +205,19 @@ private slots:
         QCOMPARE(column(manager, 1).size(), 2);
 
         // Deleted: the pick and the new details, which must open the file,
-        // say so; edit and delete find no pick. Nothing is written and the
-        // file is not made again.
+        // say so; edit and delete find no pick and ask for one. Nothing is
+        // written and the file is not made again.
         QVERIFY(QFile::remove(path));
         program.dialogs.clear();
         pickRow(manager, 0);
         control<QLineEdit>(manager, QStringLiteral("txt_q"))->setText("changed");
         for (const char *button : {"cmd_edit", "cmd_delete", "cmd_ok"})
             click(manager, QLatin1String(button));
-        QCOMPARE(program.dialogs.shown.size(), 2);
-        QCOMPARE(program.dialogs.shown[1].title, QStringLiteral("Question Set"));
+        const QString gone = QStringLiteral("The question set \"%1\" no longer exists.").arg(kFile);
+        QCOMPARE(program.dialogs.log(), (QStringList{gone + "|Question Set",
+                                                     "Choose A Question From The List|List",
+                                                     "Choose A Question From The List|List",
+                                                     gone + "|Question Set"}));
         QVERIFY(!QFile::exists(path));
     }
 

@@ -26,23 +26,27 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("exact");      // as adding a question checks it
         QTest::addColumn<bool>("ignoreCase"); // as the manager's gate checks it
+        QTest::addColumn<QString>("problem");
 
-        QTest::newRow("exact") << QStringList{"Se7en", "?"} << "Se7en" << true << true;
-        QTest::newRow("spaces around") << QStringList{"Se7en"} << "  Se7en " << true << true;
-        QTest::newRow("other case") << QStringList{"Secret"} << "  sECRET  " << false << true;
-        QTest::newRow("space inside") << QStringList{"Secret"} << "Sec ret" << false << false;
-        QTest::newRow("nothing typed") << QStringList{"Secret"} << "" << false << false;
+        QTest::newRow("exact") << QStringList{"Se7en", "?"} << "Se7en" << true << true << QString();
+        QTest::newRow("spaces around") << QStringList{"Se7en"} << "  Se7en " << true << true << QString();
+        QTest::newRow("other case") << QStringList{"Secret"} << "  sECRET  " << false << true << QString();
+        QTest::newRow("space inside") << QStringList{"Secret"} << "Sec ret" << false << false << QString();
+        QTest::newRow("nothing typed") << QStringList{"Secret"} << "" << false << false << QString();
         QTest::newRow("stored with inner space") << QStringList{"ab cd"} << "AB CD" << false
-                                                 << true;
-        QTest::newRow("blank, nothing typed") << QStringList{""} << "" << true << true;
-        QTest::newRow("blank, prompt cancelled") << QStringList{""} << QString() << true << true;
-        QTest::newRow("blank, something typed") << QStringList{""} << "x" << false << false;
+                                                 << true << QString();
+        QTest::newRow("blank, nothing typed") << QStringList{""} << "" << true << true << QString();
+        QTest::newRow("blank, prompt cancelled") << QStringList{""} << QString() << true << true << QString();
+        QTest::newRow("blank, something typed") << QStringList{""} << "x" << false << false << QString();
         QTest::newRow("second header matches") << QStringList{"other", "pw"} << "pw" << true
-                                               << true;
+                                               << true << QString();
         QTest::newRow("header after a question") << QStringList{"?", "pw"} << "PW" << false
-                                                 << true;
-        QTest::newRow("no header") << QStringList{"?"} << "" << false << false;
-        QTest::newRow("no file") << QStringList() << "" << false << false;
+                                                 << true << QString();
+        QTest::newRow("no header") << QStringList{"?"} << "" << false << false
+                                   << "The question set \"set.dat\" has lost its header and "
+                                      "cannot be changed.";
+        QTest::newRow("no file") << QStringList() << "" << false << false
+                                 << "The question set \"none.dat\" no longer exists.";
     }
 
     void passwordMatches()
@@ -51,6 +55,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, exact);
         QFETCH(bool, ignoreCase);
+        QFETCH(QString, problem);
         TestProgram program;
         QList<QuestionRecord> set;
         for (const QString &password : records)
@@ -59,8 +64,9 @@ private slots:
                                                   : program.writeSet("set.dat", set));
         QString error;
         QCOMPARE(questions.passwordMatches(typed, QuestionSet::ExactCase, &error), exact);
+        QCOMPARE(error, problem);
         QCOMPARE(questions.passwordMatches(typed, QuestionSet::IgnoreCase, &error), ignoreCase);
-        QCOMPARE(error, QString());
+        QCOMPARE(error, problem);
     }
 
     // Records given as "round/number", "header", or "rounds 2-15" for one question a round.
@@ -272,9 +278,77 @@ private slots:
                                       makeHeader("Hi there", "Ann", "old"),
                                       makeQuestion(5, 3, "R?")};
         const QuestionSet set(program.writeSet("set.dat", records));
-        QCOMPARE(set.changeDetails(details), Change::Done);
+        const auto found = set.findHeader();
+        QuestionSet::Pick loaded{found->n, found->bytes};
+        QCOMPARE(set.changeDetails(loaded, details), Change::Done);
         records[1] = makeHeader(header[1], header[0], header[2]);
         QCOMPARE(readRecords(set.path()), records);
+    }
+
+    // Two copies show the same details; the second one's OK must not undo
+    // the first's change.
+    void detailsChangedElsewhereAreKept()
+    {
+        TestProgram program;
+        const QuestionSet set(
+            program.writeSet("set.dat", {makeQuestion(1, 2, "Q?"), makeHeader("Old", "Ann", "pw")}));
+        const auto header = set.findHeader();
+        QuestionSet::Pick first{header->n, header->bytes};
+        QuestionSet::Pick second = first;
+        QCOMPARE(set.changeDetails(first, {"Ann", "New", ""}), Change::Done);
+        const QByteArray changed = program.readFile(set.path());
+        QCOMPARE(set.changeDetails(second, {"Bob", "Old", ""}), Change::Moved);
+        QCOMPARE(program.readFile(set.path()), changed);
+        QCOMPARE(set.changeDetails(first, {"Ann", "Newer", ""}), Change::Done); // follows its write
+        QCOMPARE(set.findHeader()->record, makeHeader("Newer", "Ann", "pw"));
+    }
+
+    // Every change to a set that is gone or headless says so, never "wrong
+    // password", "changed by another program" or nothing.
+    void goneOrHeadlessSet_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("problem");
+        const QString gone = QStringLiteral("The question set \"set.dat\" no longer exists.");
+        const QString headless =
+            QStringLiteral("The question set \"set.dat\" has lost its header and cannot be changed.");
+        QTest::newRow("deleted") << "delete" << gone;
+        QTest::newRow("folder renamed") << "rename" << gone;
+        QTest::newRow("emptied") << "0" << headless;
+        QTest::newRow("cut to 300 bytes") << "300" << headless;
+    }
+
+    void goneOrHeadlessSet()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, problem);
+        TestProgram program;
+        const QuestionSet set(program.writeSet(
+            "set.dat", {makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "Q?")}));
+        const auto header = set.findHeader();
+        QuestionSet::Pick loaded{header->n, header->bytes};
+        std::optional<QuestionSet::Pick> picked = set.pick(2);
+        if (how == "delete")
+            QVERIFY(QFile::remove(set.path()));
+        else if (how == "rename")
+            QVERIFY(QDir(program.dir()).rename("Questions", "Moved"));
+        else
+            QVERIFY(QFile::resize(set.path(), how.toInt()));
+        const QByteArray before = program.readFile(set.path());
+
+        QString error;
+        QVERIFY(!set.passwordMatches("pw", QuestionSet::ExactCase, &error));
+        QCOMPARE(error, problem);
+        const Change refused = how.front().isDigit() ? Change::Refused : Change::Unreadable;
+        QCOMPARE(set.edit(*picked, picked->question(), &error), refused);
+        QCOMPARE(error, problem);
+        QuestionSet::Removal removal;
+        QCOMPARE(set.remove(*picked, removal, &error), refused);
+        QCOMPARE(error, problem);
+        QCOMPARE(set.changeDetails(loaded, {"Bob", "Hi", ""}, &error), refused);
+        QCOMPARE(error, problem);
+        QCOMPARE(program.readFile(set.path()), before);
+        QCOMPARE(QFile::exists(set.path()), refused == Change::Refused);
     }
 
     void nameProblem_data()
@@ -354,7 +428,8 @@ private slots:
 
         QVERIFY(QFile::remove(set.path()));
         QCOMPARE(set.edit(*second, edited), Change::Unreadable);
-        QCOMPARE(set.changeDetails({"Bob", "Hi", ""}), Change::Unreadable);
+        QuestionSet::Pick noHeader;
+        QCOMPARE(set.changeDetails(noHeader, {"Bob", "Hi", ""}), Change::Unreadable);
         QVERIFY(!QFile::exists(set.path()));
     }
 

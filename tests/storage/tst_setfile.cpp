@@ -264,13 +264,14 @@ void TestSetFile::onlyPlainFilesAreUsed()
     QVERIFY2(readable || error.contains(QLatin1String("odd.dat")), qPrintable(error));
     QCOMPARE(SetFile::scan(path, [](int, QByteArrayView) { return true; }), readable);
     QuestionSet::Pick pick{2, records[1].toBytes()};
+    QuestionSet::Pick header{1, records[0].toBytes()};
     QuestionSet::Removal removal;
     int count = 2;
     const std::function<QuestionSet::Change()> changes[] = {
         [&] { return set.edit(pick, records[1], &error); },
         [&] { return set.remove(pick, removal, &error); },
         [&] { return set.add(records[1], count, &error); },
-        [&] { return set.changeDetails({"Bob", "Hi", "pw"}, &error); },
+        [&] { return set.changeDetails(header, {"Bob", "Hi", "pw"}, &error); },
         [&] { return set.writeHeader(count, records[0], &error); }};
     // Only edit and delete look at a pick; each wait on a busy set is long.
     const int tried = kind == QLatin1String("stale pick") ? 2 : kind == QLatin1String("busy") ? 1 : 5;

@@ -28,6 +28,19 @@ void TestQuorvaneSets::exitCodesAndMessages_data()
     QTest::newRow("check a sparse file of 60 GB") << QStringList{"check", "huge.dat"} << 1
         << "huge.dat: length 64424509440 bytes is more than the 32767 records" << "";
     QTest::newRow("check missing file") << QStringList{"check", "none.dat"} << 2 << "" << "\"none.dat\" does not exist";
+    // A folder that cannot be entered gives the system's reason; root enters
+    // any folder, but none through a file.
+    const QString notDir = QStringLiteral("cannot be reached: Not a directory");
+    QTest::newRow("check through a file") << QStringList{"check", "good.csv/x.dat"} << 2 << "" << notDir;
+    QTest::newRow("list through a file") << QStringList{"list", "good.csv/x.dat"} << 2 << "" << notDir;
+    QTest::newRow("append through a file")
+        << QStringList{"import", "good.csv", "good.csv/x.dat", "--append", "--password", "pw"} << 2 << "" << notDir;
+    // "\\0351" is the byte E9, "é" in Latin-1 (the shell makes it, below).
+    const QString notUtf8 = QStringLiteral("is not valid UTF-8");
+    QTest::newRow("check a Latin-1 name") << QStringList{"check", "caf\\0351.dat"} << 2 << "" << notUtf8;
+    QTest::newRow("import to a Latin-1 name")
+        << QStringList{"import", "good.csv", "n\\0351w.dat", "--creator", "A", "--message", "M"} << 2 << ""
+        << notUtf8;
     QTest::newRow("check help") << QStringList{"check", "--help"} << 0 << "check SET.dat" << "";
     QTest::newRow("no command") << QStringList{} << 2 << "" << "no command given";
     QTest::newRow("unknown command") << QStringList{"fix", "good.dat"} << 2 << "" << "unknown command \"fix\"";
@@ -91,7 +104,12 @@ void TestQuorvaneSets::exitCodesAndMessages()
 
     QProcess tool;
     tool.setWorkingDirectory(dir);
-    tool.start(build + QStringLiteral("/quorvane/quorvane-sets"), args);
+    // Through the shell, whose printf turns "\\0351" into the byte E9: Qt
+    // passes arguments only as UTF-8.
+    tool.start(QStringLiteral("/bin/sh"),
+               QStringList{"-c", "for a; do set -- \"$@\" \"$(printf '%b' \"$a\")\"; shift; done; exec \"$@\"",
+                           "sh", build + QStringLiteral("/quorvane/quorvane-sets")}
+                   + args);
     QVERIFY(tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), exitCode);
     const QString out = QString::fromUtf8(tool.readAllStandardOutput());

@@ -282,6 +282,16 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QLatin1String(kTool));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
 
+    // Arguments reach Qt decoded from UTF-8: a name in another encoding
+    // would come through changed and name another file, or none.
+    for (int i = 1; i < argc; ++i) {
+        if (!PlainFile::nameSurvives(QByteArray(argv[i]))) {
+            complain(QStringLiteral("\"%1\" is not valid UTF-8; a file can only be named in "
+                                    "UTF-8 (rename it)")
+                         .arg(QFile::decodeName(argv[i])));
+            return EXIT_UNUSABLE;
+        }
+    }
     QStringList args = QCoreApplication::arguments();
     if (!args.isEmpty())
         args.removeFirst();
