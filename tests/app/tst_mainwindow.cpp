@@ -160,7 +160,9 @@ private slots:
 
         // Then the new file is written in place.
         const QByteArray renamed = program.readFile(set.path());
-        QCOMPARE(set.changeDetails({"Bo", "Bye", ""}), QuestionSet::Change::Done);
+        const auto header = set.findHeader();
+        QuestionSet::Pick loaded{header->n, header->bytes};
+        QCOMPARE(set.changeDetails(loaded, {"Bo", "Bye", ""}), QuestionSet::Change::Done);
         QTRY_COMPARE(text(form, "lbl_name"), QStringLiteral("Bo"));
         QCOMPARE(text(form, "lbl_message"), QStringLiteral("Bye"));
         QCOMPARE(program.readFile(set.path()).size(), renamed.size());
