@@ -4,6 +4,7 @@
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
 #include "storage/questionset.h"
+#include "storage/saferewrite.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
 #include "ui/services.h"
@@ -183,6 +184,8 @@ void StartScreen::listSets()
 {
     // A fresh program folder has no Questions folder yet.
     QDir().mkpath(m_state.questionsDir());
+    // What killed writers left behind goes; copies being written stay.
+    SafeRewrite::sweep(m_state.questionsDir());
     const QDir dir(m_state.questionsDir());
     m_setList->addItems(
         dir.entryList({QStringLiteral("*.dat*")}, QDir::Files, QDir::Name | QDir::IgnoreCase));

@@ -91,6 +91,8 @@ private slots:
              {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.quorvane-x1Y2z3"})
             program.writeSet(QString::fromLatin1(name), {});
         QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
+        // A killed writer's copy goes when the folder is listed.
+        const QString left = program.writeFile(QStringLiteral(".b.dat.quorvane-q1W2e3"), "left");
 
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
@@ -98,6 +100,7 @@ private slots:
         for (int i = 0; i < list->count(); ++i)
             listed << list->item(i)->text();
         QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
+        QVERIFY(!QFile::exists(left));
 
         // Tabbing into the list makes a row current but chooses nothing.
         form->activateWindow();
