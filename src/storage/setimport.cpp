@@ -304,6 +304,8 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
         return refused(Result::Failed, QStringLiteral("\"%1\" already exists; give --append to add "
                                                       "to it")
                                            .arg(path));
+    if (const QString problem = QuestionSet::nameProblem(QFileInfo(path).fileName()); !problem.isEmpty())
+        return refused(Result::Failed, problem);
     if (const QStringList problems = detailProblems(details); !problems.isEmpty()) {
         Result r;
         r.status = Result::Refused;
