@@ -6,6 +6,7 @@
 #include "storage/fixedtext.h"
 #include "storage/plainfile.h"
 #include "storage/questionset.h"
+#include "storage/saferewrite.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
 #include "ui/services.h"
@@ -198,6 +199,8 @@ QLayout *StartScreen::buildNotes()
 // set picked stays picked while it is there, and the name box is left alone.
 void StartScreen::listSets()
 {
+    // What killed writers left behind goes; copies being written stay.
+    SafeRewrite::sweep(m_state.questionsDir());
     showUnlisted();
     const QStringList sets = QuestionSet::namesIn(m_state.questionsDir());
     if (sets == listedSets())

@@ -1,6 +1,8 @@
 #include "printservice.h"
 
-#include <QFileInfo>
+#include "storage/saferewrite.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -9,7 +11,11 @@
 
 bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &title)
 {
-    QPdfWriter writer(path);
+    // Made in memory, then written as every file the program writes by
+    // name: whole or not at all, and never over a folder, a link or a FIFO.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Quorvane"));
     writer.setResolution(300);
@@ -17,7 +23,8 @@ bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &
                                      widget.width() > widget.height() ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    return paintPage(widget, writer) && QFileInfo(path).size() > 0;
+    return paintPage(widget, writer) && !pdf.data().isEmpty()
+           && SafeRewrite::replace(path, pdf.data());
 }
 
 bool PrintService::paintPage(QWidget &widget, QPagedPaintDevice &device)

@@ -22,7 +22,7 @@ public:
     virtual QString askPdfPath(QWidget *parent, const QString &suggested) = 0;
 
     // Writes the widget, as drawn, to a one-page PDF file. False when the
-    // file cannot be written.
+    // file cannot be written, or something other than a plain file has its name.
     static bool savePdf(QWidget &widget, const QString &path, const QString &title);
     // Paints the widget on the device's first page, scaled to fit the page
     // and centred. False when the device cannot be painted on.

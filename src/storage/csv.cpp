@@ -106,6 +106,25 @@ int firstLineNotUtf8(QByteArrayView bytes)
     return line;
 }
 
+// A spreadsheet takes a cell beginning with one of these for a formula
+// ("=HYPERLINK(...)" runs when the file is opened); behind an apostrophe it
+// shows the text as it is. The apostrophe itself is in the list so that a
+// text beginning with one keeps it on the way back: every text that begins
+// with any of them is written behind an apostrophe, and reading drops an
+// apostrophe only before one of them, which gives back exactly what was written.
+bool opensFormula(QStringView text)
+{
+    static constexpr QStringView starts = u"=+-@'";
+    return !text.isEmpty() && starts.contains(text.front());
+}
+
+QString unmarked(QString value)
+{
+    if (value.startsWith(u'\'') && opensFormula(QStringView(value).sliced(1)))
+        value.remove(0, 1);
+    return value;
+}
+
 // Hands each row to visit, until it returns false; the row's room serves the
 // next one. Only the error of the result is set.
 Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool(Csv::Row &)> &visit)
@@ -156,14 +175,14 @@ Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool
             continue;
         }
         if (c == separator) {
-            row.fields << value;
+            row.fields << unmarked(value);
             value.clear();
             afterQuote = false;
             ++i;
             continue;
         }
         if (const qsizetype n = breakAt(text, i)) {
-            row.fields << std::move(value);
+            row.fields << unmarked(std::move(value));
             if (!visit(row))
                 return out;
             value = QString();
@@ -192,7 +211,7 @@ Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool
     }
     if (quoted)
         return fail(row.line, QStringLiteral("a quoted field is never closed"));
-    row.fields << std::move(value);
+    row.fields << unmarked(std::move(value));
     visit(row);
     return out;
 }
@@ -412,8 +431,9 @@ QString firstWhere(QStringView text, bool (*bad)(char32_t), QString *place)
     return {};
 }
 
-QString field(const QString &value, QChar separator)
+QString field(const QString &text, QChar separator)
 {
+    const QString value = opensFormula(text) ? u'\'' + text : text;
     bool needsQuotes = false;
     for (const QChar c : value) {
         if (c == separator || c == u'"' || c == u'\r' || c == u'\n') {

@@ -69,7 +69,8 @@ struct Decoded
 Decoded decode(const QByteArray &bytes);
 
 // Line breaks are CRLF, LF or a lone CR. Lines at the end that hold nothing
-// but spaces and tabs are dropped.
+// but spaces and tabs are dropped. An apostrophe before =, +, -, @ or another
+// apostrophe at the start of a field is dropped (see field()).
 Parsed parse(QStringView text, QChar separator = u',');
 
 struct Table : Parsed
@@ -97,8 +98,11 @@ QString shown(QStringView value, int limit = 40);
 // place counted in characters from 1; empty when there is none.
 QString firstWhere(QStringView text, bool (*bad)(char32_t), QString *place);
 
-// One field, quoted only when it must be.
-QString field(const QString &value, QChar separator = u',');
+// One field, quoted only when it must be. A text beginning with =, +, -, @
+// or an apostrophe is written behind an apostrophe, so that a spreadsheet
+// shows it as text instead of running it as a formula; parse() and read()
+// drop such an apostrophe again.
+QString field(const QString &text, QChar separator = u',');
 // A whole record, ending in CRLF.
 QString row(const QStringList &fields, QChar separator = u',');
 // Text as bytes of the format's encoding; Windows-1252 writes '?' for what it

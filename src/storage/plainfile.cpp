@@ -49,6 +49,22 @@ int openHandle(const QString &path, bool write, bool create, QString *why, int *
     return fd;
 }
 
+int openToRead(const QString &path, QString *why)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        *why = qt_error_string(errno);
+        return -1;
+    }
+    struct statx st;
+    if (!status(fd, st) || !isPlain(st)) {
+        ::close(fd);
+        *why = notPlain();
+        return -1;
+    }
+    return fd;
+}
+
 bool isPlain(const struct statx &status)
 {
     return S_ISREG(status.stx_mode);

@@ -22,6 +22,10 @@ int openAnyHandle(const QString &path, bool write, QString *why, int *code);
 bool isPlain(const struct statx &status);
 // What is said of a file that is no plain file.
 QString notPlain();
+// A plain file to read, such as a CSV to import: reached through links too
+// (reading through one changes nothing), never waiting on a FIFO; -1 with why
+// set otherwise.
+int openToRead(const QString &path, QString *why);
 // The same into file, whose name is the path.
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code = nullptr);
 

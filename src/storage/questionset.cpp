@@ -23,9 +23,6 @@
 
 namespace {
 
-// Most file systems allow 255 bytes for a name.
-constexpr int kMaxNameBytes = 255;
-
 void setText(QString *out, const QString &text)
 {
     if (out)
@@ -199,8 +196,12 @@ QString QuestionSet::nameProblem(const QString &fileName)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control)
             return QStringLiteral("The set name must not contain control characters.");
     }
-    if (fileName.toUtf8().size() > kMaxNameBytes)
-        return QStringLiteral("The set name is too long.");
+    // Every change writes a copy whose name is longer than the set's, and
+    // a set that can never be changed is no use.
+    if (QFile::encodeName(fileName).size() > SafeRewrite::LONGEST_NAME)
+        return QStringLiteral("The set name is too long: a set's file name may take at most %1 "
+                              "bytes (an accented letter takes two).")
+            .arg(SafeRewrite::LONGEST_NAME);
     return {};
 }
 

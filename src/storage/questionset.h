@@ -127,7 +127,8 @@ public:
     // once upper-cased, described; or empty.
     static QString questionProblem(const QuestionRecord &typed);
     // Why a set's file name cannot be used inside the Questions folder, or
-    // empty when it can.
+    // empty when it can. A name too long for the hidden copy every change
+    // writes beside the set is refused too.
     static QString nameProblem(const QString &fileName);
     // Details with the blank creator or message filled in; a text counts as
     // blank when only spaces are left, and texts that are not blank stay as given.

@@ -10,7 +10,10 @@
 
 #include <cerrno>
 #include <cstdio> // renameat2
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +24,15 @@ namespace {
 
 const QString kInjected = QStringLiteral("injected fault");
 constexpr qint64 kCopyChunk = 1 << 20;
+// Behind a copy's name: the mark, then the six letters or digits mkostemp
+// picks. Named for the program, so that a hidden file of the user's own such
+// as ".quiz.dat.backup" is never taken for one of its copies.
+constexpr QByteArrayView kMark = ".quorvane-";
+constexpr qsizetype kRandom = 6;
+static_assert(LONGEST_NAME == 255 - 1 - kMark.size() - kRandom);
+// An empty copy this young may be one whose writer has made it and is about
+// to lock it.
+constexpr time_t kJustMade = 60;
 
 QString described(const QString &what, const QString &path, const QString &why)
 {
@@ -73,6 +85,54 @@ mode_t currentUmask()
     return mask;
 }
 
+void closeIfOpen(int &fd)
+{
+    if (fd >= 0)
+        ::close(std::exchange(fd, -1));
+}
+
+// Why the name cannot be replaced: something other than a plain file has it.
+QString targetProblem(const QByteArray &path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return {};
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("it is a folder, not a plain file");
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a link, not a plain file");
+    return QStringLiteral("it is not a plain file");
+}
+
+// ".name.quorvane-" and six letters or digits.
+bool isCopyName(QByteArrayView name)
+{
+    const qsizetype fixed = 1 + kMark.size() + kRandom;
+    if (name.size() <= fixed || !name.startsWith('.')
+        || !name.chopped(kRandom).endsWith(kMark))
+        return false;
+    return std::all_of(name.end() - kRandom, name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// A copy nobody holds any more goes: its writer is gone, since every writer
+// locks its copy as soon as it is made and until it has taken the file's name.
+void removeIfAbandoned(int folder, const char *name)
+{
+    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat held;
+    struct stat named;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+        && !(held.st_size == 0 && held.st_mtim.tv_sec > ::time(nullptr) - kJustMade)
+        && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0
+        && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+        ::unlinkat(folder, name, 0);
+    ::close(fd);
+}
+
 bool writeAll(int fd, QByteArrayView bytes)
 {
     while (!bytes.isEmpty()) {
@@ -109,40 +169,48 @@ NewCopy::NewCopy(const QString &path, bool exclusive)
 
 NewCopy::~NewCopy()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    closeIfOpen(m_fd);
     if (!m_temp.isEmpty())
         ::unlink(m_temp.constData());
+    // Let go only once the copy's name is gone.
+    closeIfOpen(m_hold);
+    closeIfOpen(m_oldHold);
 }
 
 QString temporaryPrefix(const QString &path)
 {
     const QFileInfo info(path);
-    // Named for the program, so that a hidden file of the user's own such as
-    // ".quiz.dat.backup" is never taken for one of its copies.
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".quorvane-");
+    return info.path() + QStringLiteral("/.") + info.fileName() + QString::fromLatin1(kMark);
 }
 
-bool isTemporaryOf(const QString &path, const QString &fileName)
+void sweep(const QString &folder)
 {
-    // mkostemp puts six letters or digits behind the prefix.
-    const QString prefix = QFileInfo(temporaryPrefix(path)).fileName();
-    if (fileName.size() != prefix.size() + 6 || !fileName.startsWith(prefix))
-        return false;
-    return std::all_of(fileName.end() - 6, fileName.end(), [](QChar c) {
-        return c.isLetterOrNumber() && c.unicode() < 128;
-    });
+    DIR *entries = ::opendir(QFile::encodeName(folder).constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (isCopyName(entry->d_name))
+            removeIfAbandoned(::dirfd(entries), entry->d_name);
+    }
+    ::closedir(entries);
 }
 
 bool NewCopy::open()
 {
+    if (const QString why = targetProblem(QFile::encodeName(m_path)); !why.isEmpty()) {
+        m_refused = true;
+        return fail(why);
+    }
     if (IoFaults::fails(IoFaults::Op::Create))
         return fail(kInjected);
-    QByteArray name = QFile::encodeName(temporaryPrefix(m_path)) + "XXXXXX";
+    sweep(QFileInfo(m_path).path());
+    QByteArray name = QFile::encodeName(temporaryPrefix(m_path)) + QByteArray(kRandom, 'X');
     m_fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (m_fd < 0)
         return failWithErrno();
     m_temp = name;
+    // Where the system has no such locks, no copy is ever swept.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
     // The copy takes the owner, group and permissions of the file it replaces,
     // so a set in a shared folder stays its owner's. Only root may give a file
     // away; anyone else keeps at least the group when they belong to it.
@@ -151,8 +219,9 @@ bool NewCopy::open()
         [[maybe_unused]] const bool kept = ::fchown(m_fd, old.st_uid, old.st_gid) == 0
                                            || ::fchown(m_fd, uid_t(-1), old.st_gid) == 0;
         ::fchmod(m_fd, old.st_mode & 07777);
-    } else
+    } else {
         ::fchmod(m_fd, 0666 & ~currentUmask());
+    }
     return true;
 }
 
@@ -174,6 +243,8 @@ bool NewCopy::commit()
         return failWithErrno();
     if (IoFaults::fails(IoFaults::Op::Close))
         return fail(kInjected);
+    // The lock stays with the copy through this second handle.
+    m_hold = ::dup(m_fd);
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0)
         return failWithErrno();
@@ -182,8 +253,9 @@ bool NewCopy::commit()
     // Swapped rather than renamed over, where the file system can: the old
     // file keeps the temporary's name until the new name is synced, so a
     // folder that cannot be synced gets it back and the change is reported
-    // as not made. The destructor then removes whichever is left over. A
-    // new file only ever takes a name nobody has.
+    // as not made. The destructor then removes whichever is left over; till
+    // then the old file is held too, so no sweep takes it meanwhile. A new
+    // file only ever takes a name nobody has.
     const QByteArray path = QFile::encodeName(m_path);
     const char *temp = m_temp.constData();
     bool swapped = false;
@@ -191,9 +263,18 @@ bool NewCopy::commit()
         if (::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0)
             return failWithErrno();
     } else {
+        m_oldHold = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (m_oldHold >= 0)
+            ::flock(m_oldHold, LOCK_EX | LOCK_NB);
         swapped = ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0;
         if (!swapped && ::rename(temp, path.constData()) != 0)
             return failWithErrno();
+        // A folder (or anything else) may have taken the name since open().
+        if (const QString why = swapped ? targetProblem(m_temp) : QString(); !why.isEmpty()) {
+            ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE);
+            m_refused = true;
+            return fail(why);
+        }
     }
     if (!swapped)
         m_temp.clear();
@@ -229,11 +310,12 @@ bool writeNew(const QString &path, QByteArrayView bytes, QString *error, bool ex
     NewCopy copy(path, exclusive);
     QString what;
     if (!copy.open())
-        what = QStringLiteral("Could not create a new copy of");
+        what = copy.refused() ? QStringLiteral("Could not write")
+                              : QStringLiteral("Could not create a new copy of");
     else if (!copy.write(bytes))
         what = QStringLiteral("Could not write the new copy of");
     else if (!copy.commit())
-        what = QStringLiteral("Could not replace");
+        what = copy.refused() ? QStringLiteral("Could not write") : QStringLiteral("Could not replace");
     else
         return true;
     if (error)

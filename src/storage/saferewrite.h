@@ -8,7 +8,14 @@
 // to a temporary file in the same folder, are flushed to disk, and the
 // temporary then takes the file's name in one atomic rename. A crash at any
 // moment leaves either the old file or the new one.
+//
+// Only a plain file is ever replaced: a name held by a folder, a link, a FIFO
+// or a device is refused and left exactly as it is.
 namespace SafeRewrite {
+
+// The bytes a file's name may take at most: its copies' names add 17 to it
+// (".name.quorvane-XXXXXX"), and a file system takes 255 for a name.
+constexpr int LONGEST_NAME = 255 - 17;
 
 // On failure the file at path is untouched, no temporary is left behind and
 // error (when given) says what went wrong.
@@ -34,11 +41,11 @@ bool patch(QFile &file, const QString &path, qint64 at, QByteArrayView bytes,
 
 // One new copy of a file on its way in: a hidden temporary beside the file
 // (".name.quorvane-XXXXXX", so no file list shows it), synced to disk and then
-// renamed over the file's own name, which replaces a symbolic link rather
-// than writing through it; the folder is synced last, so the new name
-// survives a power cut. Every step asks IoFaults first, so a test can fail
-// any of them. Dropped without commit(), the copy vanishes and the file stays
-// as it was.
+// renamed over the file's own name; the folder is synced last, so the new
+// name survives a power cut. The copy is locked (flock) from the moment it is
+// made until it has taken the name or gone, so sweep() never takes it for a
+// leftover. Every step asks IoFaults first, so a test can fail any of them.
+// Dropped without commit(), the copy vanishes and the file stays as it was.
 class NewCopy
 {
 public:
@@ -49,6 +56,8 @@ public:
     NewCopy(const NewCopy &) = delete;
     NewCopy &operator=(const NewCopy &) = delete;
 
+    // Refuses a name that something other than a plain file holds. Leftovers
+    // of killed writers in the folder are swept first.
     bool open();
     bool write(QByteArrayView bytes);
     // Syncs and closes the copy, renames it over the file, syncs the folder.
@@ -57,6 +66,8 @@ public:
     bool commit();
     // Why the last step failed.
     QString errorString() const { return m_error; }
+    // True when it failed because no plain file has the name.
+    bool refused() const { return m_refused; }
 
 private:
     bool fail(const QString &why);
@@ -66,6 +77,9 @@ private:
     bool m_exclusive = false;
     QByteArray m_temp; // the temporary's path, once made
     int m_fd = -1;
+    int m_hold = -1;    // keeps the copy locked once m_fd is closed
+    int m_oldHold = -1; // the file replaced, locked while it may bear the copy's name
+    bool m_refused = false;
     QString m_error;
 };
 
@@ -75,7 +89,10 @@ bool syncFolderOf(const QString &path);
 
 // The prefix of the temporary copies made for the file at path.
 QString temporaryPrefix(const QString &path);
-// True when fileName (a name in the file's folder) is one of those copies.
-bool isTemporaryOf(const QString &path, const QString &fileName);
+
+// Removes from folder the copies (".*.quorvane-XXXXXX", plain files) that no
+// writer holds locked any more: what a killed writer left. A copy being
+// written, and every other file, stays.
+void sweep(const QString &folder);
 
 } // namespace SafeRewrite

@@ -18,6 +18,8 @@
 #include <cerrno>
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int kColumns = 7;
@@ -112,6 +114,18 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
     return problems;
 }
 
+QString tooLarge()
+{
+    return QStringLiteral("it is larger than %1 MB, more than the questions of any set take as CSV")
+        .arg(SetImport::MAX_CSV_BYTES >> 20);
+}
+
+void setError(QString *error, const QString &name, const QString &why)
+{
+    if (error)
+        *error = QStringLiteral("could not read \"%1\": %2").arg(name, why);
+}
+
 SetImport::Result refused(SetImport::Result::Status status, const QString &message)
 {
     SetImport::Result r;
@@ -197,13 +211,47 @@ Rows readCsv(const QByteArray &bytes)
 
 std::optional<Rows> readCsvFile(const QString &path, QString *error)
 {
-    QFile csv(path);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("could not read \"%1\": %2").arg(path, csv.errorString());
-        return std::nullopt;
+    QString why;
+    const int fd = PlainFile::openToRead(path, &why);
+    QFile csv;
+    if (fd >= 0 && !csv.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        why = csv.errorString();
+    } else if (fd >= 0) {
+        if (csv.size() <= MAX_CSV_BYTES)
+            return readCsv(csv, path, error);
+        why = tooLarge();
     }
-    return readCsv(csv.readAll());
+    setError(error, path, why);
+    return std::nullopt;
+}
+
+std::optional<Rows> readCsv(QIODevice &in, const QString &name, QString *error)
+{
+    // Read in pieces, so that a file growing meanwhile or a device that never
+    // ends stops at the limit.
+    constexpr qint64 piece = qint64(1) << 20;
+    QByteArray bytes;
+    if (!in.isSequential()) // a file: its length is known, so it is read into one piece
+        bytes.reserve(std::min(in.size(), MAX_CSV_BYTES) + piece);
+    qint64 total = 0;
+    for (;;) {
+        bytes.resize(total + piece);
+        const qint64 got = in.read(bytes.data() + total, piece);
+        if (got < 0) {
+            setError(error, name, in.errorString());
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        total += got;
+        if (total > MAX_CSV_BYTES) {
+            setError(error, name, tooLarge());
+            return std::nullopt;
+        }
+    }
+    bytes.resize(total);
+    return readCsv(bytes);
 }
 
 QStringList firstLines(const QStringList &lines, int limit)
@@ -258,6 +306,8 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
         return refused(Result::Failed, QStringLiteral("\"%1\" already exists; give --append to add "
                                                       "to it")
                                            .arg(path));
+    if (const QString problem = QuestionSet::nameProblem(QFileInfo(path).fileName()); !problem.isEmpty())
+        return refused(Result::Failed, problem);
     if (const QStringList problems = detailProblems(details); !problems.isEmpty()) {
         Result r;
         r.status = Result::Refused;

@@ -4,6 +4,7 @@
 #include "questionrecord.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,8 +34,18 @@ struct Rows
 // Text as Csv::read takes it: a header row naming the columns (any letter
 // case, separated by commas, semicolons or tabs), then one question per row.
 Rows readCsv(const QByteArray &bytes);
-// The same, read from a file; nothing, with error set, when it cannot be read.
+// The most bytes a CSV to import may have. A set holds at most 32767
+// records, and a record's row takes under 2 KB however it is written (400
+// characters of up to three bytes each, quotes, marks and separators), so no
+// set's questions come to more; a larger file (or a device that never ends)
+// is refused before it is read.
+constexpr qint64 MAX_CSV_BYTES = qint64(64) << 20;
+// The same, read from a plain file (through a link too); nothing, with error
+// set, when it cannot be read, is no plain file or is larger than MAX_CSV_BYTES.
 std::optional<Rows> readCsvFile(const QString &path, QString *error);
+// The same from a device open for reading, such as standard input; name says
+// where from in error.
+std::optional<Rows> readCsv(QIODevice &in, const QString &name, QString *error);
 
 // The first limit lines, the rest counted as "and 4 more"; all of them when
 // limit is negative. A message box names no more than fit on a screen.

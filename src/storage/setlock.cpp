@@ -8,7 +8,6 @@
 #include <QThread>
 
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -78,7 +77,9 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
             && named.stx_ino == held.stx_ino) {
             m_state = State::Held;
             m_size = qint64(held.stx_size);
-            removeStaleCopies();
+            // Every writer locks its copy while it exists, so one found
+            // unlocked now belongs to a writer that was killed.
+            SafeRewrite::sweep(QFileInfo(path).path());
             return;
         }
         // Replaced (or removed) while we waited: the name leads elsewhere now.
@@ -110,20 +111,4 @@ void SetLock::fail(State state, const QString &problem)
         ::close(std::exchange(m_fd, -1));
     m_state = state;
     m_problem = problem;
-}
-
-// Every writer of this set holds it while its copy exists, so a copy found
-// now belongs to a writer that was killed before it could tidy up.
-void SetLock::removeStaleCopies() const
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).path());
-    DIR *entries = ::opendir(folder.constData());
-    if (!entries)
-        return;
-    while (const dirent *entry = ::readdir(entries)) {
-        if (entry->d_name[0] == '.'
-            && SafeRewrite::isTemporaryOf(m_path, QFile::decodeName(entry->d_name)))
-            ::unlinkat(::dirfd(entries), entry->d_name, 0);
-    }
-    ::closedir(entries);
 }

@@ -30,8 +30,8 @@ public:
 
     static constexpr std::chrono::milliseconds WAIT{2500};
 
-    // Tries for the hold for up to wait. Once held, temporary copies that a
-    // killed writer left beside the set are removed.
+    // Tries for the hold for up to wait. Once held, temporary copies that
+    // killed writers left in the set's folder are removed.
     explicit SetLock(const QString &path, std::chrono::milliseconds wait = WAIT);
     ~SetLock();
     SetLock(const SetLock &) = delete;
@@ -51,7 +51,6 @@ public:
 
 private:
     void fail(State state, const QString &problem);
-    void removeStaleCopies() const;
 
     QString m_path;
     int m_fd = -1;

@@ -103,6 +103,8 @@ private slots:
         // A Latin-1 name ("café") would be listed as another name.
         const QByteArray latin1 = QFile::encodeName(program.questionsDir()) + "/caf\xE9.dat";
         QCOMPARE(::close(::open(latin1.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+        // A killed writer's copy goes when the folder is listed.
+        const QString left = program.writeFile(QStringLiteral(".b.dat.quorvane-q1W2e3"), "left");
 
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
@@ -112,6 +114,8 @@ private slots:
         QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
         QCOMPARE(control<QLabel>(form, "lbl_unlisted")->text(),
                  QStringLiteral("1 file is not listed: its name is not valid UTF-8."));
+        QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
+        QVERIFY(!QFile::exists(left));
 
         // Tabbing into the list makes a row current but chooses nothing.
         form->activateWindow();

@@ -124,6 +124,11 @@ void TestCsv::writtenFieldsReadBack_data()
                                  << QChar(u',') << "";
     QTest::newRow("tab") << QStringList{"A\tB", "C, D; E", "\"F\""} << QChar(u'\t')
                          << "\"A\tB\"\tC, D; E\t\"\"\"F\"\"\"\r\n";
+    // A spreadsheet shows these as text, never running them as formulas; an
+    // apostrophe of the text's own goes round too.
+    QTest::newRow("formulas behind an apostrophe")
+        << QStringList{"=1+1", "+1", "-1", "@SUM(A1)", "'=KEPT", "'PLAIN", "A=B", "\"=Q\""} << QChar(u',')
+        << "'=1+1,'+1,'-1,'@SUM(A1),''=KEPT,''PLAIN,A=B,\"\"\"=Q\"\"\"\r\n";
 }
 
 void TestCsv::writtenFieldsReadBack()

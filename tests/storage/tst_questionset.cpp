@@ -354,24 +354,39 @@ private slots:
     void nameProblem_data()
     {
         QTest::addColumn<QString>("fileName");
-        QTest::addColumn<bool>("usable");
-        QTest::newRow("ordinary") << "my quiz.dat" << true;
-        QTest::newRow("dots inside") << "..quiz.dat" << true;
-        QTest::newRow("accented") << QStringLiteral("caf\u00E9.dat") << true;
-        QTest::newRow("255 bytes") << QString(251, u'x') + ".dat" << true;
-        QTest::newRow("slash") << "../escape.dat" << false;
-        QTest::newRow("backslash") << "a\\b.dat" << false;
-        QTest::newRow("dot dot") << ".." << false;
-        QTest::newRow("tab") << "a\tb.dat" << false;
-        QTest::newRow("delete character") << "a\x7F.dat" << false;
-        QTest::newRow("300 characters") << QString(296, u'x') + ".dat" << false;
+        QTest::addColumn<QString>("says"); // empty: usable
+        QTest::newRow("ordinary") << "my quiz.dat" << "";
+        QTest::newRow("dots inside") << "..quiz.dat" << "";
+        QTest::newRow("accented") << QStringLiteral("caf\u00E9.dat") << "";
+        // Every change writes a copy named ".NAME.quorvane-XXXXXX" beside the set.
+        QTest::newRow("238 bytes, the longest whose copy's name fits 255")
+            << QStringLiteral("\u00E9") + QString(232, u'x') + ".dat" << "";
+        QTest::newRow("239 bytes") << QString(235, u'x') + ".dat"
+                                   << "The set name is too long: a set's file name may take at most 238 bytes";
+        QTest::newRow("slash") << "../escape.dat" << "must not contain / or \\";
+        QTest::newRow("backslash") << "a\\b.dat" << "must not contain / or \\";
+        QTest::newRow("dot dot") << ".." << "must not be \".\" or \"..\"";
+        QTest::newRow("tab") << "a\tb.dat" << "control characters";
+        QTest::newRow("delete character") << "a\x7F.dat" << "control characters";
     }
 
+    // A name the rule accepts makes a set that can be created and changed.
     void nameProblem()
     {
         QFETCH(QString, fileName);
-        QFETCH(bool, usable);
-        QCOMPARE(QuestionSet::nameProblem(fileName).isEmpty(), usable);
+        QFETCH(QString, says);
+        const QString problem = QuestionSet::nameProblem(fileName);
+        QVERIFY2(says.isEmpty() ? problem.isEmpty() : problem.contains(says), qPrintable(problem));
+        if (!says.isEmpty())
+            return;
+        TestProgram program;
+        const QuestionSet set(program.setPath(fileName));
+        int count = 0;
+        QString error;
+        QCOMPARE(set.openCounting(&error), 0);
+        QCOMPARE(set.writeHeader(count, makeHeader("m", "c", ""), &error), Change::Done);
+        QCOMPARE(set.add(makeQuestion(1, 0, "Q?"), count, &error), Change::Done);
+        QVERIFY2(error.isEmpty() && count == 2, qPrintable(error));
     }
 
     // Sets merged from several sources can hold two questions with one number, so

@@ -1,5 +1,7 @@
 #include "storage/cp1252.h"
+#include "managerhelpers.h"
 #include "storage/questionset.h"
+#include "storage/saferewrite.h"
 #include "storage/setfile.h"
 #include "testprogram.h"
 
@@ -25,6 +27,16 @@ QByteArray fileBytes(const char *roundNumber, const QByteArray &question,
 
 const QList<QByteArray> kAnswers = {"ANSWER A", "ANSWER B", "ANSWER C", "ANSWER D"};
 
+// What has the name: "none", "plain", "folder", "fifo" or "link".
+QString kindOf(const QString &path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("none");
+    return S_ISREG(st.st_mode) ? QStringLiteral("plain") : S_ISDIR(st.st_mode) ? QStringLiteral("folder")
+           : S_ISFIFO(st.st_mode) ? QStringLiteral("fifo") : QStringLiteral("link");
+}
+
 } // namespace
 
 class TestSetFile : public QObject
@@ -44,6 +56,10 @@ private slots:
     void headerFoundWhereverItStands();
     void onlyPlainFilesAreUsed_data();
     void onlyPlainFilesAreUsed();
+    void replacedOnlyWhereAPlainFileIs_data();
+    void replacedOnlyWhereAPlainFileIs();
+    void leftoversOfGoneWritersSwept_data();
+    void leftoversOfGoneWritersSwept();
 };
 
 void TestSetFile::recordBytes_data()
@@ -286,6 +302,89 @@ void TestSetFile::onlyPlainFilesAreUsed()
     QCOMPARE(QDir(program.questionsDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                     | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("odd.dat")});
+}
+
+void TestSetFile::replacedOnlyWhereAPlainFileIs_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says"); // empty: replaced
+    QTest::newRow("nothing there") << "none" << "";
+    QTest::newRow("plain file") << "plain" << "";
+    QTest::newRow("folder") << "folder" << "Could not write \"out\": it is a folder, not a plain file";
+    QTest::newRow("FIFO") << "fifo" << "Could not write \"out\": it is not a plain file";
+    QTest::newRow("link to a file") << "link" << "Could not write \"out\": it is a link, not a plain file";
+}
+
+// Every file written by name (a set, an exported CSV, a saved certificate)
+// takes the place of a plain file or of nothing; whatever else has the name
+// keeps it as it was, and no copy is left beside it.
+void TestSetFile::replacedOnlyWhereAPlainFileIs()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    TestProgram program;
+    const QString path = program.setPath(QStringLiteral("out"));
+    const QString elsewhere = program.writeFile(QStringLiteral("../elsewhere"), "theirs");
+    if (kind == QLatin1String("plain"))
+        program.writeFile(QStringLiteral("out"), "old");
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(elsewhere, path));
+
+    QString error;
+    QCOMPARE(SafeRewrite::replace(path, "new", &error), says.isEmpty());
+    QCOMPARE(error, says);
+    QCOMPARE(kindOf(path), says.isEmpty() ? QStringLiteral("plain") : kind);
+    if (says.isEmpty())
+        QCOMPARE(program.readFile(path), QByteArray("new"));
+    QCOMPARE(program.readFile(elsewhere), QByteArray("theirs"));
+    QCOMPARE(QDir(program.questionsDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                    | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("out")});
+}
+
+void TestSetFile::leftoversOfGoneWritersSwept_data()
+{
+    QTest::addColumn<bool>("replacing"); // a file replaced, or a set's record changed in place
+    QTest::newRow("replacing a file") << true;
+    QTest::newRow("changing a set") << false;
+}
+
+// A writer locks its copy for as long as the copy exists, so one found
+// unlocked was left by a killed writer: the next write in the folder removes
+// it, whichever file it was for. A copy still being written, an empty one
+// just made (its writer about to lock it) and the user's own files stay.
+void TestSetFile::leftoversOfGoneWritersSwept()
+{
+    QFETCH(bool, replacing);
+    TestProgram program;
+    SafeRewrite::NewCopy live(program.setPath(QStringLiteral("live.csv")));
+    QVERIFY(live.open() && live.write("being written"));
+    const QString set = program.writeSet(QStringLiteral("set.dat"), {makeHeader("m", "c", "")});
+    program.writeFile(QStringLiteral(".new.dat.quorvane-x1Y2z3"), QByteArray(405, 'x'));
+    QFile emptyOld(program.writeFile(QStringLiteral(".old.csv.quorvane-a1B2c3"), {}));
+    QVERIFY(emptyOld.open(QIODevice::ReadWrite)
+            && emptyOld.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                    QFileDevice::FileModificationTime));
+    QFile held(program.writeFile(QStringLiteral(".held.csv.quorvane-q1W2e3"), "written"));
+    QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+    program.writeFile(QStringLiteral(".fresh.dat.quorvane-z9Y8x7"), {});
+    program.writeFile(QStringLiteral(".quiz.dat.backup"), "mine");
+    program.writeFile(QStringLiteral("quiz.dat.quorvane-x1Y2z3"), "mine");
+
+    if (replacing)
+        QVERIFY(SafeRewrite::replace(program.setPath(QStringLiteral("other.csv")), "x"));
+    else
+        QCOMPARE(QuestionSet(set).changeDetails({"Bob", "Hi", ""}), QuestionSet::Change::Done);
+    QVERIFY(live.commit());
+    QStringList kept{".fresh.dat.quorvane-z9Y8x7", ".held.csv.quorvane-q1W2e3", ".quiz.dat.backup",
+                     "live.csv", "quiz.dat.quorvane-x1Y2z3", "set.dat"};
+    if (replacing)
+        kept.insert(4, QStringLiteral("other.csv"));
+    QCOMPARE(ManagerHelpers::filesIn(program.questionsDir()), kept);
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray kHeaderRow = "round,question,answer_a,answer_b,answer_c,answer_d,right\r\n";
@@ -28,6 +30,8 @@ private slots:
     void exportThenImportIsByteIdentical();
     void filesSavedByASpreadsheet_data();
     void filesSavedByASpreadsheet();
+    void onlyPlainFilesOfASetsSizeRead_data();
+    void onlyPlainFilesOfASetsSizeRead();
     void rowsRead_data();
     void rowsRead();
     void refusedCreateWritesNothing_data();
@@ -118,6 +122,41 @@ void TestSetImport::filesSavedByASpreadsheet()
     QVERIFY(std::any_of(plain->questions.begin(), plain->questions.end(), [](const QuestionRecord &q) {
         return q.question.contains(u"SE\u00D1OR M\u00DCLLER\u2019S \u0152UVRE HANGS IN A GALER\u00CDA IN\u2026");
     }));
+}
+
+void TestSetImport::onlyPlainFilesOfASetsSizeRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says"); // why it is not read; empty: read
+    QTest::newRow("link to a CSV") << "link" << "";
+    QTest::newRow("FIFO nobody writes to") << "fifo" << "it is not a plain file";
+    QTest::newRow("endless device") << "/dev/zero" << "it is not a plain file";
+    QTest::newRow("larger than 64 MB")
+        << "large" << "it is larger than 64 MB, more than the questions of any set take as CSV";
+}
+
+// Whatever name is picked, the import neither waits nor fills the memory.
+void TestSetImport::onlyPlainFilesOfASetsSizeRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    TestProgram program;
+    const QString csv = program.writeFile(QStringLiteral("real.csv"), kHeaderRow + "1,Q,A,B,C,D,A\r\n");
+    QString path = program.setPath(QStringLiteral("picked.csv"));
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(csv, path));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else if (kind == QLatin1String("large"))
+        QVERIFY(QFile::resize(path = csv, SetImport::MAX_CSV_BYTES + 1)); // sparse: takes no room
+    else
+        path = kind;
+    QString error;
+    const std::optional<SetImport::Rows> rows = SetImport::readCsvFile(path, &error);
+    QCOMPARE(rows.has_value(), says.isEmpty());
+    QCOMPARE(error, says.isEmpty() ? QString() : QStringLiteral("could not read \"%1\": %2").arg(path, says));
+    if (rows)
+        QCOMPARE(rows->questions.size(), 1);
 }
 
 void TestSetImport::rowsRead_data()

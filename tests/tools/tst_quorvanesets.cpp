@@ -61,6 +61,14 @@ void TestQuorvaneSets::exitCodesAndMessages_data()
         << QStringList{"import", "good.csv", "good.dat", "--append", "--password", "pw"} << 0
         << "1 question(s) read from good.csv (UTF-8, comma-separated) and written to good.dat "
            "(numbers 17 on); it now holds 17 record(s)." << "";
+    QTest::newRow("append from standard input")
+        << QStringList{"import", "-", "good.dat", "--append", "--password", "pw"} << 0
+        << "1 question(s) read from standard input (UTF-8, comma-separated) and written to good.dat" << "";
+    QTest::newRow("import under a name too long for its copies")
+        << QStringList{"import", "good.csv", QString(235, u'x') + ".dat", "--creator", "A", "--message", "M"}
+        << 2 << "" << "The set name is too long: a set's file name may take at most 238 bytes";
+    QTest::newRow("export over a folder") << QStringList{"export", "good.dat", "-o", "outdir"} << 2 << ""
+                                          << "Could not write \"outdir\": it is a folder, not a plain file";
     QTest::newRow("export over the set itself")
         << QStringList{"export", "good.dat", "-o", "./good.dat"} << 2 << "" << "must not be the set file itself";
     QTest::newRow("export with an unknown separator") << QStringList{"export", "good.dat", "--separator", "pipe"}
@@ -102,6 +110,8 @@ void TestQuorvaneSets::exitCodesAndMessages()
             csv.write("16,Round,a,b,c,d,a\n");
     }
 
+    QVERIFY(QDir(dir).mkdir(QStringLiteral("outdir")));
+
     QProcess tool;
     tool.setWorkingDirectory(dir);
     // Through the shell, whose printf turns "\\0351" into the byte E9: Qt
@@ -110,6 +120,8 @@ void TestQuorvaneSets::exitCodesAndMessages()
                QStringList{"-c", "for a; do set -- \"$@\" \"$(printf '%b' \"$a\")\"; shift; done; exec \"$@\"",
                            "sh", build + QStringLiteral("/quorvane/quorvane-sets")}
                    + args);
+    tool.write(program.readFile(dir + QStringLiteral("/good.csv")));
+    tool.closeWriteChannel();
     QVERIFY(tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), exitCode);
     const QString out = QString::fromUtf8(tool.readAllStandardOutput());
@@ -122,8 +134,8 @@ void TestQuorvaneSets::exitCodesAndMessages()
     const bool added = exitCode == 0 && args.contains(QLatin1String("--append"));
     QCOMPARE(program.readFile(dir + QStringLiteral("/good.dat")) == before, !added);
     // Nothing new is made, no temporary is left behind, whatever happened.
-    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"bad.csv", "bad.dat", "good.csv", "good.dat", "huge.dat"}));
+    QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"bad.csv", "bad.dat", "good.csv", "good.dat", "huge.dat", "outdir"}));
 }
 
 QTEST_GUILESS_MAIN(TestQuorvaneSets)

@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -176,7 +177,8 @@ int runImport(const QStringList &args)
                        "Every row is checked first; if any is wrong nothing is written.\n"
                        "Exit code 0: written; 1: rows, details or password refused; "
                        "2: a file cannot be used or the arguments are wrong."));
-    parser.addPositionalArgument(QStringLiteral("FILE.csv"), QStringLiteral("The questions."),
+    parser.addPositionalArgument(QStringLiteral("FILE.csv"),
+                                 QStringLiteral("The questions; - reads them from standard input."),
                                  QStringLiteral("import FILE.csv"));
     parser.addPositionalArgument(QStringLiteral("SET.dat"), QStringLiteral("The set file."),
                                  QStringLiteral("SET.dat"));
@@ -208,24 +210,31 @@ int runImport(const QStringList &args)
 
     const QString csvPath = parser.positionalArguments().at(0);
     const QString setPath = parser.positionalArguments().at(1);
-    if (PlainFile::samePath(csvPath, setPath)) {
+    // Standard input only when asked for by name, never by a path that
+    // happens to lead to it.
+    const bool fromInput = csvPath == QLatin1String("-");
+    if (!fromInput && PlainFile::samePath(csvPath, setPath)) {
         complain(QStringLiteral("the CSV file and the set file must differ"));
         return EXIT_UNUSABLE;
     }
+    const QString csvName = fromInput ? QStringLiteral("standard input") : QFileInfo(csvPath).fileName();
     QString error;
-    const std::optional<SetImport::Rows> read = SetImport::readCsvFile(csvPath, &error);
+    QFile input;
+    const std::optional<SetImport::Rows> read =
+        !fromInput ? SetImport::readCsvFile(csvPath, &error)
+        : input.open(stdin, QIODevice::ReadOnly) ? SetImport::readCsv(input, csvName, &error)
+                                                 : std::nullopt;
     if (!read) {
-        complain(error);
+        complain(error.isEmpty() ? input.errorString() : error);
         return EXIT_UNUSABLE;
     }
     const SetImport::Rows &rows = *read;
-    const QString csvName = QFileInfo(csvPath).fileName();
     for (const QString &line : SetImport::problemLines(csvName, rows.problems))
         complain(line);
     if (!rows.ok()) {
         complain(QStringLiteral("nothing written: %1 problem(s) in \"%2\"")
                      .arg(rows.problems.size())
-                     .arg(csvPath));
+                     .arg(fromInput ? csvName : csvPath));
         return EXIT_PROBLEMS;
     }
 
