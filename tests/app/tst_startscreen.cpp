@@ -114,7 +114,6 @@ private slots:
         QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
         QCOMPARE(control<QLabel>(form, "lbl_unlisted")->text(),
                  QStringLiteral("1 file is not listed: its name is not valid UTF-8."));
-        QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT", "old.dat.bak"}));
         QVERIFY(!QFile::exists(left));
 
         // Tabbing into the list makes a row current but chooses nothing.
