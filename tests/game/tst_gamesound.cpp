@@ -9,10 +9,8 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <condition_variable>
-#include <cstdio>
-#include <mutex>
-#include <thread>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -60,36 +58,19 @@ const QList<std::pair<GameSound, QByteArray>> &brokenFiles()
 }
 
 // Fails the run at once, rather than letting it hang for good, when the
-// scope has not been left within the limit.
-class Deadline
+// scope it guards has not been left within the limit.
+struct TimeLimit
 {
-public:
-    explicit Deadline(int seconds)
-        : m_thread([this, seconds] {
-            std::unique_lock lock(m_mutex);
-            if (!m_left.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; })) {
-                std::fprintf(stderr, "FAIL!  : still running after %d s: the program hangs\n",
-                             seconds);
-                std::_Exit(1);
-            }
-        })
+    explicit TimeLimit(unsigned seconds)
     {
+        ::signal(SIGALRM, [](int) {
+            const char text[] = "FAIL!  : still running after the time limit: the program hangs\n";
+            [[maybe_unused]] const auto written = ::write(2, text, sizeof text - 1);
+            ::_exit(1);
+        });
+        ::alarm(seconds);
     }
-    ~Deadline()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_left.notify_one();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_left;
-    bool m_done = false;
-    std::thread m_thread;
+    ~TimeLimit() { ::alarm(0); }
 };
 
 } // namespace
@@ -200,7 +181,6 @@ private slots:
         QTest::newRow("fmt chunk of 2 GB")
             << brokenFiles()[4].second
             << "its \"fmt \" chunk claims 2147483648 bytes but 8024 follow it";
-        QTest::newRow("no RIFF") << QByteArray(5000, 'x') << "not a RIFF WAVE file";
     }
 
     void sizeCheck()
@@ -217,7 +197,7 @@ private slots:
     // not there, neither the second game nor the end of the program.
     void brokenFilesNeverHang()
     {
-        Deadline deadline(30);
+        const TimeLimit limit(30); // the sounds are all dropped before it ends
         QtSoundService service;
         GameDriver game;
         const QString music = game.program.state.musicDir();
@@ -228,10 +208,12 @@ private slots:
         QFile(music + "/ask.wav").open(QIODevice::WriteOnly); // empty
         game.program.services.sound = &service;
         for (int round = 0; round < 2; ++round) {
+            // One line each on stderr, naming the file.
             for (const auto &[sound, bytes] : brokenFiles())
-                QTest::ignoreMessage(QtWarningMsg,
-                                     QRegularExpression("^Quorvane: .*/Music/" + GameSounds::fileName(sound)
-                                                        + ": .*; it stays silent.$"));
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
+                                                       "^Quorvane: .*/Music/" +
+                                                       GameSounds::fileName(sound) +
+                                                       ": .*; it stays silent.$"));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("/Music/ask.wav: not a RIFF"));
             GameScreen *form = game.start();
             form->show();
