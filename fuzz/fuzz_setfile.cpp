@@ -115,11 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The game's draw of one round, picked by the input's length.
     FixedRandom random;
     const int round = 1 + int(size % 15);
-    const QuestionDraw::Result drawn = QuestionDraw::run(state, round, random);
-    FUZZ_CHECK(drawn.ok && drawn.count == counts[round - 1]);
-    FUZZ_CHECK(bool(drawn.record) == (drawn.count > 0));
-    FUZZ_CHECK(drawn.count == 0 || (drawn.drawn >= 1 && drawn.drawn <= drawn.count));
-    FUZZ_CHECK(!QFile::exists(QuestionDraw::scratchPath(state)));
+    QuestionDraw draw;
+    FUZZ_CHECK(draw.read(state.set_path, &error) && draw.count(round) == counts[round - 1]);
+    const std::optional<QuestionRecord> drawn = draw.draw(round, random);
+    FUZZ_CHECK(bool(drawn) == (draw.count(round) > 0));
+    FUZZ_CHECK(!drawn || drawn->round == round);
 
     // The manager's list, and picking its first row.
     SilentDialogs dialogs;

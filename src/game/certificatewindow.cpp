@@ -206,10 +206,12 @@ void CertificateWindow::saveAsPdf()
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
     bool saved = false;
-    Zoom::unzoomed(this, [&] { saved = PrintService::savePdf(*m_client, path, documentTitle()); });
+    QString why;
+    Zoom::unzoomed(this,
+                   [&] { saved = PrintService::savePdf(*m_client, path, documentTitle(), &why); });
     if (!saved)
         m_services.dialogs->message(
-            this, QStringLiteral("The certificate could not be saved as %1.")
-                      .arg(QDir::toNativeSeparators(path)),
+            this, QStringLiteral("The certificate could not be saved as %1.\n\n%2")
+                      .arg(QDir::toNativeSeparators(path), why),
             QStringLiteral("Print"));
 }

@@ -12,6 +12,15 @@ const QStringList &letters()
     return all;
 }
 
+bool counts(const GameState &game, GamePress press, const QString &letter)
+{
+    if (game.phase != GamePhase::Asking)
+        return false;
+    if (press == GamePress::Answer)
+        return letters().contains(letter) && !game.removed.contains(letter);
+    return true;
+}
+
 QString winnings(int level)
 {
     return level == 0 ? QStringLiteral("£0") : Ladder::amount(level);

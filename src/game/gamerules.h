@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamestate.h"
 #include "soundservice.h"
 
 #include <QString>
@@ -23,6 +24,10 @@ constexpr int TOP_LEVEL = 15;
 
 // The letters "a" .. "d" in order.
 const QStringList &letters();
+
+// Whether a press counts: only while a question waits for its answer, and
+// an answer only while it is one of "a" .. "d" that 50:50 has not taken away.
+bool counts(const GameState &game, GamePress press, const QString &letter = QString());
 
 // What the player holds at a level: "£0", then the ladder's amounts.
 QString winnings(int level);

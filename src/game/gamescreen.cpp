@@ -156,10 +156,7 @@ void GameScreen::buildAnswers()
 
         // Keyboard players answer with the letter keys.
         auto *key = new QShortcut(QKeySequence(Qt::Key_A + i), this);
-        connect(key, &QShortcut::activated, this, [this, label, letter] {
-            if (!label->isHidden())
-                answerClicked(letter);
-        });
+        connect(key, &QShortcut::activated, this, [this, letter] { answerClicked(letter); });
     }
 }
 
@@ -264,6 +261,8 @@ void GameScreen::load()
     m_game.sounds = &m_services.sound->loadGame(m_state.musicDir());
     m_game.music_on = true;
     m_musicButton->setText(QStringLiteral("Music Off"));
+    if (!readQuestions())
+        return;
     askPlayerName();
     for (const Lifeline *lifeline : {&m_fifty, &m_askFriends, &m_ringBuddy}) {
         lifeline->cross->hide();
@@ -273,6 +272,26 @@ void GameScreen::load()
     m_game.question_number = 0;
     money();
     ask_question();
+}
+
+bool GameScreen::readQuestions()
+{
+    // The game keeps what it reads here, so a set changed under it changes
+    // nothing of the game.
+    QString error;
+    if (!m_game.questions.read(m_state.set_path, &error)) {
+        message(QStringLiteral("The questions could not be read from the question set.\n%1")
+                    .arg(error),
+                QStringLiteral("Question"));
+    } else if (!m_game.questions.everyRoundHasAQuestion()) {
+        message(QStringLiteral("You Must Have At Least One Question For Each Round"),
+                QStringLiteral("Questions"));
+    } else {
+        return true;
+    }
+    m_game.phase = GamePhase::Over;
+    endGame();
+    return false;
 }
 
 void GameScreen::askPlayerName()
@@ -299,27 +318,20 @@ void GameScreen::askPlayerName()
 void GameScreen::ask_question()
 {
     ++m_game.question_number;
-    const QuestionDraw::Result drawn =
-        QuestionDraw::run(m_state, m_game.question_number, *m_services.random);
-    if (!drawn.ok) {
-        // Without its questions the game cannot go on; say why rather than
-        // leave the previous question on screen.
-        message(QStringLiteral("The next question could not be read from the question set.\n%1")
-                    .arg(drawn.error),
-                QStringLiteral("Question"));
-        stop_background();
-        endGame();
+    // Every round had a question when the game started, and still has.
+    const std::optional<QuestionRecord> drawn =
+        m_game.questions.draw(m_game.question_number, *m_services.random);
+    Q_ASSERT(drawn);
+    if (!drawn)
         return;
-    }
-    if (!drawn.record)
-        return; // a round without questions keeps what is shown
-    m_questionLabel->setText(drawn.record->question);
-    const QString answers[] = {drawn.record->answer_a, drawn.record->answer_b,
-                               drawn.record->answer_c, drawn.record->answer_d};
+    m_questionLabel->setText(drawn->question);
+    const QString answers[] = {drawn->answer_a, drawn->answer_b, drawn->answer_c,
+                               drawn->answer_d};
     for (int i = 0; i < 4; ++i)
         m_answerLabels[i]->setText(answers[i]);
-    m_game.right_letter = drawn.record->right_answer;
+    m_game.right_letter = drawn->right_answer;
     speakQuestion();
+    m_game.phase = GamePhase::Asking;
 }
 
 void GameScreen::speakQuestion()
@@ -338,7 +350,8 @@ void GameScreen::speakAnswers()
 {
     for (int i = 0; i < 4; ++i) {
         QLabel *label = m_answerLabels[i];
-        const QString shown = label->isHidden() ? QStringLiteral("removed") : label->text();
+        const QString shown = m_game.removed.contains(letters().at(i)) ? QStringLiteral("removed")
+                                                                       : label->text();
         TextDisplay::setSpokenName(label, letters().at(i).toUpper() + QStringLiteral(": ") + shown);
     }
 }
@@ -357,6 +370,7 @@ void GameScreen::speakLadder()
 
 void GameScreen::money()
 {
+    m_game.removed.clear();
     for (QLabel *label : m_answerLabels)
         label->show();
     if (m_game.music_on) {
@@ -402,12 +416,15 @@ void GameScreen::hoverAnswer(const QString &letter)
 
 void GameScreen::answerClicked(const QString &letter)
 {
-    if (m_over || !boxOf(letter))
+    if (!GameRules::counts(m_game, GamePress::Answer, letter))
         return;
     boxOf(letter)->setFillColor(boxChosen());
-    if (!askYesNo(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
+    if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
         return;
-    switch (GameRules::judge(letter, m_game.right_letter, m_game.level)) {
+    const GameRules::Outcome outcome = GameRules::judge(letter, m_game.right_letter, m_game.level);
+    if (outcome != GameRules::Outcome::Right)
+        m_game.phase = GamePhase::Over;
+    switch (outcome) {
     case GameRules::Outcome::Right: rightAnswer(letter); break;
     case GameRules::Outcome::TopPrize: topPrize(letter); break;
     case GameRules::Outcome::Wrong: wrongAnswer(); break;
@@ -455,12 +472,17 @@ void GameScreen::wrongAnswer()
 
 void GameScreen::takeMoneyClicked()
 {
+    if (!GameRules::counts(m_game, GamePress::TakeMoney))
+        return;
     if (m_game.level == 0) {
+        m_game.phase = GamePhase::Announcing;
         message(QStringLiteral("Leave With Nothing?"), QStringLiteral("Leave"));
+        m_game.phase = GamePhase::Asking;
         return;
     }
-    if (!askYesNo(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Leave")))
+    if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Leave")))
         return;
+    m_game.phase = GamePhase::Over;
     recordResult();
     stop_background();
     play_effect(GameSound::take_bg);
@@ -471,14 +493,24 @@ void GameScreen::takeMoneyClicked()
 
 void GameScreen::quitClicked()
 {
-    if (!askYesNo(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
+    if (!GameRules::counts(m_game, GamePress::Quit) || !confirmQuit())
         return;
     stop_background();
     endGame();
 }
 
+bool GameScreen::confirmQuit()
+{
+    if (!confirm(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
+        return false;
+    m_game.phase = GamePhase::Over;
+    return true;
+}
+
 void GameScreen::musicClicked()
 {
+    if (!GameRules::counts(m_game, GamePress::Music))
+        return;
     m_game.music_on = !m_game.music_on;
     m_musicButton->setText(m_game.music_on ? QStringLiteral("Music Off")
                                            : QStringLiteral("Music On"));
@@ -508,19 +540,20 @@ void GameScreen::showCertificate()
 
 void GameScreen::fiftyClicked()
 {
-    if (m_fifty.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_fifty.used())
         return;
-    for (const QString &letter : GameRules::fiftyHides(m_game.right_letter))
+    m_game.removed = GameRules::fiftyHides(m_game.right_letter);
+    for (const QString &letter : m_game.removed)
         answerLabelOf(letter)->hide();
     speakAnswers();
     startLifeline(m_fifty, GameSound::fifty);
     message(QStringLiteral("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
-    restartMusic();
+    endLifeline();
 }
 
 void GameScreen::askFriendsClicked()
 {
-    if (m_askFriends.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_askFriends.used())
         return;
     startLifeline(m_askFriends, GameSound::ask);
     const std::array<qint16, 4> votes =
@@ -531,21 +564,22 @@ void GameScreen::askFriendsClicked()
     m_state.poll_d = votes[3];
     PollChart chart(m_state, this);
     chart.exec();
-    restartMusic();
+    endLifeline();
 }
 
 void GameScreen::ringBuddyClicked()
 {
-    if (m_ringBuddy.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_ringBuddy.used())
         return;
     startLifeline(m_ringBuddy, GameSound::ring);
     message(GameRules::buddyReply(*m_services.random, m_state.player_name, m_game.right_letter),
             QStringLiteral("Ring A Buddy"));
-    restartMusic();
+    endLifeline();
 }
 
 void GameScreen::startLifeline(Lifeline &lifeline, GameSound sound)
 {
+    m_game.phase = GamePhase::Announcing;
     stop_background();
     play_effect(sound);
     lifeline.cross->show();
@@ -554,8 +588,9 @@ void GameScreen::startLifeline(Lifeline &lifeline, GameSound sound)
     lifeline.button->setAccessibleDescription(QStringLiteral("Used"));
 }
 
-void GameScreen::restartMusic()
+void GameScreen::endLifeline()
 {
+    m_game.phase = GamePhase::Asking;
     if (!m_game.music_on)
         return;
     if (const auto track = GameRules::band_background(m_game.level))
@@ -579,9 +614,9 @@ void GameScreen::resetBoxes()
 void GameScreen::closeEvent(QCloseEvent *event)
 {
     // The close box quits like "Quit This Game", so music never plays on
-    // behind the main window.
+    // behind the main window; like it, it counts only while a question waits.
     if (!m_over) {
-        if (!askYesNo(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit"))) {
+        if (!GameRules::counts(m_game, GamePress::Quit) || !confirmQuit()) {
             event->ignore();
             return;
         }
@@ -619,4 +654,12 @@ void GameScreen::message(const QString &text, const QString &title)
 bool GameScreen::askYesNo(const QString &text, const QString &title)
 {
     return m_services.dialogs->askYesNo(dialogParent(), text, title);
+}
+
+bool GameScreen::confirm(const QString &text, const QString &title)
+{
+    m_game.phase = GamePhase::Confirming;
+    const bool yes = askYesNo(text, title);
+    m_game.phase = yes ? GamePhase::Announcing : GamePhase::Asking;
+    return yes;
 }

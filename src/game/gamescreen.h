@@ -65,6 +65,9 @@ private:
     void buildLifelines();
     void buildCommands();
     void load();
+    // Takes the game's questions from the set; false when it cannot be
+    // played, which ends the game.
+    bool readQuestions();
     void askPlayerName();
 
     // Draws the next round's question and shows it.
@@ -87,14 +90,17 @@ private:
     void wrongAnswer();
     void takeMoneyClicked();
     void quitClicked();
+    // Asks whether to quit; on Yes the game is over.
+    bool confirmQuit();
     void musicClicked();
     void fiftyClicked();
     void askFriendsClicked();
     void ringBuddyClicked();
     // Stops the music and plays a lifeline's sound as its cross appears.
     void startLifeline(Lifeline &lifeline, GameSound sound);
-    // After a lifeline's dialog: the band's track from its beginning.
-    void restartMusic();
+    // After a lifeline's dialog: the question waits for its answer again,
+    // and the band's track plays from its beginning.
+    void endLifeline();
     // Keeps the winnings and the lifelines used for the certificate.
     void recordResult();
     // Ends a game won or walked away from; the certificate opens from here.
@@ -107,6 +113,9 @@ private:
     QWidget *dialogParent();
     void message(const QString &text, const QString &title);
     bool askYesNo(const QString &text, const QString &title);
+    // A Yes/No box of the game: while it is open no press counts; on No the
+    // question waits for its answer again.
+    bool confirm(const QString &text, const QString &title);
 
     AppState &m_state;
     Services &m_services;

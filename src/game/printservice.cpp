@@ -9,22 +9,29 @@
 #include <QPdfWriter>
 #include <QWidget>
 
-bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &title)
+bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &title,
+                           QString *error)
 {
-    // Made in memory, then written as every file the program writes by
-    // name: whole or not at all, and never over a folder, a link or a FIFO.
+    // Drawn in memory, then written as export writes its files: whole or not
+    // at all, and a failure gives the system's reason.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Quorvane"));
-    writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     widget.width() > widget.height() ? QPageLayout::Landscape
-                                                                      : QPageLayout::Portrait,
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    return paintPage(widget, writer) && !pdf.data().isEmpty()
-           && SafeRewrite::replace(path, pdf.data());
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Quorvane"));
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         widget.width() > widget.height() ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        if (!paintPage(widget, writer)) {
+            if (error)
+                *error = QStringLiteral("The certificate could not be drawn.");
+            return false;
+        }
+    }
+    return SafeRewrite::replace(path, pdf.data(), error);
 }
 
 bool PrintService::paintPage(QWidget &widget, QPagedPaintDevice &device)

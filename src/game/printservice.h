@@ -22,8 +22,10 @@ public:
     virtual QString askPdfPath(QWidget *parent, const QString &suggested) = 0;
 
     // Writes the widget, as drawn, to a one-page PDF file. False when the
-    // file cannot be written, or something other than a plain file has its name.
-    static bool savePdf(QWidget &widget, const QString &path, const QString &title);
+    // file cannot be written, or something other than a plain file has its
+    // name; error then says why, in the system's words.
+    static bool savePdf(QWidget &widget, const QString &path, const QString &title,
+                        QString *error = nullptr);
     // Paints the widget on the device's first page, scaled to fit the page
     // and centred. False when the device cannot be painted on.
     static bool paintPage(QWidget &widget, QPagedPaintDevice &device);

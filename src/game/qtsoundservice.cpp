@@ -1,6 +1,7 @@
 #include "qtsoundservice.h"
 
 #include "soundmodule.h"
+#include "wavcheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <QLibrary>
 
 namespace {
-
-constexpr qint64 MIN_WAV_BYTES = 44;
 
 class SilentEffects final : public SoundModule::Effects
 {
@@ -51,9 +50,14 @@ SoundBank &QtSoundService::loadGame(const QString &musicDir)
     QList<SoundModule::SoundFile> files;
     for (GameSound sound : GameSounds::ALL) {
         const QString path = QDir(musicDir).filePath(GameSounds::fileName(sound));
-        // Too short for a WAV header: Qt would wait for the rest forever.
-        if (!QFileInfo(path).isFile() || QFileInfo(path).size() < MIN_WAV_BYTES)
+        if (!QFileInfo(path).isFile())
             continue;
+        // A header that promises more than the file holds would hang Qt.
+        if (const QString problem = WavCheck::problemWithFile(path); !problem.isEmpty()) {
+            qWarning("Quorvane: %s: %s; it stays silent.", qPrintable(QDir::toNativeSeparators(path)),
+                     qPrintable(problem));
+            continue;
+        }
         files.append({sound, path, GameSounds::isBackground(sound)});
     }
     if (const SoundModule::CreateFunction create = createFunction())

@@ -1,31 +1,38 @@
 #pragma once
 
-#include "drawrecord.h"
+#include "storage/ladder.h"
+#include "storage/questionrecord.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 
-struct AppState;
 class RandomSource;
 
-// Draws one question of a round at random through the scratch file
-// Questions/q_rand.tmp, which exists only while the draw runs.
-namespace QuestionDraw {
-
-struct Result
+// The questions of one game and the draw of each round's question. The set is
+// read once, when the game starts: a set changed or deleted during the game
+// can then neither repeat a question nor put one of another round on screen,
+// and each round's draw is over the questions the round had at the start.
+class QuestionDraw
 {
-    // False when the set file could not be read; nothing is drawn then.
-    bool ok = true;
-    QString error;
-    int count = 0;  // questions of the round
-    int drawn = 0;  // their sequence number that was drawn
-    // The record to show; empty when the round has no question.
-    std::optional<DrawRecord> record;
+public:
+    // Reads every round's questions from the set file in one pass. False,
+    // with error set, when the file cannot be read; nothing is kept then.
+    bool read(const QString &setPath, QString *error = nullptr);
+
+    // How many questions round (1 to 15) has.
+    int count(int round) const;
+    bool everyRoundHasAQuestion() const;
+
+    // One question of the round at random, each equally likely: the r-th in
+    // set order for r = pick(count), one number taken from random. None when
+    // the round has no question (and no number is taken). Texts are trimmed;
+    // the right letter is exactly as stored.
+    std::optional<QuestionRecord> draw(int round, RandomSource &random) const;
+
+private:
+    // Round r's set records, whole and in set order, at index r - 1.
+    std::array<QByteArray, Ladder::STEPS> m_rounds;
 };
-
-Result run(AppState &state, int round, RandomSource &random);
-
-QString scratchPath(const AppState &state);
-
-} // namespace QuestionDraw

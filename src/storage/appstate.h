@@ -14,9 +14,6 @@ struct AppState
     int record_count = 0;
     QString set_path;
     qint16 SET_RECORD_LEN = 0;
-    int draw_count = 0;
-    QString draw_path;
-    qint16 DRAW_RECORD_LEN = 0;
     QString player_name;
     QString set_name;
     QString winnings;

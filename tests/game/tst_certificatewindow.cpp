@@ -148,11 +148,16 @@ private slots:
         QTest::newRow("no printer, Yes, cancel") << "none" << true << "" << "" << "";
         QTest::newRow("no printer, save") << "none" << true << "ann.pdf" << "ann.pdf" << "";
         QTest::newRow("no printer, no suffix") << "none" << true << "ann" << "ann.pdf" << "";
+        // The system's reason follows the path (%1).
         QTest::newRow("no printer, folder missing")
-            << "none" << true << "gone/ann.pdf" << "" << "The certificate could not be saved as ";
+            << "none" << true << "gone/ann.pdf" << ""
+            << "The certificate could not be saved as %1.\n\nCould not create a new copy of "
+               "\"ann.pdf\": No such file or directory";
         // Never written through: a link is no plain file.
         QTest::newRow("no printer, a link by that name")
-            << "none" << true << "link.pdf" << "" << "The certificate could not be saved as ";
+            << "none" << true << "link.pdf" << ""
+            << "The certificate could not be saved as %1.\n\nCould not write \"link.pdf\": it is a link, "
+               "not a plain file";
     }
 
     void print()
@@ -187,8 +192,7 @@ private slots:
             log << "There is no printer set up on this computer, so the certificate cannot be "
                    "printed.\n\nSave it as a PDF file instead?|Print";
         if (!error.isEmpty())
-            log << error + (yes ? QDir::toNativeSeparators(out.filePath(answer)) + "." : "") +
-                       "|Print";
+            log << (yes ? error.arg(QDir::toNativeSeparators(out.filePath(answer))) : error) + "|Print";
         QCOMPARE(program.dialogs.log(), log);
         QVERIFY(form.isVisible());
         // The printer gets exactly the certificate as drawn unzoomed, without

@@ -11,6 +11,47 @@ class TestGameRules : public QObject
     Q_OBJECT
 
 private slots:
+    // Which press counts in which phase of a game: every press in every phase.
+    void pressCounts_data()
+    {
+        QTest::addColumn<GamePhase>("phase");
+        QTest::addColumn<QStringList>("removed"); // by 50:50
+        // The presses that count: answers a to d (and "A", "e", which are
+        // none), Take Money, Quit, a Lifeline and the Music switch.
+        QTest::addColumn<QString>("counting");
+        const QStringList fifty{"a", "c"};
+        QTest::newRow("asking") << GamePhase::Asking << QStringList{} << "abcdTQLM";
+        QTest::newRow("asking after 50:50") << GamePhase::Asking << fifty << "bdTQLM";
+        QTest::newRow("confirming") << GamePhase::Confirming << QStringList{} << "";
+        QTest::newRow("confirming after 50:50") << GamePhase::Confirming << fifty << "";
+        QTest::newRow("announcing") << GamePhase::Announcing << QStringList{} << "";
+        QTest::newRow("over") << GamePhase::Over << QStringList{} << "";
+    }
+
+    void pressCounts()
+    {
+        QFETCH(GamePhase, phase);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, counting);
+        GameState game;
+        game.phase = phase;
+        game.removed = removed;
+        QString counted;
+        for (const QString letter : {"a", "b", "c", "d", "A", "e"}) {
+            if (GameRules::counts(game, GamePress::Answer, letter))
+                counted += letter;
+        }
+        const std::pair<GamePress, char> others[] = {{GamePress::TakeMoney, 'T'},
+                                                     {GamePress::Quit, 'Q'},
+                                                     {GamePress::Lifeline, 'L'},
+                                                     {GamePress::Music, 'M'}};
+        for (const auto &[press, code] : others) {
+            if (GameRules::counts(game, press))
+                counted += QLatin1Char(code);
+        }
+        QCOMPARE(counted, counting);
+    }
+
     void byLevel_data()
     {
         QTest::addColumn<int>("level");

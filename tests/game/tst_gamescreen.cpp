@@ -3,6 +3,7 @@
 #include "game/playername.h"
 #include "game/shapebox.h"
 #include "gamedriver.h"
+#include "managerhelpers.h"
 #include "modalwatch.h"
 #include "storage/ladder.h"
 
@@ -132,7 +133,6 @@ private slots:
         QCOMPARE(game.sound.calls.first(), "load " + game.program.state.musicDir());
         QVERIFY(!game.sound.backgroundPlaying());
         QVERIFY(main.findChildren<GameScreen *>().isEmpty());
-        QVERIFY(!QFile::exists(game.program.questionsDir() + "/q_rand.tmp"));
     }
 
     // A whole game to the top prize with keys alone, Tab and then Space or
@@ -275,13 +275,6 @@ private slots:
         QTest::newRow("close box, Yes") << "close box" << true << QStringList{quit} << STOP_ALL;
         QTest::newRow("close box, No") << "close box" << false << QStringList{quit}
                                        << QStringList{};
-        QTest::newRow("set unreadable")
-            << "unreadable" << true
-            << QStringList{"Is That Your Final Answer?|Answer?",
-                           "Well Done. You've Just Won £4000|Correct",
-                           "Have A Look At The Next Question...|Correct",
-                           "The next question could not be read from the question set.|Question"}
-            << STOP_ALL;
     }
 
     void gameEndsWithoutCertificate()
@@ -301,18 +294,11 @@ private slots:
         game.program.dialogs.onShown = [&](auto &) { rightBox = fillOf(form, "b"); };
         yes ? game.program.dialogs.answerYes() : game.program.dialogs.answerNo();
         QTest::keyClick(form, Qt::Key_Escape); // which never ends a game
-        if (how == "unreadable") {
-            // The set vanishes behind the game's back and a folder takes its place.
-            QFile::remove(game.program.state.set_path);
-            QDir().mkpath(game.program.state.set_path);
-        }
         if (how == "close box")
             form->close();
         else
-            game.click(how == "wrong" ? "lbl_a" : how == "Command2" ? "Command2" : "lbl_b");
-        QStringList shownLog = game.program.dialogs.log();
-        shownLog.replaceInStrings(QRegularExpression("\n.*\\|"), "|"); // the system's reason
-        QCOMPARE(shownLog, log);
+            game.click(how == "wrong" ? "lbl_a" : "Command2");
+        QCOMPARE(game.program.dialogs.log(), log);
         QCOMPARE(game.sound.calls, sounds);
         QCOMPARE(form->isOver(), yes);
         QCOMPARE(form->isVisible(), !yes);
@@ -325,6 +311,135 @@ private slots:
             game.answerRight(); // the game goes on where it was
             QCOMPARE(form->game().level, 7);
         }
+    }
+
+    // A screen reader's press (or a close box, or a timer) that arrives while
+    // one of the game's boxes is open, or on an answer 50:50 took away,
+    // does nothing: the game goes on as if it never came.
+    void pressesWhileBusyDoNothing_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("answer"); // clicked first, then confirmed; "" for none
+        QTest::addColumn<QString>("during"); // the box the press comes under; "" for none
+        QTest::addColumn<QString>("press");  // pressed through the bus, or "close box"
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<int>("after"); // the level
+        const QString final = "Is That Your Final Answer?|Answer?";
+        const QStringList right{final, "Well Done. You've Just Won £100|Correct",
+                                "Have A Look At The Next Question...|Correct"};
+        QTest::newRow("the same answer under its final answer")
+            << 0 << "lbl_b" << "Is That Your Final Answer?" << "lbl_b" << right << 1;
+        QTest::newRow("Take Money under the wrong answer's messages")
+            << 6 << "lbl_d" << "I'm Afraid" << "Command1"
+            << QStringList{final, "I'm Afraid Its The Wrong Answer...|Wrong",
+                           "The Correct Answer Was B|Wrong", "You Leave With £1000|Wrong"}
+            << 6;
+        QTest::newRow("an answer 50:50 took away")
+            << 0 << "" << "" << "lbl_a" << QStringList{} << 0;
+        QTest::newRow("a lifeline under a right answer's message")
+            << 0 << "lbl_b" << "Well Done" << "life_ring" << right << 1;
+        QTest::newRow("the close box under the final answer")
+            << 0 << "lbl_b" << "Is That Your Final Answer?" << "close box" << right << 1;
+    }
+
+    void pressesWhileBusyDoNothing()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, answer);
+        QFETCH(QString, during);
+        QFETCH(QString, press);
+        QFETCH(QStringList, log);
+        QFETCH(int, after);
+        GameDriver game("b");
+        GameScreen *form = game.start();
+        form->show();
+        game.climbTo(level);
+        game.click("life_50"); // takes A and C away
+        game.program.dialogs.clear();
+        // A spare Yes and question for a press that wrongly counts.
+        game.program.dialogs.answerYes(2);
+        game.random.pushPick(1, 1);
+        game.random.pushPick(1, 1);
+        ModalWatch certificate([](QWidget *modal) { modal->close(); });
+        auto pressIt = [&] {
+            if (press == "close box")
+                form->close();
+            else
+                spoken(control(form, press))->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            // A button's press clicks after a short animation, while the
+            // box's own event loop would run.
+            QTest::qWait(200);
+        };
+        bool pressed = false;
+        game.program.dialogs.onShown = [&](const ScriptedDialogs::Shown &box) {
+            if (!pressed && !during.isEmpty() && box.text.startsWith(during)) {
+                pressed = true;
+                pressIt();
+            }
+        };
+        answer.isEmpty() ? pressIt() : game.click(answer);
+        game.program.dialogs.onShown = nullptr;
+        QCOMPARE(game.program.dialogs.log(), log);
+        QCOMPARE(game.program.dialogs.yesNo.size(), answer.isEmpty() ? 2 : 1);
+        QCOMPARE(form->game().level, after);
+        QCOMPARE(shown(form, {"cross_ask", "cross_ring"}), QStringList{});
+        QVERIFY(!certificate.ran() && game.program.state.winnings.isEmpty());
+    }
+
+    // The game keeps the questions it read when it started: a set changed or
+    // deleted meanwhile still gives each round one of its own questions. A
+    // set that cannot be played when the game opens ends it at once.
+    void setChangedUnderTheGame_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("deleted during the game") << "deleted" << false << "";
+        QTest::newRow("round 3 emptied during the game") << "emptied" << false << "";
+        QTest::newRow("a folder in its place at the start")
+            << "folder" << true
+            << "The questions could not be read from the question set.|Question";
+        QTest::newRow("round 3 emptied at the start")
+            << "emptied" << true << "You Must Have At Least One Question For Each Round|Questions";
+    }
+
+    void setChangedUnderTheGame()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, atStart);
+        QFETCH(QString, refused);
+        GameDriver game(QString(), 2);
+        const QString path = game.program.state.set_path;
+        auto changeSet = [&] {
+            QList<QuestionRecord> kept;
+            for (const QuestionRecord &record : ManagerHelpers::readRecords(path)) {
+                if (record.round != 3)
+                    kept << record;
+            }
+            QVERIFY(QFile::remove(path));
+            if (change == "folder")
+                QVERIFY(QDir().mkpath(path));
+            else if (change == "emptied")
+                game.program.writeSet(game.program.state.set_name, kept);
+        };
+        if (atStart) {
+            changeSet();
+            GameScreen form(game.program.state, game.program.services);
+            QVERIFY(form.isOver());
+            QStringList shownLog = game.program.dialogs.log();
+            shownLog.replaceInStrings(QRegularExpression("\n.*\\|"), "|"); // the system's reason
+            QCOMPARE(shownLog, QStringList{refused});
+            return;
+        }
+        GameScreen *form = game.start("Ann", 2);
+        changeSet();
+        // Round n's question k = n % 2 + 1 is drawn: never a round's question twice.
+        for (int round = 1; round <= 5; ++round) {
+            QCOMPARE(textOf(form, "lbl_q"), GameDriver::questionText(round, round % 2 + 1));
+            game.answerRight((round + 1) % 2 + 1);
+        }
+        QCOMPARE(form->game().level, 5);
     }
 
     void musicSwitch_data()

@@ -1,9 +1,8 @@
-#include "game/drawrecord.h"
 #include "game/questiondraw.h"
+#include "game/systemrandomsource.h"
 #include "scriptedrandom.h"
 #include "testprogram.h"
 
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -12,13 +11,14 @@ namespace {
 // and records that are no questions: a round outside the ladder, a reserved number.
 QString writeMixedSet(TestProgram &program)
 {
+    QuestionRecord pound = makeQuestion(4, 3, "WHAT IS £5?");
+    pound.answer_b = "  PADDED  ";
     return program.writeSet("quiz.dat", {makeQuestion(3, 1, "THREE ONE", "b"),
-                                         makeHeader("Msg", "Ann", "pw"),
-                                         makeQuestion(4, 3, "FOUR ONE"), QuestionRecord(),
+                                         makeHeader("Msg", "Ann", "pw"), pound, QuestionRecord(),
                                          makeQuestion(3, 5, "THREE TWO", "c"),
                                          makeQuestion(16, 9, "ROUND SIXTEEN"),
                                          makeQuestion(3, 9000, "RESERVED"),
-                                         makeQuestion(3, 7, "THREE THREE", "d")});
+                                         makeQuestion(3, 7, "THREE THREE", "D")});
 }
 
 } // namespace
@@ -28,6 +28,8 @@ class TestQuestionDraw : public QObject
     Q_OBJECT
 
 private slots:
+    // The set is read once; whatever happens to the file afterwards, each
+    // round is drawn from the questions it had then.
     void drawsOnlyTheRoundsQuestions_data()
     {
         QTest::addColumn<int>("round");
@@ -35,17 +37,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("right");
         QTest::addColumn<int>("count");
-        // What has the scratch file's name before the draw: records an
-        // interrupted run left (and part of one), or a link to another file.
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after"); // what happens to the file after reading
 
         QTest::newRow("round 3, first") << 3 << 1 << "THREE ONE" << "b" << 3 << "";
-        QTest::newRow("round 3, third") << 3 << 3 << "THREE THREE" << "d" << 3 << "";
-        QTest::newRow("round 4, the only one") << 4 << 1 << "FOUR ONE" << "a" << 1 << "";
+        QTest::newRow("round 3, second, set deleted") << 3 << 2 << "THREE TWO" << "c" << 3
+                                                      << "deleted";
+        QTest::newRow("round 3, third, right letter as stored, round emptied")
+            << 3 << 3 << "THREE THREE" << "D" << 3 << "emptied";
+        QTest::newRow("round 4, the only one, texts decoded and trimmed")
+            << 4 << 1 << "WHAT IS £5?" << "a" << 1 << "";
         QTest::newRow("round 9 has none") << 9 << 0 << "" << "" << 0 << "";
-        QTest::newRow("stale records dropped") << 3 << 2 << "THREE TWO" << "c" << 3 << "stale";
-        QTest::newRow("link removed, not written through") << 3 << 2 << "THREE TWO" << "c" << 3
-                                                           << "link";
+        QTest::newRow("round 16 is no round") << 16 << 0 << "" << "" << 0 << "";
     }
 
     void drawsOnlyTheRoundsQuestions()
@@ -55,60 +57,52 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, right);
         QFETCH(int, count);
-        QFETCH(QString, before);
+        QFETCH(QString, after);
 
         TestProgram program;
-        program.state.set_path = writeMixedSet(program);
-        const QString scratch = QuestionDraw::scratchPath(program.state);
-        const QByteArray record = DrawRecord::pack(2, makeQuestion(1, 2, "STALE").toBytes());
-        const QString elsewhere = program.writeFile("../elsewhere", record + record + "part");
-        if (before == QLatin1String("stale"))
-            QVERIFY(QFile::copy(elsewhere, scratch));
-        else if (before == QLatin1String("link"))
-            QVERIFY(QFile::link(elsewhere, scratch));
+        const QString path = writeMixedSet(program);
+        QuestionDraw draw;
+        QVERIFY(draw.read(path));
+        if (after == "deleted")
+            QVERIFY(QFile::remove(path));
+        else if (after == "emptied")
+            program.writeSet("quiz.dat", {makeHeader("Msg", "Ann", "pw")});
         ScriptedRandom random;
         if (count > 0)
             random.pushPick(r, count);
 
-        const QuestionDraw::Result result = QuestionDraw::run(program.state, round, random);
-        QVERIFY(result.ok);
-        QCOMPARE(result.count, count);
-        QCOMPARE(result.record.has_value(), count > 0);
-        if (result.record) {
-            QCOMPARE(result.drawn, r);
-            QCOMPARE(result.record->question, text);
-            QCOMPARE(result.record->answer_b, QString("ANSWER B"));
-            QCOMPARE(result.record->right_answer, right);
+        QCOMPARE(draw.count(round), count);
+        const std::optional<QuestionRecord> drawn = draw.draw(round, random);
+        QCOMPARE(drawn.has_value(), count > 0);
+        QCOMPARE(random.taken, count > 0 ? 1 : 0);
+        if (drawn) {
+            QCOMPARE(drawn->question, text);
+            QCOMPARE(drawn->answer_b, round == 4 ? QString("PADDED") : QString("ANSWER B"));
+            QCOMPARE(drawn->right_answer, right);
         }
-        QCOMPARE(program.state.draw_count, count);
-        QCOMPARE(program.state.DRAW_RECORD_LEN, qint16(403));
-        QCOMPARE(program.state.draw_path, program.questionsDir() + "/q_rand.tmp");
-        QVERIFY(!QFileInfo(program.state.draw_path).exists() && !QFileInfo(scratch).isSymLink());
-        QCOMPARE(program.readFile(elsewhere), record + record + "part");
+        QVERIFY(!draw.everyRoundHasAQuestion());
+        // Reading leaves nothing behind in the questions folder.
+        QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files | QDir::Hidden),
+                 after == "deleted" ? QStringList{} : QStringList{"quiz.dat"});
     }
 
-    void drawRecordLayout()
+    // Over many draws each question of a round comes up about equally often.
+    void drawIsUniform()
     {
-        QuestionRecord source = makeQuestion(7, 12, "WHAT IS £5?", "c");
-        source.answer_b = "  PADDED  ";
-        const QByteArray set = source.toBytes();
-        const QByteArray raw = DrawRecord::pack(513, set);
-
-        QCOMPARE(raw.size(), 403);
-        QCOMPARE(raw.mid(0, 2), QByteArray("\x01\x02", 2)); // 513, little-endian
-        // The six texts are the set record's bytes 4..404, unchanged.
-        QCOMPARE(raw.mid(2), set.mid(4));
-        QCOMPARE(raw.at(2 + 8), '\xA3'); // the pound sign of Windows-1252
-
-        const DrawRecord back = DrawRecord::fromBytes(raw);
-        QCOMPARE(back.seq, qint16(513));
-        QCOMPARE(back.question, QString("WHAT IS £5?"));
-        QCOMPARE(back.answer_b, QString("PADDED"));
-        QCOMPARE(back.right_answer, QString("c"));
-        // A right-answer letter is used exactly as stored, even upper case.
-        QByteArray upper = raw;
-        upper[402] = 'B';
-        QCOMPARE(DrawRecord::fromBytes(upper).right_answer, QString("B"));
+        TestProgram program;
+        const QString path = writeMixedSet(program);
+        QuestionDraw draw;
+        QVERIFY(draw.read(path));
+        QVERIFY(QFile::remove(path));
+        // 3000 draws from three questions: each count has a standard
+        // deviation near 26; 200 off is more than seven of them.
+        SystemRandomSource random(7);
+        QMap<QString, int> seen;
+        for (int i = 0; i < 3000; ++i)
+            ++seen[draw.draw(3, random)->question];
+        QCOMPARE(seen.keys(), (QStringList{"THREE ONE", "THREE THREE", "THREE TWO"}));
+        for (int n : seen)
+            QVERIFY2(qAbs(n - 1000) < 200, qPrintable(QString::number(n)));
     }
 
     void pickStaysInRange_data()
