@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -259,7 +260,7 @@ QString StartScreen::chosenSetName()
 void StartScreen::openChosenSet()
 {
     const QString setName = chosenSetName();
-    if (!setFileUsable(setName))
+    if (!pickedSetStillThere(setName) || !setFileUsable(setName))
         return;
     // The typed details only go into the header of a new set.
     if (QuestionSet(m_state.setPathFor(setName)).isNew() && !headerTextsStorable())
@@ -277,6 +278,19 @@ void StartScreen::openChosenSet()
     // last window never ends the program on the way.
     Navigator::openMainWindow(m_state, m_services);
     close();
+}
+
+// A set picked from the list that another program has since removed (or
+// whose folder went) is reported gone, never made anew; a typed name still is.
+bool StartScreen::pickedSetStillThere(const QString &setName)
+{
+    const QuestionSet set(m_state.setPathFor(setName));
+    if (setName != m_pickedName || QFileInfo::exists(set.path()))
+        return true;
+    m_services.dialogs->message(this, set.missingHeader(), kSetTitle);
+    m_pickedName.clear();
+    listSets();
+    return false;
 }
 
 // A new set's header is stored in Windows-1252; a character it lacks would be

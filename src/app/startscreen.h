@@ -29,6 +29,7 @@ private:
     void useChosenSet();
     QString chosenSetName();
     void openChosenSet();
+    bool pickedSetStillThere(const QString &setName);
     bool headerTextsStorable();
     bool setFileUsable(const QString &setName);
 

@@ -89,8 +89,8 @@ bool QuestionSet::playable(const RoundCounts &counts)
 QStringList QuestionSet::namesIn(const QString &folder)
 {
     // Name filters match in any letter case; hidden files (a write's copy)
-    // are left out.
-    return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files,
+    // are left out, and so are links, which a set may never be.
+    return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::NoSymLinks,
                                   QDir::Name | QDir::IgnoreCase);
 }
 

@@ -100,6 +100,7 @@ private slots:
              {"b quiz.dat", "a.dat", "old.dat.bak", "notes.txt", "DATA.DAT", ".a.dat.quorvane-x1Y2z3"})
             program.writeSet(QString::fromLatin1(name), {});
         QDir(program.questionsDir()).mkdir(QStringLiteral("folder.dat"));
+        QVERIFY(QFile::link(QStringLiteral("a.dat"), program.setPath(QStringLiteral("link.dat"))));
         // A Latin-1 name ("café") would be listed as another name.
         const QByteArray latin1 = QFile::encodeName(program.questionsDir()) + "/caf\xE9.dat";
         QCOMPARE(::close(::open(latin1.constData(), O_CREAT | O_WRONLY, 0644)), 0);
@@ -136,15 +137,19 @@ private slots:
     void pickingOpensThatFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("longer than the name box") << "Friday Night Pub Quiz Round Two.dat";
-        QTest::newRow("upper-case extension") << "DATA.DAT";
-        QTest::newRow("space in front") << " quiz.dat";
+        QTest::addColumn<QString>("gone"); // what another program removed after the pick
+        QTest::newRow("longer than the name box") << "Friday Night Pub Quiz Round Two.dat" << "";
+        QTest::newRow("upper-case extension") << "DATA.DAT" << "";
+        QTest::newRow("space in front") << " quiz.dat" << "";
+        QTest::newRow("set removed") << "quiz.dat" << "set";
+        QTest::newRow("folder removed") << "quiz.dat" << "folder";
     }
 
     // Typed names get ".dat" and lose outer spaces; a picked one is the file itself.
     void pickingOpensThatFile()
     {
         QFETCH(QString, name);
+        QFETCH(QString, gone);
         TestProgram program;
         program.writeSet(name, {makeHeader("Hi", "Ann", "pw")});
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
@@ -162,6 +167,17 @@ private slots:
         QCOMPARE(box->text(), name.size() > 30 ? name : name + "xy");
         pick();
         QCOMPARE(box->text(), name);
+        if (!gone.isEmpty()) { // before the list could follow
+            QVERIFY(gone == "set" ? QFile::remove(program.setPath(name))
+                                  : QDir(program.questionsDir()).removeRecursively());
+            click(form, "Command1");
+            QCOMPARE(program.dialogs.log(),
+                     QStringList{"The question set \"quiz.dat\" no longer exists.|Question Set"});
+            QVERIFY(!QFile::exists(program.setPath(name)));
+            QVERIFY(!TestProgram::visibleWindow(QStringLiteral("Form1")));
+            QCOMPARE(list->count(), 0);
+            return;
+        }
         click(form, "Command1");
         QCOMPARE(program.state.set_name, name);
         QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{name});
