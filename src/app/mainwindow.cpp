@@ -8,6 +8,7 @@
 #include "ui/aboutscreen.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -393,6 +394,8 @@ void MainWindow::clear_fields()
 
 void MainWindow::play()
 {
+    if (Modal::blocks(this))
+        return;
     for (QLabel *roundCount : m_roundCounts) {
         if (roundCount->text() == QLatin1String("0")) {
             m_services.dialogs->message(
@@ -401,12 +404,14 @@ void MainWindow::play()
             return;
         }
     }
-    GameScreen::play(this, m_state, m_services);
-    activate();
+    if (GameScreen::play(this, m_state, m_services))
+        activate();
 }
 
 void MainWindow::manageQuestions()
 {
+    if (Modal::blocks(this))
+        return;
     // A refused password opened nothing, so there is nothing to refresh and
     // the add-question fields keep what was typed.
     if (QuestionManager::openGuarded(this, m_state, m_services))
@@ -415,6 +420,8 @@ void MainWindow::manageQuestions()
 
 void MainWindow::startNewSet()
 {
+    if (Modal::blocks(this))
+        return;
     m_state.record_count = 0;
     // The start screen is up before this window goes, so the program never
     // finds itself without a window.
@@ -425,13 +432,20 @@ void MainWindow::startNewSet()
 
 void MainWindow::showAbout()
 {
-    AboutScreen about(this);
-    about.exec();
-    activate();
+    if (Modal::blocks(this))
+        return;
+    ModalScreen about(new AboutScreen(this));
+    if (about.run())
+        activate();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Closing would take the modal screen that runs over this window with it.
+    if (Modal::blocks(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (m_closingForNewSet)
         return;
@@ -447,7 +461,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::addQuestion()
 {
-    if (!passwordAccepted())
+    if (Modal::blocks(this) || !passwordAccepted())
         return;
     const std::optional<QuestionRecord> typed = typedQuestion();
     if (!typed)

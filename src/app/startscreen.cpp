@@ -6,6 +6,7 @@
 #include "storage/questionset.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -198,7 +199,8 @@ void StartScreen::useChosenSet()
 
 void StartScreen::openChosenSet()
 {
-    if (!headerTextsStorable())
+    // Under one of its own message boxes, a press that gets here does nothing.
+    if (Modal::blocks(this) || !headerTextsStorable())
         return;
     if (!m_fileNameBox->text().endsWith(QLatin1String(".dat"), Qt::CaseSensitive))
         m_fileNameBox->setText(m_fileNameBox->text() + QLatin1String(".dat"));

@@ -14,6 +14,7 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -102,12 +103,11 @@ GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
 
 GameScreen::~GameScreen() = default;
 
-void GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
+bool GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
 {
-    GameScreen screen(state, services, mainWindow);
+    ModalScreen screen(new GameScreen(state, services, mainWindow));
     // A set that cannot be read ends the game before it is shown.
-    if (!screen.isOver())
-        screen.exec();
+    return screen->isOver() || screen.run();
 }
 
 // ------------------------------------------------------------ building
@@ -396,7 +396,7 @@ void GameScreen::hoverAnswer(const QString &letter)
 
 void GameScreen::answerClicked(const QString &letter)
 {
-    if (m_over || !boxOf(letter))
+    if (m_over || !boxOf(letter) || Modal::blocks(this))
         return;
     boxOf(letter)->setFillColor(boxChosen());
     if (!askYesNo(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
@@ -449,6 +449,8 @@ void GameScreen::wrongAnswer()
 
 void GameScreen::takeMoneyClicked()
 {
+    if (Modal::blocks(this))
+        return;
     if (m_game.level == 0) {
         message(QStringLiteral("Leave With Nothing?"), QStringLiteral("Leave"));
         return;
@@ -465,6 +467,8 @@ void GameScreen::takeMoneyClicked()
 
 void GameScreen::quitClicked()
 {
+    if (Modal::blocks(this))
+        return;
     if (!askYesNo(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
         return;
     stop_background();
@@ -473,6 +477,8 @@ void GameScreen::quitClicked()
 
 void GameScreen::musicClicked()
 {
+    if (Modal::blocks(this))
+        return;
     m_game.music_on = !m_game.music_on;
     m_musicButton->setText(m_game.music_on ? QStringLiteral("Music Off")
                                            : QStringLiteral("Music On"));
@@ -493,16 +499,16 @@ void GameScreen::recordResult()
 
 void GameScreen::showCertificate()
 {
-    CertificateWindow certificate(m_state, m_services, this);
-    certificate.exec();
-    endGame();
+    ModalScreen certificate(new CertificateWindow(m_state, m_services, this));
+    if (certificate.run())
+        endGame();
 }
 
 // ------------------------------------------------------------ lifelines
 
 void GameScreen::fiftyClicked()
 {
-    if (m_fifty.used())
+    if (m_fifty.used() || Modal::blocks(this))
         return;
     for (const QString &letter : GameRules::fiftyHides(m_game.right_letter))
         answerLabelOf(letter)->hide();
@@ -514,7 +520,7 @@ void GameScreen::fiftyClicked()
 
 void GameScreen::askFriendsClicked()
 {
-    if (m_askFriends.used())
+    if (m_askFriends.used() || Modal::blocks(this))
         return;
     startLifeline(m_askFriends, GameSound::ask);
     const std::array<qint16, 4> votes =
@@ -523,14 +529,14 @@ void GameScreen::askFriendsClicked()
     m_state.poll_b = votes[1];
     m_state.poll_c = votes[2];
     m_state.poll_d = votes[3];
-    PollChart chart(m_state, this);
-    chart.exec();
-    restartMusic();
+    ModalScreen chart(new PollChart(m_state, this));
+    if (chart.run())
+        restartMusic();
 }
 
 void GameScreen::ringBuddyClicked()
 {
-    if (m_ringBuddy.used())
+    if (m_ringBuddy.used() || Modal::blocks(this))
         return;
     startLifeline(m_ringBuddy, GameSound::ring);
     message(GameRules::buddyReply(*m_services.random, m_state.player_name, m_game.right_letter),
@@ -572,6 +578,11 @@ void GameScreen::resetBoxes()
 
 void GameScreen::closeEvent(QCloseEvent *event)
 {
+    // Closing would take the modal screen that runs over this one with it.
+    if (Modal::blocks(this)) {
+        event->ignore();
+        return;
+    }
     // The close box quits like "Quit This Game", so music never plays on
     // behind the main window.
     if (!m_over) {

@@ -8,6 +8,7 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -102,9 +103,8 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services
                                   QStringLiteral("Password"));
         return false;
     }
-    QuestionManager manager(state, services, mainWindow);
-    manager.exec();
-    return true;
+    ModalScreen manager(new QuestionManager(state, services, mainWindow));
+    return manager.run();
 }
 
 // ---------------------------------------------------------------- controls
