@@ -89,8 +89,10 @@ QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *p
 
 bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
 {
+    DialogService::PromptOptions unseen;
+    unseen.masked = true;
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
-                                                   QStringLiteral("Password"));
+                                                   QStringLiteral("Password"), unseen);
     QString error;
     const bool opens =
         QuestionSet(state.set_path).passwordMatches(entry, QuestionSet::IgnoreCase, &error);

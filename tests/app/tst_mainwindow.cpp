@@ -139,6 +139,11 @@ private slots:
 
         QCOMPARE(seen, screen);
         QCOMPARE(program.dialogs.log(), shown);
+        // The password is typed unseen; the player's name is not.
+        for (const ScriptedDialogs::Shown &asked : program.dialogs.shown) {
+            if (asked.kind == ScriptedDialogs::Kind::Prompt)
+                QCOMPARE(asked.options.masked, asked.title == QLatin1String("Password"));
+        }
         if (screen.isEmpty()) { // nothing closed over the main window: no refresh
             QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QStringLiteral("typed"));
             return;
