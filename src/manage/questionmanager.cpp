@@ -3,6 +3,7 @@
 #include "manage/questionlistmodel.h"
 #include "storage/appstate.h"
 #include "storage/fixedtext.h"
+#include "storage/setfile.h"
 #include "storage/setexport.h"
 #include "storage/setimport.h"
 #include "ui/dialogservice.h"
@@ -160,6 +161,10 @@ QWidget *QuestionManager::buildFindBar()
     row->setContentsMargins(0, 0, 4, 0);
     m_foundLabel = new QLabel(bar);
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
+    // Room for the largest count from the start: the menu bar places the
+    // bar once, as it is shown, and would cut off a count that grew later.
+    const QString widest = QStringLiteral("%1 of %1").arg(SetFile::MAX_RECORDS);
+    m_foundLabel->setMinimumWidth(m_foundLabel->fontMetrics().horizontalAdvance(widest));
     m_findBox = new QLineEdit(bar);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
     m_findBox->setAccessibleName(QStringLiteral("Find"));
