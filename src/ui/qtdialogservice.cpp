@@ -75,8 +75,13 @@ QString QtDialogService::chooseOpenFile(QWidget *parent, const QString &title,
 QString QtDialogService::chooseSaveFile(QWidget *parent, const QString &title,
                                         const QString &filter, const QString &suggestedName)
 {
-    ModalScreen dialog(
-        new QFileDialog(parent, title, QDir(documentsFolder()).filePath(suggestedName), filter));
+    return askSavePath(parent, title, filter, QDir(documentsFolder()).filePath(suggestedName));
+}
+
+QString QtDialogService::askSavePath(QWidget *parent, const QString &title,
+                                     const QString &filter, const QString &path)
+{
+    ModalScreen dialog(new QFileDialog(parent, title, path, filter));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     return chosenFile(dialog);
 }
