@@ -9,6 +9,7 @@
 #include "ui/aboutscreen.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -416,6 +417,8 @@ void MainWindow::clear_fields()
 
 void MainWindow::play()
 {
+    if (Modal::blocks(this))
+        return;
     // Another program may have changed the set since it was counted: the set
     // as it is now decides, and the counts show it.
     const std::optional<QuestionSet::RoundCounts> counts = totals();
@@ -427,12 +430,14 @@ void MainWindow::play()
             QStringLiteral("Questions"));
         return;
     }
-    GameScreen::play(this, m_state, m_services);
-    activate();
+    if (GameScreen::play(this, m_state, m_services))
+        activate();
 }
 
 void MainWindow::manageQuestions()
 {
+    if (Modal::blocks(this))
+        return;
     // A refused password opened nothing, so there is nothing to refresh and
     // the add-question fields keep what was typed.
     if (QuestionManager::openGuarded(this, m_state, m_services))
@@ -441,6 +446,8 @@ void MainWindow::manageQuestions()
 
 void MainWindow::startNewSet()
 {
+    if (Modal::blocks(this))
+        return;
     m_state.record_count = 0;
     // The start screen is up before this window goes, so the program never
     // finds itself without a window.
@@ -451,13 +458,20 @@ void MainWindow::startNewSet()
 
 void MainWindow::showAbout()
 {
-    AboutScreen about(this);
-    about.exec();
-    activate();
+    if (Modal::blocks(this))
+        return;
+    ModalScreen about(new AboutScreen(this));
+    if (about.run())
+        activate();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Closing would take the modal screen that runs over this window with it.
+    if (Modal::blocks(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (m_closingForNewSet)
         return;
@@ -473,7 +487,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::addQuestion()
 {
-    if (!passwordAccepted())
+    if (Modal::blocks(this) || !passwordAccepted())
         return;
     const std::optional<QuestionRecord> typed = typedQuestion();
     if (!typed)

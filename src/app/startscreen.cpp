@@ -9,6 +9,7 @@
 #include "storage/saferewrite.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -259,6 +260,9 @@ QString StartScreen::chosenSetName()
 
 void StartScreen::openChosenSet()
 {
+    // Under one of its own message boxes, a press that gets here does nothing.
+    if (Modal::blocks(this))
+        return;
     const QString setName = chosenSetName();
     if (!pickedSetStillThere(setName) || !setFileUsable(setName))
         return;

@@ -14,6 +14,7 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -102,12 +103,11 @@ GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
 
 GameScreen::~GameScreen() = default;
 
-void GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
+bool GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
 {
-    GameScreen screen(state, services, mainWindow);
+    ModalScreen screen(new GameScreen(state, services, mainWindow));
     // A set that cannot be read ends the game before it is shown.
-    if (!screen.isOver())
-        screen.exec();
+    return screen->isOver() || screen.run();
 }
 
 // ------------------------------------------------------------ building
@@ -416,7 +416,7 @@ void GameScreen::hoverAnswer(const QString &letter)
 
 void GameScreen::answerClicked(const QString &letter)
 {
-    if (!GameRules::counts(m_game, GamePress::Answer, letter))
+    if (!GameRules::counts(m_game, GamePress::Answer, letter) || Modal::blocks(this))
         return;
     boxOf(letter)->setFillColor(boxChosen());
     if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
@@ -472,7 +472,7 @@ void GameScreen::wrongAnswer()
 
 void GameScreen::takeMoneyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::TakeMoney))
+    if (!GameRules::counts(m_game, GamePress::TakeMoney) || Modal::blocks(this))
         return;
     if (m_game.level == 0) {
         m_game.phase = GamePhase::Announcing;
@@ -493,7 +493,7 @@ void GameScreen::takeMoneyClicked()
 
 void GameScreen::quitClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Quit) || !confirmQuit())
+    if (!GameRules::counts(m_game, GamePress::Quit) || Modal::blocks(this) || !confirmQuit())
         return;
     stop_background();
     endGame();
@@ -509,7 +509,7 @@ bool GameScreen::confirmQuit()
 
 void GameScreen::musicClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Music))
+    if (!GameRules::counts(m_game, GamePress::Music) || Modal::blocks(this))
         return;
     m_game.music_on = !m_game.music_on;
     m_musicButton->setText(m_game.music_on ? QStringLiteral("Music Off")
@@ -531,16 +531,17 @@ void GameScreen::recordResult()
 
 void GameScreen::showCertificate()
 {
-    CertificateWindow certificate(m_state, m_services, this);
-    certificate.exec();
-    endGame();
+    ModalScreen certificate(new CertificateWindow(m_state, m_services, this));
+    if (certificate.run())
+        endGame();
 }
 
 // ------------------------------------------------------------ lifelines
 
 void GameScreen::fiftyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_fifty.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_fifty.used()
+        || Modal::blocks(this))
         return;
     m_game.removed = GameRules::fiftyHides(m_game.right_letter);
     for (const QString &letter : m_game.removed)
@@ -553,7 +554,8 @@ void GameScreen::fiftyClicked()
 
 void GameScreen::askFriendsClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_askFriends.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_askFriends.used()
+        || Modal::blocks(this))
         return;
     startLifeline(m_askFriends, GameSound::ask);
     const std::array<qint16, 4> votes =
@@ -562,14 +564,15 @@ void GameScreen::askFriendsClicked()
     m_state.poll_b = votes[1];
     m_state.poll_c = votes[2];
     m_state.poll_d = votes[3];
-    PollChart chart(m_state, this);
-    chart.exec();
-    endLifeline();
+    ModalScreen chart(new PollChart(m_state, this));
+    if (chart.run())
+        endLifeline();
 }
 
 void GameScreen::ringBuddyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_ringBuddy.used())
+    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_ringBuddy.used()
+        || Modal::blocks(this))
         return;
     startLifeline(m_ringBuddy, GameSound::ring);
     message(GameRules::buddyReply(*m_services.random, m_state.player_name, m_game.right_letter),
@@ -613,6 +616,11 @@ void GameScreen::resetBoxes()
 
 void GameScreen::closeEvent(QCloseEvent *event)
 {
+    // Closing would take the modal screen that runs over this one with it.
+    if (Modal::blocks(this)) {
+        event->ignore();
+        return;
+    }
     // The close box quits like "Quit This Game", so music never plays on
     // behind the main window; like it, it counts only while a question waits.
     if (!m_over) {

@@ -28,8 +28,9 @@ public:
     GameScreen(AppState &state, Services &services, QWidget *parent = nullptr);
     ~GameScreen() override;
 
-    // Runs one game modally over the main window; returns once it has ended.
-    static void play(QWidget *mainWindow, AppState &state, Services &services);
+    // Runs one game modally over the main window; returns once it has ended,
+    // false when the main window was deleted meanwhile.
+    static bool play(QWidget *mainWindow, AppState &state, Services &services);
 
     // True once the game has ended and the screen is closing (or closed).
     bool isOver() const { return m_over; }

@@ -1,6 +1,7 @@
 #include "qtprintservice.h"
 
-#include <QFileDialog>
+#include "ui/qtdialogservice.h"
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -29,6 +30,6 @@ bool QtPrintService::print(QWidget &widget, const QString &title)
 
 QString QtPrintService::askPdfPath(QWidget *parent, const QString &suggested)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Certificate"), suggested,
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return QtDialogService::askSavePath(parent, QStringLiteral("Save Certificate"),
+                                        QStringLiteral("PDF files (*.pdf)"), suggested);
 }

@@ -182,8 +182,10 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_shown.size())
         return {};
     // Long questions do not fit their column; the tooltip shows them whole.
-    if (role == Qt::ToolTipRole && index.column() == QuestionColumn)
-        return question(index.row()).trimmed();
+    // Neither it nor a screen reader has any use for the padding.
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+        && index.column() == QuestionColumn)
+        return FixedText::trimSpaces(question(index.row()));
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {

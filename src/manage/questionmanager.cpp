@@ -4,11 +4,13 @@
 #include "storage/appstate.h"
 #include "storage/filewatch.h"
 #include "storage/fixedtext.h"
+#include "storage/setfile.h"
 #include "storage/setexport.h"
 #include "storage/setimport.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
@@ -92,8 +94,10 @@ QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *p
 
 bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
 {
+    DialogService::PromptOptions unseen;
+    unseen.masked = true;
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
-                                                   QStringLiteral("Password"));
+                                                   QStringLiteral("Password"), unseen);
     QString error;
     const bool opens =
         QuestionSet(state.set_path).passwordMatches(entry, QuestionSet::IgnoreCase, &error);
@@ -106,9 +110,8 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services
                                   QStringLiteral("Password"));
         return false;
     }
-    QuestionManager manager(state, services, mainWindow);
-    manager.exec();
-    return true;
+    ModalScreen manager(new QuestionManager(state, services, mainWindow));
+    return manager.run();
 }
 
 // ---------------------------------------------------------------- controls
@@ -162,6 +165,10 @@ QWidget *QuestionManager::buildFindBar()
     row->setContentsMargins(0, 0, 4, 0);
     m_foundLabel = new QLabel(bar);
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
+    // Room for the largest count from the start: the menu bar places the
+    // bar once, as it is shown, and would cut off a count that grew later.
+    const QString widest = QStringLiteral("%1 of %1").arg(SetFile::MAX_RECORDS);
+    m_foundLabel->setMinimumWidth(m_foundLabel->fontMetrics().horizontalAdvance(widest));
     m_findBox = new QLineEdit(bar);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
     m_findBox->setAccessibleName(QStringLiteral("Find"));

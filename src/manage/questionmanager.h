@@ -27,7 +27,7 @@ public:
 
     // Asks for the set's password and, when it is right, shows the manager
     // modally over mainWindow; returns once the manager has closed, true when
-    // it was opened at all.
+    // it was opened at all and mainWindow is still there.
     static bool openGuarded(QWidget *mainWindow, AppState &state, Services &services);
 
     // Empties the question list and fills it again from the set file.

@@ -1,5 +1,6 @@
 #include "qtdialogservice.h"
 
+#include "modalscreen.h"
 #include "textdisplay.h"
 
 #include <QDir>
@@ -16,55 +17,71 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+QString chosenFile(ModalScreen<QFileDialog> &dialog)
+{
+    if (!dialog.run() || dialog.result() != QDialog::Accepted)
+        return {};
+    return dialog->selectedFiles().value(0);
+}
+
 } // namespace
 
 void QtDialogService::message(QWidget *parent, const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    ModalScreen box(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent));
     // Messages quote set texts and names, shown as they stand.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    box->setTextFormat(Qt::PlainText);
+    box.run();
 }
 
 bool QtDialogService::askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    ModalScreen box(new QMessageBox(QMessageBox::NoIcon, title, text,
+                                    QMessageBox::Yes | QMessageBox::No, parent));
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box.run() && box.result() == QMessageBox::Yes;
 }
 
 QString QtDialogService::prompt(QWidget *parent, const QString &text, const QString &title,
                                 const PromptOptions &options)
 {
-    QInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(text);
-    dialog.setInputMode(QInputDialog::TextInput);
-    TextDisplay::plainLabels(&dialog);
+    ModalScreen dialog(new QInputDialog(parent));
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(text);
+    dialog->setInputMode(QInputDialog::TextInput);
+    TextDisplay::plainLabels(dialog.get());
     if (options.masked) {
-        if (auto *box = dialog.findChild<QLineEdit *>())
+        if (auto *box = dialog->findChild<QLineEdit *>())
             TextDisplay::maskWithStars(box);
     }
     if (options.position) {
-        dialog.adjustSize();
-        dialog.move(*options.position);
+        dialog->adjustSize();
+        dialog->move(*options.position);
     }
-    if (dialog.exec() != QDialog::Accepted)
+    if (!dialog.run() || dialog.result() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    return dialog->textValue();
 }
 
 QString QtDialogService::chooseOpenFile(QWidget *parent, const QString &title,
                                         const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, documentsFolder(), filter);
+    ModalScreen dialog(new QFileDialog(parent, title, documentsFolder(), filter));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 QString QtDialogService::chooseSaveFile(QWidget *parent, const QString &title,
                                         const QString &filter, const QString &suggestedName)
 {
-    return QFileDialog::getSaveFileName(parent, title,
-                                        QDir(documentsFolder()).filePath(suggestedName), filter);
+    return askSavePath(parent, title, filter, QDir(documentsFolder()).filePath(suggestedName));
+}
+
+QString QtDialogService::askSavePath(QWidget *parent, const QString &title,
+                                     const QString &filter, const QString &path)
+{
+    ModalScreen dialog(new QFileDialog(parent, title, path, filter));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return chosenFile(dialog);
 }

@@ -14,4 +14,9 @@ public:
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
     QString chooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
                            const QString &suggestedName) override;
+
+    // A file to write, asked in a file dialog that offers path; an empty
+    // text when cancelled.
+    static QString askSavePath(QWidget *parent, const QString &title, const QString &filter,
+                               const QString &path);
 };

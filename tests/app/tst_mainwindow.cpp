@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QtTest>
 
 using namespace ManagerHelpers;
@@ -34,6 +35,13 @@ QList<QuestionRecord> everyRound()
     for (int r = 1; r <= 15; ++r)
         records << makeQuestion(r, r + 1, QStringLiteral("Q%1").arg(r));
     return records;
+}
+
+// Presses a control as a screen reader does, through the accessibility bus.
+void press(QWidget *control)
+{
+    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
 }
 
 MainWindow *openSet(TestProgram &program, const QList<QuestionRecord> &records)
@@ -132,6 +140,11 @@ private slots:
 
         QCOMPARE(seen, screen);
         QCOMPARE(program.dialogs.log(), shown);
+        // The password is typed unseen; the player's name is not.
+        for (const ScriptedDialogs::Shown &asked : program.dialogs.shown) {
+            if (asked.kind == ScriptedDialogs::Kind::Prompt)
+                QCOMPARE(asked.options.masked, asked.title == QLatin1String("Password"));
+        }
         if (screen.isEmpty()) { // nothing closed over the main window: no refresh
             QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QStringLiteral("typed"));
             return;
@@ -212,6 +225,99 @@ private slots:
                  played ? kGameOpenedAndLeft
                         : QStringList{"You Must Have At Least One Question For Each Round|Questions"});
         QCOMPARE(text(form, count), QString::number(played ? 1 : 0));
+    }
+
+    // A window under a modal screen does nothing, however its buttons are
+    // pressed: a screen reader presses them through the accessibility bus,
+    // which modality does not hold back. No modal screen is freed twice, not
+    // even when its owner is deleted under it.
+    void windowsUnderAModalScreenWait_data()
+    {
+        QTest::addColumn<QString>("button");       // on the main window; opens the screen
+        QTest::addColumn<QStringList>("answers");  // to the prompts and Yes/No boxes
+        QTest::addColumn<QString>("realBox");      // a box shown for real
+        QTest::addColumn<QStringList>("inGame");   // clicked once the game screen is up
+        QTest::addColumn<QString>("screen");       // the modal screen, by name or class
+        QTest::addColumn<bool>("deleteOwner");     // instead of pressing buttons
+
+        const QStringList none;
+        QTest::newRow("manager") << "cmd_view" << QStringList{"pw"} << "" << none << "Form7"
+                                 << false;
+        QTest::newRow("About") << "cmd_about" << none << "" << none << "Form2" << false;
+        QTest::newRow("message box") << "cmd_add" << none << "Password Incorrect" << none
+                                     << "QMessageBox" << false;
+        QTest::newRow("certificate") << "cmd_play" << QStringList{"Ann", "yes", "yes"} << ""
+                                     << QStringList{"lbl_a", "Command1"} << "Form5" << false;
+        QTest::newRow("game's quit box") << "cmd_play" << QStringList{"Ann"}
+                                         << "Are You Sure You Want To Quit?"
+                                         << QStringList{"Command2"} << "QMessageBox" << false;
+        QTest::newRow("main window deleted under the manager")
+            << "cmd_view" << QStringList{"pw"} << "" << none << "Form7" << true;
+        QTest::newRow("main window deleted under a message box")
+            << "cmd_add" << none << "Password Incorrect" << none << "QMessageBox" << true;
+        QTest::newRow("main window deleted under the certificate")
+            << "cmd_play" << QStringList{"Ann", "yes", "yes"} << ""
+            << QStringList{"lbl_a", "Command1"} << "Form5" << true;
+    }
+
+    void windowsUnderAModalScreenWait()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, realBox);
+        QFETCH(QStringList, inGame);
+        QFETCH(QString, screen);
+        QFETCH(bool, deleteOwner);
+        TestProgram program;
+        for (const QString &answer : answers)
+            answer == QLatin1String("yes") ? program.dialogs.answerYes()
+                                           : program.dialogs.answerText(answer);
+        program.dialogs.realBox = realBox;
+        QPointer<MainWindow> form = openSet(program, everyRound());
+        ModalWatch game([&](QWidget *modal) {
+            for (const QString &name : inGame)
+                press(control(modal, name));
+        }, "Form3");
+
+        QStringList before, after;
+        bool closed = true;
+        bool stillUnder = false;
+        const QByteArray screenName = screen.toLatin1();
+        ModalWatch underIt([&](QWidget *modal) {
+            if (deleteOwner) {
+                form->deleteLater();
+                return;
+            }
+            before = program.dialogs.log() + program.sound.calls;
+            for (QWidget *w : form->findChildren<QWidget *>()) {
+                const QAccessible::Role role = QAccessible::queryAccessibleInterface(w)->role();
+                if (w->window() != modal
+                    && (role == QAccessible::PushButton || role == QAccessible::Button))
+                    press(w);
+            }
+            closed = form->close();
+            QTest::qWait(300); // a pressed button clicks 100 ms later
+            after = program.dialogs.log() + program.sound.calls;
+            stillUnder = form && !TestProgram::visibleWindow(QStringLiteral("Form4"))
+                         && QApplication::activeModalWidget() == modal;
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QAbstractButton *yes = box ? box->button(QMessageBox::Yes) : nullptr;
+            yes ? yes->click() : void(modal->close());
+        }, screenName.constData());
+        click(form, button);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QVERIFY(underIt.ran());
+        if (deleteOwner) {
+            QVERIFY(form.isNull());
+            QVERIFY(!QApplication::activeModalWidget());
+            return;
+        }
+        QVERIFY(!closed);
+        QVERIFY(stillUnder);
+        QCOMPARE(after, before);
+        QVERIFY(form && form->isVisible());
+        QVERIFY(!form->findChild<QDialog *>());
     }
 
     void addQuestion_data()

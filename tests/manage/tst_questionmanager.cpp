@@ -3,6 +3,7 @@
 #include "managerhelpers.h"
 #include "testprogram.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -50,6 +51,11 @@ private slots:
         QWidget *form = openManager(program, mixedSet());
         QCOMPARE(column(form, 0), QStringList({"£125000", "£100", "£16000", "£1000000"}));
         QCOMPARE(column(form, 1).first(), QStringLiteral("ROUND TWELVE?").leftJustified(200));
+        // A screen reader hears the question, not the padding behind it.
+        QAccessibleInterface *list =
+            QAccessible::queryAccessibleInterface(control<QTreeView>(form, "ListView1"));
+        QCOMPARE(list->tableInterface()->cellAt(0, 1)->text(QAccessible::Name),
+                 QStringLiteral("ROUND TWELVE?"));
         QCOMPARE(column(form, 2), QStringList({"C", "B", "D", ""}));
         QCOMPARE(box(form, "txt_name")->text(), QStringLiteral("Ann"));
         QCOMPARE(box(form, "txt_message")->text(), QStringLiteral("Hi"));

@@ -8,11 +8,12 @@
 class QWidget;
 
 // While alive, runs action once on the next modal window as soon as it is
-// up, from inside that window's event loop; action must close it.
+// up, from inside that window's event loop; action must close it. Given a
+// name, only a window of that object name or class counts.
 class ModalWatch
 {
 public:
-    explicit ModalWatch(std::function<void(QWidget *modal)> action);
+    explicit ModalWatch(std::function<void(QWidget *modal)> action, const char *name = nullptr);
     ~ModalWatch();
     ModalWatch(const ModalWatch &) = delete;
     ModalWatch &operator=(const ModalWatch &) = delete;

@@ -1,19 +1,25 @@
 #include "scripteddialogs.h"
 
+#include "ui/qtdialogservice.h"
+
 #include <QTest>
 
-void ScriptedDialogs::message(QWidget *, const QString &text, const QString &title)
+void ScriptedDialogs::message(QWidget *parent, const QString &text, const QString &title)
 {
     shown.append({Kind::Message, text, title, {}});
     if (onShown)
         onShown(shown.last());
+    if (text == realBox)
+        QtDialogService().message(parent, text, title);
 }
 
-bool ScriptedDialogs::askYesNo(QWidget *, const QString &text, const QString &title)
+bool ScriptedDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
     shown.append({Kind::YesNo, text, title, {}});
     if (onShown)
         onShown(shown.last());
+    if (text == realBox)
+        return QtDialogService().askYesNo(parent, text, title);
     if (yesNo.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unscripted Yes/No box: %1 | %2").arg(text, title)),
                      __FILE__, __LINE__);

@@ -37,6 +37,9 @@ public:
 
     // Called after each box is recorded, while it would be on screen.
     std::function<void(const Shown &)> onShown;
+    // Message and Yes/No boxes with this text are recorded, then shown for
+    // real; whatever closes the box answers it.
+    QString realBox;
 
     QList<Shown> shown;
     QQueue<bool> yesNo;

@@ -6,12 +6,14 @@
 #include "gamedriver.h"
 #include "managerhelpers.h"
 #include "manage/questionmanager.h"
+#include "storage/setfile.h"
 #include "testprogram.h"
 #include "ui/aboutscreen.h"
 #include "ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyle>
@@ -169,6 +171,17 @@ private slots:
         });
         QTest::newRow("manager") << Opener([](GameDriver &g) -> QWidget * {
             return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", "")});
+        });
+        QTest::newRow("manager, finding in the largest set") << Opener([](GameDriver &g) {
+            QList<QuestionRecord> all; // no header: every record counts, the widest count
+            for (int i = 0; i < SetFile::MAX_RECORDS; ++i)
+                all << makeQuestion(1 + i % 15, 1 + i % 8998, "Q");
+            QWidget *form = ManagerHelpers::openManager(g.program, all);
+            form->findChild<QAction *>("find")->trigger();
+            control<QLineEdit>(form, "txt_find")->setText("answer");
+            QTest::qCompare(control<QLabel>(form, "lbl_found")->text(), "32767 of 32767", "count",
+                            "widest", __FILE__, __LINE__);
+            return form;
         });
         QTest::newRow("about") << Opener([](GameDriver &) { return new AboutScreen; });
     }
