@@ -297,6 +297,8 @@ bool GameScreen::readQuestions()
 void GameScreen::askPlayerName()
 {
     DialogService::PromptOptions options;
+    // The box takes no more than the certificate can show.
+    options.maxLength = PlayerName::MAX_LENGTH;
     // Over the main window, a little in from its top-left corner.
     if (QWidget *main = parentWidget())
         options.position = main->mapToGlobal(QPoint(main->width() / 4, main->height() / 4));

@@ -22,6 +22,8 @@ public:
     struct PromptOptions
     {
         bool masked = false;
+        // The most characters the box takes; 0 for no limit.
+        int maxLength = 0;
         // Top-left corner of the prompt in global coordinates, when given.
         std::optional<QPoint> position;
     };

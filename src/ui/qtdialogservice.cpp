@@ -51,9 +51,11 @@ QString QtDialogService::prompt(QWidget *parent, const QString &text, const QStr
     dialog->setLabelText(text);
     dialog->setInputMode(QInputDialog::TextInput);
     TextDisplay::plainLabels(dialog.get());
-    if (options.masked) {
-        if (auto *box = dialog->findChild<QLineEdit *>())
+    if (auto *box = dialog->findChild<QLineEdit *>()) {
+        if (options.masked)
             TextDisplay::maskWithStars(box);
+        if (options.maxLength > 0)
+            box->setMaxLength(options.maxLength);
     }
     if (options.position) {
         dialog->adjustSize();

@@ -130,6 +130,8 @@ private slots:
         // The name prompt sits over the main window, a little in from its corner.
         QCOMPARE(game.program.dialogs.shown.first().options.position.value_or(QPoint()),
                  main.mapToGlobal(QPoint(150, 100)));
+        // It takes no more than the certificate shows; a paste past that is refused.
+        QCOMPARE(game.program.dialogs.shown.first().options.maxLength, PlayerName::MAX_LENGTH);
         QCOMPARE(game.sound.calls.first(), "load " + game.program.state.musicDir());
         QVERIFY(!game.sound.backgroundPlaying());
         QVERIFY(main.findChildren<GameScreen *>().isEmpty());
