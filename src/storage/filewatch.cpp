@@ -1,10 +1,8 @@
 #include "filewatch.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "systemio.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <QFileInfo>
 
 FileWatch::FileWatch(const QString &path, QObject *parent)
     : QObject(parent)
@@ -22,12 +20,10 @@ FileWatch::FileWatch(const QString &path, QObject *parent)
 
 FileWatch::Identity FileWatch::identityOf(const QString &path)
 {
-    struct statx st;
-    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW,
-                STATX_TYPE | STATX_INO | STATX_SIZE, &st)
-        != 0)
+    SystemIo::Status st;
+    if (!SystemIo::statusAt(path, st))
         return {};
-    return {true, st.stx_ino, S_ISDIR(st.stx_mode) ? 0 : st.stx_size};
+    return {true, st.inode, st.kind == SystemIo::Status::Kind::Folder ? 0 : quint64(st.size)};
 }
 
 // The first report of a burst starts the wait; the rest fall inside it.

@@ -1,5 +1,7 @@
 #include "iofaults.h"
 
+#include <QFile>
+
 namespace IoFaults {
 
 namespace {
@@ -35,6 +37,18 @@ bool fails(Op op)
     const bool fail = g_plan->m_sticky ? seen >= g_plan->m_n : seen == g_plan->m_n;
     g_plan->m_fired = g_plan->m_fired || fail;
     return fail;
+}
+
+void note(Call call, const QString &path, const QString &to)
+{
+    if (g_plan)
+        g_plan->m_journal.append(Step{call, path, to});
+}
+
+void note(Call call, const QByteArray &path, const QByteArray &to)
+{
+    if (g_plan)
+        note(call, QFile::decodeName(path), to.isNull() ? QString() : QFile::decodeName(to));
 }
 
 Plan::Plan()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -18,6 +19,23 @@ QString name(Op op);
 // True when this operation is to fail. Counts it while a Plan is alive.
 bool fails(Op op);
 
+// The calls that put a change on disk and keep writers apart, as SystemIo
+// makes them: file syncs (fsync), data syncs (fdatasync), folder syncs, the
+// exclusive lock, renames over a name, renames to a new name, swaps.
+enum class Call { Sync, SyncData, SyncFolder, Lock, Rename, RenameNew, Exchange };
+
+struct Step
+{
+    Call call;
+    QString path;
+    QString to = {}; // a rename's new name
+    bool operator==(const Step &) const = default;
+};
+
+// Adds the call to the alive Plan's journal; without one it does nothing.
+void note(Call call, const QString &path, const QString &to = {});
+void note(Call call, const QByteArray &path, const QByteArray &to = {});
+
 // While alive, counts every operation of the file layer by kind and makes the
 // n-th operation of one kind fail (n counts from 1; 0 fails nothing). With
 // sticky set, that one and every later one of the kind fail, as when a folder
@@ -34,6 +52,8 @@ public:
     int count(Op op) const { return m_counts[int(op)]; }
     // True once the planned failure has happened.
     bool fired() const { return m_fired; }
+    // Every call noted while alive, in order.
+    const QList<Step> &journal() const { return m_journal; }
 
 private:
     friend bool fails(Op op);
@@ -42,6 +62,8 @@ private:
     bool m_sticky = false;
     bool m_fired = false;
     std::array<int, OP_COUNT> m_counts{};
+    QList<Step> m_journal;
+    friend void note(Call, const QString &, const QString &);
 };
 
 } // namespace IoFaults

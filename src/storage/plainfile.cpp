@@ -1,30 +1,26 @@
 #include "plainfile.h"
 
+#include "systemio.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace PlainFile {
 
 namespace {
 
-int openFlagged(const QString &path, int flags, QString *why, int *code)
+int openFlagged(const QString &path, bool write, bool create, QString *why, int *code)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    const int fd = SystemIo::openNoFollow(path, write, create);
     if (fd < 0) {
         if (code)
             *code = errno;
-        *why = errno == ELOOP ? QStringLiteral("it is a link to another file, and only plain "
-                                               "files are used as question sets")
-                              : qt_error_string(errno);
+        *why = SystemIo::isLinkRefused(errno)
+                   ? QStringLiteral("it is a link to another file, and only plain "
+                                    "files are used as question sets")
+                   : qt_error_string(errno);
     }
-    // O_NONBLOCK only kept the open from waiting on a FIFO; on a plain file
-    // it changes nothing, so it may stay.
     return fd;
 }
 
@@ -32,15 +28,15 @@ int openFlagged(const QString &path, int flags, QString *why, int *code)
 
 int openAnyHandle(const QString &path, bool write, QString *why, int *code)
 {
-    return openFlagged(path, write ? O_RDWR : O_RDONLY, why, code);
+    return openFlagged(path, write, false, why, code);
 }
 
 int openHandle(const QString &path, bool write, bool create, QString *why, int *code)
 {
-    const int fd = openFlagged(path, (write ? O_RDWR : O_RDONLY) | (create ? O_CREAT : 0), why, code);
-    struct statx st;
-    if (fd >= 0 && (!status(fd, st) || !isPlain(st))) {
-        ::close(fd);
+    int fd = openFlagged(path, write, create, why, code);
+    SystemIo::Status st;
+    if (fd >= 0 && (!PlainFile::status(fd, st) || !isPlain(st))) {
+        SystemIo::closeIfOpen(fd);
         if (code)
             *code = 0;
         *why = notPlain();
@@ -51,23 +47,23 @@ int openHandle(const QString &path, bool write, bool create, QString *why, int *
 
 int openToRead(const QString &path, QString *why)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int fd = SystemIo::openToRead(path);
     if (fd < 0) {
         *why = qt_error_string(errno);
         return -1;
     }
-    struct statx st;
-    if (!status(fd, st) || !isPlain(st)) {
-        ::close(fd);
+    SystemIo::Status st;
+    if (!PlainFile::status(fd, st) || !isPlain(st)) {
+        SystemIo::closeIfOpen(fd);
         *why = notPlain();
         return -1;
     }
     return fd;
 }
 
-bool isPlain(const struct statx &status)
+bool isPlain(const SystemIo::Status &status)
 {
-    return S_ISREG(status.stx_mode);
+    return status.kind == SystemIo::Status::Kind::Plain;
 }
 
 QString notPlain()
@@ -77,11 +73,11 @@ QString notPlain()
 
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code)
 {
-    const int fd = openHandle(file.fileName(), mode & QIODevice::WriteOnly, create, why, code);
+    int fd = openHandle(file.fileName(), mode & QIODevice::WriteOnly, create, why, code);
     if (fd < 0)
         return false;
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+        SystemIo::closeIfOpen(fd);
         if (code)
             *code = EIO;
         *why = file.errorString();
@@ -101,15 +97,15 @@ bool samePath(const QString &a, const QString &b)
 
 QString whyNoFile(const QString &path, int *code)
 {
-    struct stat info;
-    const int failed = ::stat(QFile::encodeName(path).constData(), &info) != 0 ? errno : 0;
+    SystemIo::Status info;
+    const int failed = !SystemIo::statusAt(path, info, true) ? errno : 0;
     if (code)
         *code = failed;
-    if (failed == ENOENT)
+    if (SystemIo::isMissing(failed))
         return QStringLiteral("does not exist");
     if (failed)
         return QStringLiteral("cannot be reached: %1").arg(qt_error_string(failed));
-    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("is not a file");
+    return isPlain(info) ? QString() : QStringLiteral("is not a file");
 }
 
 bool nameSurvives(const QByteArray &raw)
@@ -119,31 +115,25 @@ bool nameSurvives(const QByteArray &raw)
 
 int undecodableSetNames(const QString &folder)
 {
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return 0;
     int count = 0;
-    while (const dirent *entry = ::readdir(dir)) {
-        const QByteArray raw(entry->d_name);
-        struct stat info;
+    SystemIo::forEachEntry(folder, [&count](SystemIo::Handle dir, const char *name) {
+        const QByteArray raw(name);
+        SystemIo::Status info;
         if (!nameSurvives(raw) && raw.toLower().contains(".dat")
-            && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            && SystemIo::statusIn(dir, name, info, true) && isPlain(info))
             ++count;
-    }
-    ::closedir(dir);
+    });
     return count;
 }
 
 bool isWriteDenied(int code)
 {
-    return code == EACCES || code == EROFS || code == EPERM;
+    return SystemIo::isWriteDenied(code);
 }
 
-bool status(int handle, struct statx &out)
+bool status(int handle, SystemIo::Status &out)
 {
-    return ::statx(handle, "", AT_EMPTY_PATH, STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE,
-                   &out)
-           == 0;
+    return SystemIo::status(handle, out);
 }
 
 } // namespace PlainFile

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QString>
 
-struct statx;
+namespace SystemIo {
+struct Status;
+}
 
 // Question sets are plain files. A set name that is a symbolic link, a FIFO,
 // a device or a folder is refused: writing through a link would change a file
@@ -19,7 +21,7 @@ int openHandle(const QString &path, bool write, bool create, QString *why, int *
 // The same without the look at what kind of file it is, for a caller that
 // looks itself (isPlain()) once it holds the file.
 int openAnyHandle(const QString &path, bool write, QString *why, int *code);
-bool isPlain(const struct statx &status);
+bool isPlain(const SystemIo::Status &status);
 // What is said of a file that is no plain file.
 QString notPlain();
 // A plain file to read, such as a CSV to import: reached through links too
@@ -36,7 +38,7 @@ bool isWriteDenied(int code);
 // permissions and length only. Asking for its times as well would make the
 // system stamp the next change to it finely, and every synced write after
 // that would write the file's inode as well as its data.
-bool status(int handle, struct statx &out);
+bool status(int handle, SystemIo::Status &out);
 
 // Why the file at path (links followed) cannot be read as a file, to follow
 // its quoted name: "does not exist", "is not a file", or the system's own

@@ -6,6 +6,7 @@
 #include "saferewrite.h"
 #include "setfile.h"
 #include "setlock.h"
+#include "systemio.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,9 +18,6 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -259,16 +257,8 @@ QString QuestionSet::openProblem() const
         why = SetFile::lengthProblem(m_path, file.size());
     } else if (code == ENOENT) {
         // Made and removed again, to see that it can be made (the main window
-        // makes it and writes its header); made exclusively, so that a set
-        // another program makes meanwhile is never the one removed.
-        const QByteArray name = QFile::encodeName(m_path);
-        const int fd = ::open(name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC,
-                              0666);
-        why = fd >= 0 || errno == EEXIST ? QString() : qt_error_string(errno);
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(name.constData());
-        }
+        // makes it and writes its header).
+        why = SystemIo::canCreate(m_path) ? QString() : qt_error_string(errno);
     }
     if (why.isEmpty())
         return {};

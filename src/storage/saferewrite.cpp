@@ -1,6 +1,7 @@
 #include "saferewrite.h"
 
 #include "iofaults.h"
+#include "systemio.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,14 +10,7 @@
 #include <utility>
 
 #include <cerrno>
-#include <cstdio> // renameat2
 #include <ctime>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 
 namespace SafeRewrite {
 
@@ -32,7 +26,7 @@ constexpr qsizetype kRandom = 6;
 static_assert(LONGEST_NAME == 255 - 1 - kMark.size() - kRandom);
 // An empty copy this young may be one whose writer has made it and is about
 // to lock it.
-constexpr time_t kJustMade = 60;
+constexpr qint64 kJustMade = 60;
 
 QString described(const QString &what, const QString &path, const QString &why)
 {
@@ -78,28 +72,18 @@ bool writePatched(QFile &old, qint64 size, qint64 at, QByteArrayView bytes, NewC
     return copyFrom(old, size - behind, copy, why);
 }
 
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-void closeIfOpen(int &fd)
-{
-    if (fd >= 0)
-        ::close(std::exchange(fd, -1));
-}
+using SystemIo::closeIfOpen;
+using Kind = SystemIo::Status::Kind;
 
 // Why the name cannot be replaced: something other than a plain file has it.
-QString targetProblem(const QByteArray &path)
+QString targetProblem(const QString &path)
 {
-    struct stat st;
-    if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode))
+    SystemIo::Status st;
+    if (!SystemIo::statusAt(path, st) || st.kind == Kind::Plain)
         return {};
-    if (S_ISDIR(st.st_mode))
+    if (st.kind == Kind::Folder)
         return QStringLiteral("it is a folder, not a plain file");
-    if (S_ISLNK(st.st_mode))
+    if (st.kind == Kind::Link)
         return QStringLiteral("it is a link, not a plain file");
     return QStringLiteral("it is not a plain file");
 }
@@ -118,47 +102,27 @@ bool isCopyName(QByteArrayView name)
 
 // A copy nobody holds any more goes: its writer is gone, since every writer
 // locks its copy as soon as it is made and until it has taken the file's name.
-void removeIfAbandoned(int folder, const char *name)
+void removeIfAbandoned(SystemIo::Handle folder, const char *name)
 {
-    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    SystemIo::Handle fd = SystemIo::openIn(folder, name);
     if (fd < 0)
         return;
-    struct stat held;
-    struct stat named;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
-        && !(held.st_size == 0 && held.st_mtim.tv_sec > ::time(nullptr) - kJustMade)
-        && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0
-        && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
-        ::unlinkat(folder, name, 0);
-    ::close(fd);
-}
-
-bool writeAll(int fd, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const ssize_t done = ::write(fd, bytes.data(), size_t(bytes.size()));
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        bytes = bytes.sliced(done);
-    }
-    return true;
+    SystemIo::Status held;
+    SystemIo::Status named;
+    if (SystemIo::tryLock(fd, QFile::decodeName(name)) == SystemIo::Lock::Held
+        && SystemIo::status(fd, held, true) && held.kind == Kind::Plain
+        && !(held.size == 0 && held.modified > ::time(nullptr) - kJustMade)
+        && SystemIo::statusIn(folder, name, named, false) && named.device == held.device
+        && named.inode == held.inode)
+        SystemIo::removeIn(folder, name);
+    closeIfOpen(fd);
 }
 
 } // namespace
 
 bool syncFolderOf(const QString &path)
 {
-    const int dir = ::open(QFile::encodeName(QFileInfo(path).path()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return false;
-    const bool synced = ::fsync(dir) == 0;
-    const int saved = errno;
-    ::close(dir);
-    errno = saved;
-    return synced;
+    return SystemIo::syncFolderOf(path);
 }
 
 NewCopy::NewCopy(const QString &path, bool exclusive)
@@ -171,7 +135,7 @@ NewCopy::~NewCopy()
 {
     closeIfOpen(m_fd);
     if (!m_temp.isEmpty())
-        ::unlink(m_temp.constData());
+        SystemIo::remove(m_temp);
     // Let go only once the copy's name is gone.
     closeIfOpen(m_hold);
     closeIfOpen(m_oldHold);
@@ -185,19 +149,15 @@ QString temporaryPrefix(const QString &path)
 
 void sweep(const QString &folder)
 {
-    DIR *entries = ::opendir(QFile::encodeName(folder).constData());
-    if (!entries)
-        return;
-    while (const dirent *entry = ::readdir(entries)) {
-        if (isCopyName(entry->d_name))
-            removeIfAbandoned(::dirfd(entries), entry->d_name);
-    }
-    ::closedir(entries);
+    SystemIo::forEachEntry(folder, [](SystemIo::Handle entries, const char *name) {
+        if (isCopyName(name))
+            removeIfAbandoned(entries, name);
+    });
 }
 
 bool NewCopy::open()
 {
-    if (const QString why = targetProblem(QFile::encodeName(m_path)); !why.isEmpty()) {
+    if (const QString why = targetProblem(m_path); !why.isEmpty()) {
         m_refused = true;
         return fail(why);
     }
@@ -205,23 +165,15 @@ bool NewCopy::open()
         return fail(kInjected);
     sweep(QFileInfo(m_path).path());
     QByteArray name = QFile::encodeName(temporaryPrefix(m_path)) + QByteArray(kRandom, 'X');
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    m_fd = SystemIo::makeTemporary(name);
     if (m_fd < 0)
         return failWithErrno();
     m_temp = name;
     // Where the system has no such locks, no copy is ever swept.
-    ::flock(m_fd, LOCK_EX | LOCK_NB);
+    SystemIo::tryLock(m_fd, QFile::decodeName(m_temp));
     // The copy takes the owner, group and permissions of the file it replaces,
-    // so a set in a shared folder stays its owner's. Only root may give a file
-    // away; anyone else keeps at least the group when they belong to it.
-    struct stat old;
-    if (::stat(QFile::encodeName(m_path).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
-        [[maybe_unused]] const bool kept = ::fchown(m_fd, old.st_uid, old.st_gid) == 0
-                                           || ::fchown(m_fd, uid_t(-1), old.st_gid) == 0;
-        ::fchmod(m_fd, old.st_mode & 07777);
-    } else {
-        ::fchmod(m_fd, 0666 & ~currentUmask());
-    }
+    // so a set in a shared folder stays its owner's.
+    SystemIo::takeOwnerAndPermissions(m_fd, m_path);
     return true;
 }
 
@@ -229,24 +181,23 @@ bool NewCopy::write(QByteArrayView bytes)
 {
     if (IoFaults::fails(IoFaults::Op::Write)) {
         // A full disk takes part of the data before it refuses the rest.
-        writeAll(m_fd, bytes.first(bytes.size() / 2));
+        SystemIo::write(m_fd, bytes.first(bytes.size() / 2));
         return fail(kInjected);
     }
-    return writeAll(m_fd, bytes) || failWithErrno();
+    return SystemIo::write(m_fd, bytes) || failWithErrno();
 }
 
 bool NewCopy::commit()
 {
     if (IoFaults::fails(IoFaults::Op::Flush))
         return fail(kInjected);
-    if (::fsync(m_fd) != 0)
+    if (!SystemIo::syncFile(m_fd, QFile::decodeName(m_temp)))
         return failWithErrno();
     if (IoFaults::fails(IoFaults::Op::Close))
         return fail(kInjected);
     // The lock stays with the copy through this second handle.
-    m_hold = ::dup(m_fd);
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0)
+    m_hold = SystemIo::duplicate(m_fd);
+    if (!SystemIo::close(std::exchange(m_fd, -1)))
         return failWithErrno();
     if (IoFaults::fails(IoFaults::Op::Rename))
         return fail(kInjected);
@@ -257,21 +208,21 @@ bool NewCopy::commit()
     // then the old file is held too, so no sweep takes it meanwhile. A new
     // file only ever takes a name nobody has.
     const QByteArray path = QFile::encodeName(m_path);
-    const char *temp = m_temp.constData();
     bool swapped = false;
     if (m_exclusive) {
-        if (::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0)
+        if (!SystemIo::renameNew(m_temp, path))
             return failWithErrno();
     } else {
-        m_oldHold = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        m_oldHold = SystemIo::openNoFollow(m_path, false, false);
         if (m_oldHold >= 0)
-            ::flock(m_oldHold, LOCK_EX | LOCK_NB);
-        swapped = ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0;
-        if (!swapped && ::rename(temp, path.constData()) != 0)
+            SystemIo::tryLock(m_oldHold, m_path);
+        swapped = SystemIo::exchange(m_temp, path);
+        if (!swapped && !SystemIo::renameOver(m_temp, path))
             return failWithErrno();
         // A folder (or anything else) may have taken the name since open().
-        if (const QString why = swapped ? targetProblem(m_temp) : QString(); !why.isEmpty()) {
-            ::renameat2(AT_FDCWD, temp, AT_FDCWD, path.constData(), RENAME_EXCHANGE);
+        if (const QString why = swapped ? targetProblem(QFile::decodeName(m_temp)) : QString();
+            !why.isEmpty()) {
+            SystemIo::exchange(m_temp, path);
             m_refused = true;
             return fail(why);
         }
@@ -281,14 +232,14 @@ bool NewCopy::commit()
     // Only a synced folder keeps the new name after a power cut.
     QString why = kInjected;
     if (!IoFaults::fails(IoFaults::Op::Flush)) {
-        if (syncFolderOf(m_path))
+        if (SystemIo::syncFolderOf(m_path))
             return true;
         why = qt_error_string(errno);
     }
     if (swapped)
-        ::renameat2(AT_FDCWD, m_temp.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE);
+        SystemIo::exchange(m_temp, path);
     else if (m_exclusive)
-        ::unlink(path.constData()); // the file was new: without it all is as before
+        SystemIo::remove(path); // the file was new: without it all is as before
     return fail(why);
 }
 
@@ -349,12 +300,12 @@ bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
     QByteArray read;
     if (old.size() != bytes.size()) {
         read.resize(bytes.size());
-        if (::pread(handle, read.data(), size_t(read.size()), at) != read.size())
+        if (SystemIo::readAt(handle, read.data(), read.size(), at) != read.size())
             return failed(QStringLiteral("Could not read"), qt_error_string(errno));
         old = read;
     }
     auto put = [&](QByteArrayView what) {
-        return ::pwrite(handle, what.data(), size_t(what.size()), at) == what.size();
+        return SystemIo::writeAt(handle, what, at) == what.size();
     };
     if (IoFaults::fails(IoFaults::Op::Write))
         return failed(QStringLiteral("Could not write to"), kInjected);
@@ -368,7 +319,7 @@ bool overwrite(int handle, const QString &path, qint64 at, QByteArrayView bytes,
     QString why;
     if (IoFaults::fails(IoFaults::Op::Flush))
         why = kInjected;
-    else if (::fdatasync(handle) != 0)
+    else if (!SystemIo::syncData(handle, path))
         why = qt_error_string(errno);
     if (!why.isEmpty()) {
         put(old);

@@ -3,6 +3,7 @@
 #include "iofaults.h"
 #include "plainfile.h"
 #include "saferewrite.h"
+#include "systemio.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -95,8 +95,8 @@ bool SetFile::readRaw(int handle, int n, QByteArray &raw)
     if (n < 1)
         return false;
     raw.resize(QuestionRecord::LENGTH);
-    return ::pread(handle, raw.data(), QuestionRecord::LENGTH,
-                   qint64(n - 1) * QuestionRecord::LENGTH)
+    return SystemIo::readAt(handle, raw.data(), QuestionRecord::LENGTH,
+                            qint64(n - 1) * QuestionRecord::LENGTH)
            == QuestionRecord::LENGTH;
 }
 

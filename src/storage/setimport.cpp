@@ -10,6 +10,7 @@
 #include "setexport.h"
 #include "setfile.h"
 #include "setlock.h"
+#include "systemio.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
-
-#include <unistd.h>
 
 namespace {
 
@@ -212,10 +211,10 @@ Rows readCsv(const QByteArray &bytes)
 std::optional<Rows> readCsvFile(const QString &path, QString *error)
 {
     QString why;
-    const int fd = PlainFile::openToRead(path, &why);
+    int fd = PlainFile::openToRead(path, &why);
     QFile csv;
     if (fd >= 0 && !csv.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+        SystemIo::closeIfOpen(fd);
         why = csv.errorString();
     } else if (fd >= 0) {
         if (csv.size() <= MAX_CSV_BYTES)

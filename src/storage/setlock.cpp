@@ -2,17 +2,13 @@
 
 #include "plainfile.h"
 #include "saferewrite.h"
+#include "systemio.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#include <utility>
-#include <sys/file.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -40,12 +36,13 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
             if (PlainFile::isWriteDenied(code))
                 fail(State::ReadOnly, readOnly);
             else
-                fail(code == ENOENT ? State::Missing : State::Failed,
+                fail(SystemIo::isMissing(code) ? State::Missing : State::Failed,
                      QStringLiteral("Could not open %1: %2").arg(name, why));
             return;
         }
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) {
+        SystemIo::Lock lock;
+        while ((lock = SystemIo::tryLock(m_fd, path)) != SystemIo::Lock::Held) {
+            if (lock == SystemIo::Lock::Failed) {
                 fail(State::Failed, QStringLiteral("Could not lock %1: %2")
                                         .arg(name, qt_error_string(errno)));
                 return;
@@ -58,32 +55,29 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
             QThread::msleep(pause);
             pause = std::min(pause * 2, 16UL);
         }
-        struct statx held;
+        SystemIo::Status held;
         if (!PlainFile::status(m_fd, held) || !PlainFile::isPlain(held)) {
             fail(State::Failed, QStringLiteral("Could not open %1: %2").arg(name, PlainFile::notPlain()));
             return;
         }
         // A set nobody may write stays unwritten, even where the system
         // would let us (the superuser may write anything).
-        if ((held.stx_mode & 0222) == 0) {
+        if ((held.permissions & 0222) == 0) {
             fail(State::ReadOnly, readOnly);
             return;
         }
-        struct statx named;
-        if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_INO,
-                    &named)
-                == 0
-            && named.stx_dev_major == held.stx_dev_major && named.stx_dev_minor == held.stx_dev_minor
-            && named.stx_ino == held.stx_ino) {
+        SystemIo::Status named;
+        if (SystemIo::statusAt(path, named) && named.device == held.device
+            && named.inode == held.inode) {
             m_state = State::Held;
-            m_size = qint64(held.stx_size);
+            m_size = held.size;
             // Every writer locks its copy while it exists, so one found
             // unlocked now belongs to a writer that was killed.
             SafeRewrite::sweep(QFileInfo(path).path());
             return;
         }
         // Replaced (or removed) while we waited: the name leads elsewhere now.
-        ::close(std::exchange(m_fd, -1));
+        SystemIo::closeIfOpen(m_fd);
         if (deadline.hasExpired()) {
             fail(State::Busy, busy);
             return;
@@ -94,8 +88,7 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
 SetLock::~SetLock()
 {
     m_file.close();
-    if (m_fd >= 0)
-        ::close(m_fd); // which lets go of the hold
+    SystemIo::closeIfOpen(m_fd); // which lets go of the hold
 }
 
 QFile &SetLock::file()
@@ -107,8 +100,7 @@ QFile &SetLock::file()
 
 void SetLock::fail(State state, const QString &problem)
 {
-    if (m_fd >= 0)
-        ::close(std::exchange(m_fd, -1));
+    SystemIo::closeIfOpen(m_fd);
     m_state = state;
     m_problem = problem;
 }

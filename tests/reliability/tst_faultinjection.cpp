@@ -3,13 +3,19 @@
 #include "manage/questionmanager.h"
 #include "managerhelpers.h"
 #include "storage/iofaults.h"
+#include "storage/questionset.h"
+#include "storage/setimport.h"
 
 #include <QLineEdit>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace ManagerHelpers;
+using IoFaults::Call;
 using IoFaults::Op;
 
 namespace {
@@ -60,6 +66,57 @@ QStringList leftovers(const TestProgram &program)
     QStringList files = filesIn(program.questionsDir()) + filesIn(program.dir());
     files.removeAll(kFile);
     return files;
+}
+
+// A set of a header and two questions (none for "new header"), with the given
+// permissions, and one change of the given kind to it through the storage
+// calls the screens and the set tool make; true when it reports it made.
+std::function<bool()> setUpChange(TestProgram &program, const QString &kind, int mode)
+{
+    const bool fresh = kind == QLatin1String("new header");
+    const QString path = program.writeSet(
+        kFile, fresh ? QList<QuestionRecord>{}
+                     : QList<QuestionRecord>{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "ONE?"),
+                                             makeQuestion(2, 3, "TWO?")});
+    ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
+    using Change = QuestionSet::Change;
+    return [path, kind] {
+        const QuestionSet set(path);
+        int count = 0;
+        std::optional<QuestionSet::Pick> pick = set.pick(2);
+        QuestionSet::Removal removal;
+        if (kind == QLatin1String("add"))
+            return set.add(makeQuestion(3, 0, "THREE?"), count) == Change::Done;
+        if (kind == QLatin1String("delete"))
+            return pick && set.remove(*pick, removal) == Change::Done;
+        if (kind == QLatin1String("new header"))
+            return set.writeHeader(count, makeHeader("Hi", "Ann", "pw")) == Change::Done;
+        if (kind == QLatin1String("import-append"))
+            return SetImport::append(path, {makeQuestion(4, 0, "FOUR?")}).status
+                   == SetImport::Result::Written;
+        if (kind == QLatin1String("edit"))
+            return pick && set.edit(*pick, makeQuestion(1, 2, "EDITED?")) == Change::Done;
+        const auto found = set.findHeader();
+        QuestionSet::Pick header{found ? found->n : 0, found ? found->bytes : QByteArray()};
+        return set.changeDetails(header, {"Bob", "Hello", "pw"}) == Change::Done;
+    };
+}
+
+void kindsOfChange()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("replaced"); // by a renamed copy; otherwise written in place
+    QTest::newRow("add") << "add" << true;
+    QTest::newRow("delete") << "delete" << true;
+    QTest::newRow("new header") << "new header" << true;
+    QTest::newRow("import-append") << "import-append" << true;
+    QTest::newRow("details") << "details" << false;
+    QTest::newRow("edit") << "edit" << false;
+}
+
+bool isRename(const IoFaults::Step &step)
+{
+    return step.call == Call::Rename || step.call == Call::RenameNew || step.call == Call::Exchange;
 }
 
 } // namespace
@@ -140,6 +197,68 @@ private slots:
         }
         // Every operation up to the rename is one the change cannot do without.
         QVERIFY(failures > 0);
+    }
+
+    void everyKindOfChange_data() { kindsOfChange(); }
+
+    // Every change locks the set first, puts each new copy on disk before it
+    // takes the set's name and the folder on disk after, syncs a record
+    // written in place, and leaves the set's permissions as they were (a set
+    // holding a password may be its owner's alone).
+    void everyKindOfChange()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, replaced);
+        for (const int mode : {0600, 0640}) {
+            TestProgram program;
+            const auto act = setUpChange(program, kind, mode);
+            const QString set = program.setPath(kFile);
+            IoFaults::Plan recording;
+            QVERIFY(act());
+            const QList<IoFaults::Step> &steps = recording.journal();
+            QVERIFY(!steps.isEmpty() && steps.first() == (IoFaults::Step{Call::Lock, set}));
+            QCOMPARE(std::any_of(steps.begin(), steps.end(), isRename), replaced);
+            for (auto step = steps.begin(); step != steps.end(); ++step) {
+                if (!isRename(*step))
+                    continue;
+                QVERIFY2(std::find(steps.begin(), step, IoFaults::Step{Call::Sync, step->path})
+                             != step, qPrintable(step->path));
+                QCOMPARE(step->to, set);
+            }
+            // The last word is the folder's sync after a rename, or the record's.
+            const IoFaults::Step last = replaced ? IoFaults::Step{Call::SyncFolder, program.questionsDir()}
+                                                 : IoFaults::Step{Call::SyncData, set};
+            QCOMPARE(steps.last(), last);
+            struct stat st;
+            QCOMPARE(::stat(QFile::encodeName(set).constData(), &st), 0);
+            QCOMPARE(int(st.st_mode & 07777), mode);
+        }
+    }
+
+    void failedSyncLeavesTheOldBytes_data() { kindsOfChange(); }
+
+    // Whichever sync fails (the new copy's, the folder's, a record's), the
+    // change is reported as not made and the set holds exactly its old bytes.
+    void failedSyncLeavesTheOldBytes()
+    {
+        QFETCH(QString, kind);
+        int syncs = 0;
+        {
+            TestProgram program;
+            const auto act = setUpChange(program, kind, 0600);
+            IoFaults::Plan counting;
+            QVERIFY(act());
+            syncs = counting.count(Op::Flush);
+        }
+        QVERIFY(syncs > 0);
+        for (int n = 1; n <= syncs; ++n) {
+            TestProgram program;
+            const auto act = setUpChange(program, kind, 0600);
+            const QByteArray before = setFile(program);
+            IoFaults::Plan fault(Op::Flush, n);
+            QVERIFY2(!act(), qPrintable(QString::number(n)));
+            QVERIFY2(setFile(program) == before, qPrintable(QString::number(n)));
+        }
     }
 
     // The seam itself: it counts every operation and fails only the chosen

@@ -3,11 +3,14 @@
 #include "storage/questionset.h"
 #include "storage/saferewrite.h"
 #include "storage/setfile.h"
+#include "storage/setlock.h"
 #include "testprogram.h"
 
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+
+#include <thread>
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -60,6 +63,8 @@ private slots:
     void replacedOnlyWhereAPlainFileIs();
     void leftoversOfGoneWritersSwept_data();
     void leftoversOfGoneWritersSwept();
+    void secondWriterWaitsForTheFirst_data();
+    void secondWriterWaitsForTheFirst();
 };
 
 void TestSetFile::recordBytes_data()
@@ -389,6 +394,40 @@ void TestSetFile::leftoversOfGoneWritersSwept()
     if (replacing)
         kept.insert(4, QStringLiteral("other.csv"));
     QCOMPARE(ManagerHelpers::filesIn(program.questionsDir()), kept);
+}
+
+void TestSetFile::secondWriterWaitsForTheFirst_data()
+{
+    QTest::addColumn<int>("heldFor"); // ms the first writer keeps the set; -1: throughout
+    QTest::addColumn<SetLock::State>("second");
+    QTest::newRow("first keeps it") << -1 << SetLock::State::Busy;
+    QTest::newRow("first lets go meanwhile") << 150 << SetLock::State::Held;
+}
+
+// While one writer holds a set, a second one (in this program or another)
+// waits for it, and gives up once it has waited as long as it may.
+void TestSetFile::secondWriterWaitsForTheFirst()
+{
+    QFETCH(int, heldFor);
+    QFETCH(SetLock::State, second);
+    TestProgram program;
+    const QString path = program.writeSet(QStringLiteral("set.dat"), {makeHeader("m", "c", "")});
+    auto first = std::make_unique<SetLock>(path);
+    QCOMPARE(first->state(), SetLock::State::Held);
+    std::thread lettingGo;
+    if (heldFor >= 0)
+        lettingGo = std::thread([&first, heldFor] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(heldFor));
+            first.reset();
+        });
+    QElapsedTimer waited;
+    waited.start();
+    const SetLock next(path, std::chrono::milliseconds(800));
+    const qint64 took = waited.elapsed();
+    if (lettingGo.joinable())
+        lettingGo.join();
+    QCOMPARE(next.state(), second);
+    QVERIFY2(took >= (heldFor < 0 ? 800 : heldFor), qPrintable(QString::number(took)));
 }
 
 QTEST_GUILESS_MAIN(TestSetFile)
