@@ -15,6 +15,9 @@ packages+=(xauth)
 packages+=(clang libclang-rt-14-dev)
 # Tests link with lld.
 packages+=(lld)
+# The Debian package: dpkg-shlibdeps finds its dependencies, and the tests run
+# Debian's checkers on it.
+packages+=(dpkg-dev lintian desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

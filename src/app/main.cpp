@@ -4,6 +4,7 @@
 #include "game/qtsoundservice.h"
 #include "game/systemrandomsource.h"
 #include "storage/appstate.h"
+#include "storage/installlayout.h"
 #include "ui/qtdialogservice.h"
 #include "ui/windowicon.h"
 
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(WindowIcon::icon());
 
     AppState state;
-    state.program_dir = QApplication::applicationDirPath();
+    // Installed from the package, the data lies apart from the program.
+    state.program_dir = InstallLayout::dataDir(QApplication::applicationDirPath());
 
     QtDialogService dialogs;
     QtSoundService sound;

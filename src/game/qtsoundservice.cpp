@@ -1,6 +1,7 @@
 #include "qtsoundservice.h"
 
 #include "soundmodule.h"
+#include "storage/installlayout.h"
 #include "wavcheck.h"
 
 #include <QCoreApplication>
@@ -18,13 +19,14 @@ public:
     void stop(GameSound) override {}
 };
 
-// The module sits beside the program; a program run from the build tree
-// also finds the one built there. Loaded once and never unloaded, as the
-// effects it makes may outlive any one service.
+// The module sits beside the program, or where the package puts it; a
+// program run from the build tree also finds the one built there. Loaded
+// once and never unloaded, as the effects it makes may outlive any one
+// service.
 SoundModule::CreateFunction createFunction()
 {
     static const SoundModule::CreateFunction create = [] {
-        QStringList dirs{QCoreApplication::applicationDirPath()};
+        QStringList dirs = InstallLayout::moduleDirs(QCoreApplication::applicationDirPath());
 #ifdef QUORVANE_BUILD_PROGRAM_DIR
         dirs << QStringLiteral(QUORVANE_BUILD_PROGRAM_DIR);
 #endif

@@ -1,15 +1,19 @@
 // The program as it ships: the folder `cmake --install` and `cpack` lay out,
-// complete and runnable from where it lands, and a certificate printed on a
+// complete and runnable from where it lands; the Debian package, laid out as
+// a system's games are and clean to Debian's checkers; and a certificate printed on a
 // real CUPS queue that writes PDF files. Printing runs where
 // tools/printer-setup.sh has made a cups-pdf queue the default printer and
 // skips elsewhere, unless QUORVANE_REQUIRE_PRINTER=1 makes a missing printer fail.
 #include "app/startscreen.h"
 #include "game/certificatewindow.h"
 #include "game/qtprintservice.h"
+#include "game/soundmodule.h"
 #include "game/soundservice.h"
 #include "recordingprinter.h"
+#include "storage/installlayout.h"
 #include "testprogram.h"
 
+#include <QLibrary>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPrinterInfo>
@@ -23,6 +27,7 @@
 namespace {
 
 const QString kBundledSet = QStringLiteral("Questions/General Knowledge.dat");
+const char *const kNoDeb = "A sanitizer build makes no package; the normal build checks it";
 
 struct Run
 {
@@ -89,14 +94,23 @@ private slots:
     void installedFolderWorks();
     void desktopEntryPointsAtTheFolder();
     void packageHoldsTheSameFolder();
+    void debHoldsExactlyTheGamesLayout();
+    void debDependsOnRuntimePackagesOnly();
+    void debPassesTheCheckers_data();
+    void debPassesTheCheckers();
+    void debFindsItsDataFromItsFolder();
     void printReachesTheDefaultPrinter();
 
 private:
     QString file(const QString &name) const { return m_prefix + QLatin1Char('/') + name; }
 
+    QString inDeb(const QString &name) const { return m_debRoot + QStringLiteral("/usr/") + name; }
+
     QTemporaryDir m_tmp;
     QString m_build;
     QString m_prefix;
+    QString m_deb;
+    QString m_debRoot;
 };
 
 void TestPackaging::initTestCase()
@@ -109,6 +123,24 @@ void TestPackaging::initTestCase()
     m_prefix = m_tmp.filePath(QStringLiteral("Quorvane Game"));
     const Run install = run(QUORVANE_CMAKE_COMMAND, {"--install", m_build, "--prefix", m_prefix});
     QVERIFY2(install.ok, install.out.constData());
+
+    // The Debian package of the same build, named as Debian names it, and
+    // the tree it unpacks to.
+#ifdef QUORVANE_NO_DEB
+    return;
+#endif
+    const QString debs = m_tmp.filePath(QStringLiteral("debs"));
+    const Run pack = run(QUORVANE_CPACK_COMMAND,
+                         {"-G", "DEB", "--config", m_build + "/CPackConfig.cmake", "-B", debs});
+    QVERIFY2(pack.ok, pack.out.constData());
+    const Run arch = run(QStringLiteral("dpkg"), {"--print-architecture"});
+    QVERIFY2(arch.ok, arch.out.constData());
+    m_deb = debs + QStringLiteral("/" QUORVANE_DEB_NAME "_") + QString::fromUtf8(arch.out.trimmed()) +
+            QStringLiteral(".deb");
+    QVERIFY2(QFileInfo(m_deb).isFile(), qPrintable(m_deb));
+    m_debRoot = m_tmp.filePath(QStringLiteral("root"));
+    const Run unpack = run(QStringLiteral("dpkg-deb"), {"-x", m_deb, m_debRoot});
+    QVERIFY2(unpack.ok, unpack.out.constData());
 }
 
 void TestPackaging::folderHoldsEveryFile_data()
@@ -117,6 +149,7 @@ void TestPackaging::folderHoldsEveryFile_data()
     QTest::addColumn<bool>("executable");
     QTest::newRow("game") << QStringLiteral("quorvane") << true;
     QTest::newRow("set tool") << QStringLiteral("quorvane-sets") << true;
+    QTest::newRow("sound module") << QStringLiteral("quorvane_sound.so") << false;
     QTest::newRow("bundled set") << kBundledSet << false;
     QTest::newRow("icon") << QStringLiteral("quorvane.png") << false;
     QTest::newRow("desktop file") << QStringLiteral("quorvane.desktop") << false;
@@ -229,6 +262,106 @@ void TestPackaging::packageHoldsTheSameFolder()
     const QString folder = m_tmp.filePath(name) + QLatin1Char('/');
     const Run check = run(folder + "quorvane-sets", {"check", folder + kBundledSet});
     QVERIFY2(check.ok, check.out.constData());
+}
+
+void TestPackaging::debHoldsExactlyTheGamesLayout()
+{
+    if (m_deb.isEmpty())
+        QSKIP(kNoDeb);
+    QStringList expected{"-rwxr-xr-x ./usr/games/quorvane", "-rwxr-xr-x ./usr/games/quorvane-sets",
+                         "-rw-r--r-- ./usr/lib/games/quorvane/quorvane_sound.so",
+                         "-rw-r--r-- ./usr/share/games/quorvane/" + kBundledSet,
+                         "-rw-r--r-- ./usr/share/applications/org.quorvane.Quorvane.desktop",
+                         "-rw-r--r-- ./usr/share/metainfo/org.quorvane.Quorvane.metainfo.xml",
+                         "-rw-r--r-- ./usr/share/man/man6/quorvane.6.gz",
+                         "-rw-r--r-- ./usr/share/man/man6/quorvane-sets.6.gz",
+                         "-rw-r--r-- ./usr/share/doc/quorvane/copyright",
+                         "-rw-r--r-- ./usr/share/doc/quorvane/changelog.gz"};
+    for (GameSound sound : GameSounds::ALL)
+        expected << "-rw-r--r-- ./usr/share/games/quorvane/Music/" + GameSounds::fileName(sound);
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        expected << QStringLiteral("-rw-r--r-- ./usr/share/icons/hicolor/%1x%1/apps/quorvane.png").arg(size);
+
+    // dpkg-deb -c lists "MODE OWNER SIZE DATE TIME PATH"; every file is root's.
+    const Run list = run(QStringLiteral("dpkg-deb"), {"-c", m_deb});
+    QVERIFY2(list.ok, list.out.constData());
+    static const QRegularExpression entry("^(-\\S+) root/root +\\d+ \\S+ \\S+ (.*)$");
+    QStringList listed;
+    for (const QByteArray &line : list.out.split('\n')) {
+        if (line.isEmpty() || line.startsWith('d'))
+            continue;
+        const auto m = entry.match(QString::fromUtf8(line));
+        QVERIFY2(m.hasMatch(), line.constData());
+        listed << m.captured(1) + QLatin1Char(' ') + m.captured(2);
+    }
+    listed.sort();
+    expected.sort();
+    QCOMPARE(listed, expected);
+}
+
+void TestPackaging::debDependsOnRuntimePackagesOnly()
+{
+    if (m_deb.isEmpty())
+        QSKIP(kNoDeb);
+    const Run depends = run(QStringLiteral("dpkg-deb"), {"-f", m_deb, "Depends"});
+    QVERIFY2(depends.ok, depends.out.constData());
+    // The package names alone, without versions, spaces or alternatives.
+    static const QRegularExpression versions("\\([^)]*\\)|\\s"), separators("[,|]");
+    const QStringList packages = QString::fromUtf8(depends.out).remove(versions).split(separators);
+    for (const QString &package : packages)
+        QVERIFY2(!package.endsWith(QLatin1String("-dev")), qPrintable(package));
+    // The program's, the module's and Qt's own needs are all there.
+    for (const char *needed : {"libqt6widgets6", "libqt6multimedia6", "qt6-qpa-plugins"})
+        QVERIFY2(packages.contains(QLatin1String(needed)), qPrintable(packages.join(", ")));
+}
+
+void TestPackaging::debPassesTheCheckers_data()
+{
+    QTest::addColumn<QString>("checker");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("lintian") << QStringLiteral("lintian")
+                             << QStringList{"--fail-on", "error,warning", m_deb};
+    QTest::newRow("desktop entry")
+        << QStringLiteral("desktop-file-validate")
+        << QStringList{inDeb("share/applications/org.quorvane.Quorvane.desktop")};
+    QTest::newRow("metainfo")
+        << QStringLiteral("appstreamcli")
+        << QStringList{"validate", "--no-net", inDeb("share/metainfo/org.quorvane.Quorvane.metainfo.xml")};
+}
+
+void TestPackaging::debPassesTheCheckers()
+{
+    if (m_deb.isEmpty())
+        QSKIP(kNoDeb);
+    QFETCH(QString, checker);
+    QFETCH(QStringList, args);
+    const Run check = run(checker, args);
+    QVERIFY2(check.ok, qPrintable(checker + ": " + QString::fromUtf8(check.out)));
+}
+
+void TestPackaging::debFindsItsDataFromItsFolder()
+{
+    if (m_deb.isEmpty())
+        QSKIP(kNoDeb);
+    const QString games = inDeb(QStringLiteral("games"));
+    QCOMPARE(InstallLayout::dataDir(games), inDeb(QStringLiteral("share/games/quorvane")));
+    QCOMPARE(InstallLayout::dataDir(m_prefix), m_prefix);
+
+    // The installed game starts and leaves its own folder as it was, rather
+    // than making an empty Questions folder there.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUORVANE_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+    const Run game = run(games + QStringLiteral("/quorvane"), {}, env);
+    QVERIFY2(game.ok, game.out.constData());
+    QCOMPARE(QDir(games).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{"quorvane", "quorvane-sets"}));
+
+    // The sound module is found and loads where the package put it.
+    const QStringList dirs = InstallLayout::moduleDirs(games);
+    QVERIFY(std::any_of(dirs.begin(), dirs.end(), [](const QString &dir) {
+        const QString module = QDir(dir).filePath(QLatin1String(SoundModule::FILE_NAME));
+        return QLibrary::resolve(module, SoundModule::CREATE) != nullptr;
+    }));
 }
 
 void TestPackaging::printReachesTheDefaultPrinter()
