@@ -255,8 +255,11 @@ QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rul
 std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 {
     const QString text = FixedText::trimSpaces(typed.toUpper());
-    if (const int step = Ladder::stepOf(text); step > 0)
-        return qint16(step);
+    // A prize, as the main window's round box shows it.
+    if (text.startsWith(u'\u00A3')) {
+        const int step = Ladder::stepOf(text);
+        return step > 0 ? std::optional<qint16>(step) : std::nullopt;
+    }
     const std::optional<int> round = wholeNumber(text);
     if (!round || *round < 1 || *round > 15)
         return std::nullopt;
