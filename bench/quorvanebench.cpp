@@ -286,8 +286,9 @@ void BM_Add(benchmark::State &state)
         // As the Add Question button does: the password, the next free slot
         // and the write, unless the set is full.
         QString error;
-        if (!questions.passwordMatches(QString::fromUtf8(BenchSet::PASSWORD),
-                                       QuestionSet::ExactCase, &error))
+        if (questions.unlock(QString::fromUtf8(BenchSet::PASSWORD), QuestionSet::Purpose::Adding,
+                             &error)
+            != QuestionSet::Unlock::Opened)
             return fail(state, QStringLiteral("password refused ") + error);
         const QuestionSet::Change added = questions.add(record, record_count, &error);
         if (added == QuestionSet::Change::Refused)

@@ -98,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int c : counts)
         questions += c;
     FUZZ_CHECK(counts == perRound && questions <= whole);
-    set.passwordMatches(QStringLiteral("pw"), QuestionSet::ExactCase, &error);
-    set.passwordMatches(QStringLiteral("pw"), QuestionSet::IgnoreCase, &error);
+    set.unlock(QStringLiteral("pw"), QuestionSet::Purpose::Adding, &error);
+    set.unlock(QStringLiteral("pw"), QuestionSet::Purpose::Managing, &error);
     set.nextSlot();
     const std::optional<QuestionSet::Pick> first = set.pick(1, &error);
     FUZZ_CHECK(bool(first) == (whole >= 1));

@@ -510,14 +510,17 @@ void MainWindow::addQuestion()
 bool MainWindow::passwordAccepted()
 {
     QString error;
-    const bool matches =
-        m_set.passwordMatches(m_passwordBox->text(), QuestionSet::ExactCase, &error);
-    if (!error.isEmpty())
-        reportFileProblem(kNotAdded, error);
-    else if (!matches)
+    switch (m_set.unlock(m_passwordBox->text(), QuestionSet::Purpose::Adding, &error)) {
+    case QuestionSet::Unlock::Opened:
+        return true;
+    case QuestionSet::Unlock::WrongPassword:
         m_services.dialogs->message(this, QStringLiteral("Password Incorrect"),
                                     QStringLiteral("Password"));
-    return error.isEmpty() && matches;
+        return false;
+    default:
+        reportFileProblem(kNotAdded, error);
+        return false;
+    }
 }
 
 // The question as typed, once every field is filled in, a right answer is
@@ -542,7 +545,7 @@ std::optional<QuestionRecord> MainWindow::typedQuestion()
     const int checked = m_rightAnswer->checkedId();
     if (checked < 0)
         return refuse(QStringLiteral("Choose Correct Answer Box"), QStringLiteral("Answer"));
-    typed.right_answer = QString(QChar(u'a' + checked));
+    typed.right_answer = QuestionSet::typedRight(QString(QChar(u'A' + checked)));
     if (const QString problem = QuestionSet::questionProblem(typed); !problem.isEmpty())
         return refuse(problem, QStringLiteral("Add Question"));
     return typed;
@@ -550,11 +553,11 @@ std::optional<QuestionRecord> MainWindow::typedQuestion()
 
 int MainWindow::chosenRound() const
 {
-    // Text typed over a picked entry no longer stands for that entry.
+    // Only a picked entry counts: text typed over it no longer stands for it.
     const int index = m_roundBox->currentIndex();
     if (index < 0 || m_roundBox->currentText() != m_roundBox->itemText(index))
         return 0;
-    return index + 1;
+    return QuestionSet::typedRound(m_roundBox->currentText()).value_or(0);
 }
 
 void MainWindow::reportFileProblem(const QString &what, const QString &error)

@@ -99,15 +99,15 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
                                                    QStringLiteral("Password"), unseen);
     QString error;
-    const bool opens =
-        QuestionSet(state.set_path).passwordMatches(entry, QuestionSet::IgnoreCase, &error);
-    if (!error.isEmpty()) {
-        services.dialogs->message(mainWindow, error, kSetProblemTitle);
-        return false;
-    }
-    if (!opens) {
+    switch (QuestionSet(state.set_path).unlock(entry, QuestionSet::Purpose::Managing, &error)) {
+    case QuestionSet::Unlock::Opened:
+        break;
+    case QuestionSet::Unlock::WrongPassword:
         services.dialogs->message(mainWindow, QStringLiteral("Password Incorrect"),
                                   QStringLiteral("Password"));
+        return false;
+    default:
+        services.dialogs->message(mainWindow, error, kSetProblemTitle);
         return false;
     }
     ModalScreen manager(new QuestionManager(state, services, mainWindow));

@@ -1,7 +1,9 @@
 #include "questionset.h"
 
 #include "cp1252.h"
+#include "csv.h"
 #include "fixedtext.h"
+#include "ladder.h"
 #include "plainfile.h"
 #include "saferewrite.h"
 #include "setfile.h"
@@ -55,6 +57,12 @@ std::optional<int> wholeNumber(const QString &text)
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
         whole = below + 1;
     return int(whole);
+}
+
+// C0 and C1 controls and DEL.
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
 void storeTexts(QuestionRecord &record)
@@ -111,16 +119,43 @@ int QuestionSet::Numbering::room() const
 
 // ------------------------------------------------------------ text rules
 
+bool QuestionSet::canStore(char32_t c)
+{
+    return !isControl(c) && c <= 0xFFFF && Cp1252::canEncode(QString(QChar(char16_t(c))));
+}
+
+QuestionSet::TextFault QuestionSet::textFault(QStringView typed, qsizetype width)
+{
+    // The whole text is looked at first, and character by character only
+    // when it fails: an import checks hundreds of thousands of fields.
+    const bool controls =
+        std::any_of(typed.begin(), typed.end(), [](QChar c) { return isControl(c.unicode()); });
+    if (controls || !Cp1252::canEncode(typed)) {
+        const QList<uint> characters = typed.toUcs4();
+        for (const TextFault::Kind kind : {TextFault::ControlCharacter, TextFault::OutsideCodePage}) {
+            for (qsizetype i = 0; i < characters.size(); ++i) {
+                const char32_t c = characters[i];
+                if (kind == TextFault::ControlCharacter ? isControl(c) : !canStore(c))
+                    return {kind, c, i};
+            }
+        }
+    }
+    // Upper case never changes a storable text's length; trimming does.
+    const qsizetype length = FixedText::trimmedView(typed).size();
+    if (length > width)
+        return {TextFault::TooLong, 0, width};
+    return {};
+}
+
 QString QuestionSet::textProblem(const QString &field, const QString &text)
 {
     QStringList missing;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A surrogate pair is one character.
-        const qsizetype width =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-        const QString character = text.mid(i, width);
-        i += width - 1;
-        if ((width == 2 || !Cp1252::canEncode(character)) && !missing.contains(character))
+    for (const char32_t c : text.toUcs4()) {
+        if (canStore(c))
+            continue;
+        // Shown so that a tab or an invisible character can be seen.
+        if (const QString character = Csv::shown(QString::fromUcs4(&c, 1));
+            !missing.contains(character))
             missing << character;
     }
     if (missing.isEmpty())
@@ -217,7 +252,13 @@ QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rul
 
 std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 {
-    const std::optional<int> round = wholeNumber(FixedText::trimSpaces(typed.toUpper()));
+    const QString text = FixedText::trimSpaces(typed.toUpper());
+    // A prize, as the main window's round box shows it.
+    if (text.startsWith(u'\u00A3')) {
+        const int step = Ladder::stepOf(text);
+        return step > 0 ? std::optional<qint16>(step) : std::nullopt;
+    }
+    const std::optional<int> round = wholeNumber(text);
     if (!round || *round < 1 || *round > 15)
         return std::nullopt;
     return qint16(*round);
@@ -299,11 +340,14 @@ bool QuestionSet::isNew() const
     return SetFile::countFromLength(QFileInfo(m_path).size()) < 1;
 }
 
-bool QuestionSet::passwordMatches(const QString &typed, LetterCase letterCase,
-                                  QString *error) const
+QuestionSet::Unlock QuestionSet::unlock(const QString &typed, Purpose purpose,
+                                        QString *error) const
 {
-    auto compared = [letterCase](const QString &text) {
-        return FixedText::trimSpaces(letterCase == IgnoreCase ? text.toUpper() : text);
+    // The manager's gate has always ignored letter case; adding and
+    // importing, which change the set without opening it, never have.
+    const bool ignoreCase = purpose == Purpose::Managing;
+    auto compared = [ignoreCase](const QString &text) {
+        return FixedText::trimSpaces(ignoreCase ? text.toUpper() : text);
     };
     const QString wanted = compared(typed);
     bool matched = false;
@@ -319,11 +363,15 @@ bool QuestionSet::passwordMatches(const QString &typed, LetterCase letterCase,
             return !matched;
         },
         &why);
+    if (matched)
+        return Unlock::Opened;
     // No password is wrong where there is none to compare with.
     if (read && !headed)
         why = missingHeader();
     setText(error, why);
-    return matched;
+    if (!read)
+        return Unlock::Unreadable;
+    return headed ? Unlock::WrongPassword : Unlock::NoHeader;
 }
 
 QString QuestionSet::missingHeader() const

@@ -81,7 +81,26 @@ public:
         QString password;
     };
 
-    enum LetterCase { ExactCase, IgnoreCase };
+    // Who asks for a set's password. Adding a question and importing into a
+    // set take it letter for letter; the manager's gate ignores letter case.
+    enum class Purpose { Adding, Managing, Importing };
+
+    enum class Unlock {
+        Opened,
+        WrongPassword,
+        NoHeader,   // no header to compare with: the set has lost it or is gone
+        Unreadable, // the file could not be read
+    };
+
+    // What keeps a typed text from being stored, looked for in this order.
+    struct TextFault
+    {
+        enum Kind { None, ControlCharacter, OutsideCodePage, TooLong };
+        Kind kind = None;
+        char32_t character = 0; // the first one at fault
+        qsizetype at = 0; // where it stands, counted in characters from 0; for
+                          // TooLong, the first character past the field
+    };
 
     // How blank details are filled: each blank one alone (a new set), or both
     // together when either is blank (the manager's details).
@@ -113,9 +132,18 @@ public:
 
     // ---- rules on text, applying to any set
 
-    // Empty when every character of text fits the set's one byte per
-    // character (Windows-1252); otherwise one sentence naming the field and
-    // the characters that do not, so that none is silently stored as '?'.
+    // A character a set can store: one of Windows-1252's one-byte characters,
+    // and no control character (a line break or tab shows as nothing and
+    // breaks a CSV row).
+    static bool canStore(char32_t c);
+    // Whether typed can be stored in a field width characters wide: every
+    // character storable and, once stored (see storedText()), at most width
+    // long. A control character is named before any other.
+    static TextFault textFault(QStringView typed, qsizetype width);
+    // Empty when every character of text can be stored (canStore());
+    // otherwise one sentence naming the field and the characters that
+    // cannot, so that none is silently stored as '?'. The screens' boxes take
+    // no more characters than the field holds.
     static QString textProblem(const QString &field, const QString &text);
     // Upper case letter by letter, and only where the capital is one
     // Windows-1252 character ("ÿ" becomes "Ÿ", "ß" and "µ" stay), so a stored
@@ -133,9 +161,11 @@ public:
     // Details with the blank creator or message filled in; a text counts as
     // blank when only spaces are left, and texts that are not blank stay as given.
     static Details withDefaults(Details details, BlankDetails rule);
-    // A typed round as the whole number it is stored as (rounded to the
-    // nearest, ties to even); nothing outside 1 to 15 or for a text that is
-    // not a plain decimal number. Spaces around and letter case do not count.
+    // A typed round as the whole number it is stored as: a plain decimal
+    // number (rounded to the nearest, ties to even) or a prize of the ladder
+    // ("£1000" is 5); nothing outside 1 to 15 or for any other text.
+    // Spaces around and letter case do not count. The main window's round
+    // box, the manager's and import all read rounds so.
     static std::optional<qint16> typedRound(const QString &typed);
     // A typed right answer as the stored letter "a" to "d": any text sorting
     // from "A" to "D" once upper-cased and trimmed gives its first letter;
@@ -162,11 +192,12 @@ public:
     // True while the set has no record yet (missing or empty): the main
     // window gives such a set the header typed for it.
     bool isNew() const;
-    // True when some header of the set holds the typed password; both sides
-    // are trimmed of spaces. A file that cannot be read, is gone or has no
-    // header sets error (see missingHeader()).
-    bool passwordMatches(const QString &typed, LetterCase letterCase,
-                         QString *error = nullptr) const;
+    // Whether the typed password lets the user into the set for purpose:
+    // Opened when some header of the set (a record numbered 9999, wherever
+    // it stands) holds it, spaces around either side not counting, and letter
+    // case counting except for Managing. A set without a header opens for no
+    // password; NoHeader and Unreadable set error (see missingHeader()).
+    Unlock unlock(const QString &typed, Purpose purpose, QString *error = nullptr) const;
     // Why a set without a header cannot be used: it no longer exists, or
     // it has lost its header.
     QString missingHeader() const;

@@ -29,7 +29,6 @@ Result toCsv(const QString &path, const Csv::Format &format)
         return result;
     }
     const QFileInfo info(path);
-    static const QString letters = QStringLiteral("abcd");
     QString text = Csv::row(columns(), format.separator);
     const bool read = SetFile::scan(
         path,
@@ -58,7 +57,7 @@ Result toCsv(const QString &path, const Csv::Format &format)
                                        .arg(QuestionSet::FIRST_RESERVED_NUMBER);
                 return true;
             }
-            if (rec.right_answer.size() != 1 || !letters.contains(rec.right_answer))
+            if (QuestionSet::typedRight(rec.right_answer).isEmpty())
                 result.warnings << QStringLiteral("record %1: right answer \"%2\" is not a to d; "
                                                   "its row will not import until it is fixed")
                                        .arg(n)

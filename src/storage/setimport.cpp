@@ -1,9 +1,7 @@
 #include "setimport.h"
 
-#include "cp1252.h"
 #include "csv.h"
 #include "fixedtext.h"
-#include "ladder.h"
 #include "plainfile.h"
 #include "questionset.h"
 #include "saferewrite.h"
@@ -23,60 +21,30 @@ namespace {
 
 constexpr int kColumns = 7;
 
-bool isControl(char32_t c)
+// Why typed cannot be stored in a field of width characters, or empty; the
+// character named is the first at fault in typed, counted in characters.
+QString fieldProblem(const QString &name, const QString &typed, int width)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-bool notInCodePage(char32_t c)
-{
-    return !Cp1252::canEncode(QString::fromUcs4(&c, 1));
-}
-
-// Why text cannot be stored in a field of width bytes, or empty. typed is
-// what the user wrote, text what would be stored; the character named is the
-// first in typed, counted in characters.
-QString fieldProblem(const QString &name, const QString &typed, const QString &text, int width)
-{
-    // The character is looked for one by one only once a check of the whole
-    // field has found one: an import checks hundreds of thousands of fields.
-    QString at;
-    if (std::any_of(typed.begin(), typed.end(), [](QChar c) { return isControl(c.unicode()); })) {
-        const QString c = Csv::firstWhere(typed, isControl, &at);
+    const QuestionSet::TextFault fault = QuestionSet::textFault(typed, width);
+    const QString c = Csv::shown(QString::fromUcs4(&fault.character, 1));
+    const QString at = QString::number(fault.at + 1);
+    switch (fault.kind) {
+    case QuestionSet::TextFault::ControlCharacter:
         return QStringLiteral("%1 holds a line break or another control character, %2 at "
                               "character %3")
             .arg(name, c, at);
-    }
-    if (!Cp1252::canEncode(typed)) {
-        const QString c = Csv::firstWhere(typed, notInCodePage, &at);
+    case QuestionSet::TextFault::OutsideCodePage:
         return QStringLiteral("%1 holds a character that Windows-1252 cannot store, %2 at "
                               "character %3")
             .arg(name, c, at);
+    case QuestionSet::TextFault::TooLong:
+        return QStringLiteral("%1 is %2 characters long; at most %3 fit")
+            .arg(name)
+            .arg(QuestionSet::storedText(typed).size())
+            .arg(width);
+    default:
+        return {};
     }
-    // One byte per character: upper case only gives capitals the code page holds.
-    const qsizetype bytes = text.size();
-    if (bytes > width)
-        return QStringLiteral("%1 is %2 characters long; at most %3 fit").arg(name).arg(bytes).arg(width);
-    return {};
-}
-
-int roundFrom(const QString &field)
-{
-    const QString text = field.trimmed();
-    bool isNumber = false;
-    const int value = text.toInt(&isNumber);
-    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    if (isNumber && digitsOnly && value >= 1 && value <= Ladder::STEPS)
-        return value;
-    return Ladder::stepOf(text);
-}
-
-QString rightFrom(const QString &field)
-{
-    const QString letter = field.trimmed().toLower();
-    if (letter.size() == 1 && QStringLiteral("abcd").contains(letter))
-        return letter;
-    return {};
 }
 
 QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
@@ -87,11 +55,11 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
         add(QStringLiteral("%1 field(s) instead of %2").arg(row.fields.size()).arg(kColumns));
         return problems;
     }
-    const int round = roundFrom(row.fields[0]);
-    if (round == 0)
+    const std::optional<qint16> round = QuestionSet::typedRound(row.fields[0]);
+    if (!round)
         add(QStringLiteral("round \"%1\" is not 1 to 15 or a prize amount such as \u00A31000")
                 .arg(Csv::shown(row.fields[0].trimmed())));
-    rec.round = qint16(round);
+    rec.round = round.value_or(0);
 
     QString *texts[] = {&rec.question, &rec.answer_a, &rec.answer_b, &rec.answer_c, &rec.answer_d};
     for (int i = 0; i < 5; ++i) {
@@ -101,12 +69,12 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
         const int width = i == 0 ? QuestionRecord::QUESTION_WIDTH : QuestionRecord::ANSWER_WIDTH;
         if (text.isEmpty())
             add(QStringLiteral("%1 is missing").arg(name));
-        else if (const QString why = fieldProblem(name, typed, text, width); !why.isEmpty())
+        else if (const QString why = fieldProblem(name, typed, width); !why.isEmpty())
             add(why);
         *texts[i] = text;
     }
 
-    rec.right_answer = rightFrom(row.fields[6]);
+    rec.right_answer = QuestionSet::typedRight(row.fields[6]);
     if (rec.right_answer.isEmpty())
         add(QStringLiteral("right \"%1\" is not A, B, C or D")
                 .arg(Csv::shown(row.fields[6].trimmed())));
@@ -293,7 +261,7 @@ QStringList detailProblems(const Details &details)
     };
     QStringList out;
     for (const Field &f : fields) {
-        if (const QString why = fieldProblem(f.name, f.text, f.text, f.width); !why.isEmpty())
+        if (const QString why = fieldProblem(f.name, f.text, f.width); !why.isEmpty())
             out << why;
     }
     return out;
@@ -331,6 +299,26 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
 
 namespace {
 
+// False, with result or error saying why, unless password lets an import
+// into the set.
+bool passwordOpens(const QString &path, const QString &password, Result &result, QString &error)
+{
+    switch (QuestionSet(path).unlock(password, QuestionSet::Purpose::Importing, &error)) {
+    case QuestionSet::Unlock::Opened:
+        return true;
+    case QuestionSet::Unlock::NoHeader:
+        error.clear();
+        result = refused(Result::Refused,
+                         QStringLiteral("\"%1\" has no header, so no password can match").arg(path));
+        return false;
+    case QuestionSet::Unlock::WrongPassword:
+        result = refused(Result::Refused, QStringLiteral("password incorrect for \"%1\"").arg(path));
+        return false;
+    default:
+        return false;
+    }
+}
+
 // No password given: the caller has already let the user into the set.
 Result appendGuarded(const QString &path, const std::optional<QString> &password,
                      const QList<QuestionRecord> &questions)
@@ -358,7 +346,6 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
             }
             QByteArray existing;
             existing.reserve(set.size());
-            bool hasHeader = false;
             QuestionSet::Numbering numbering;
             const bool read = SetFile::scan(
                 set, path,
@@ -366,25 +353,13 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
                     numbering.records = n;
                     numbering.see(raw);
                     existing += raw;
-                    hasHeader = hasHeader
-                                || QuestionRecord::numberOf(raw) == QuestionRecord::HEADER_NUMBER;
                     return true;
                 },
                 &error);
             if (!read)
                 return QuestionSet::Change::Unreadable;
-            if (password && !hasHeader) {
-                result = refused(Result::Refused, QStringLiteral("\"%1\" has no header, so no "
-                                                                 "password can match")
-                                                      .arg(path));
+            if (password && !passwordOpens(path, *password, result, error))
                 return QuestionSet::Change::Refused;
-            }
-            if (password && !QuestionSet(path).passwordMatches(*password, QuestionSet::ExactCase, &error)) {
-                if (error.isEmpty())
-                    result = refused(Result::Refused,
-                                     QStringLiteral("password incorrect for \"%1\"").arg(path));
-                return QuestionSet::Change::Refused;
-            }
             if (!pack(questions, numbering, existing, result))
                 return QuestionSet::Change::Refused;
             if (!SafeRewrite::replace(path, existing, &error))

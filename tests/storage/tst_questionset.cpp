@@ -20,12 +20,14 @@ class TestQuestionSet : public QObject
     Q_OBJECT
 
 private slots:
-    void passwordMatches_data()
+    // Adding and importing take the password letter for letter, the
+    // manager's gate in any letter case; any header may hold it.
+    void unlock_data()
     {
         QTest::addColumn<QStringList>("records"); // a header's password each, "?" a question
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("exact");      // as adding a question checks it
-        QTest::addColumn<bool>("ignoreCase"); // as the manager's gate checks it
+        QTest::addColumn<bool>("exact");      // adding a question, importing
+        QTest::addColumn<bool>("ignoreCase"); // the manager's gate
         QTest::addColumn<QString>("problem");
 
         QTest::newRow("exact") << QStringList{"Se7en", "?"} << "Se7en" << true << true << QString();
@@ -49,7 +51,7 @@ private slots:
                                  << "The question set \"none.dat\" no longer exists.";
     }
 
-    void passwordMatches()
+    void unlock()
     {
         QFETCH(QStringList, records);
         QFETCH(QString, typed);
@@ -62,11 +64,15 @@ private slots:
             set << (password == "?" ? makeQuestion(1, 2, "WHO?") : makeHeader("m", "c", password));
         const QuestionSet questions(set.isEmpty() ? program.setPath("none.dat")
                                                   : program.writeSet("set.dat", set));
-        QString error;
-        QCOMPARE(questions.passwordMatches(typed, QuestionSet::ExactCase, &error), exact);
-        QCOMPARE(error, problem);
-        QCOMPARE(questions.passwordMatches(typed, QuestionSet::IgnoreCase, &error), ignoreCase);
-        QCOMPARE(error, problem);
+        using Purpose = QuestionSet::Purpose;
+        using Unlock = QuestionSet::Unlock;
+        for (const Purpose purpose : {Purpose::Adding, Purpose::Importing, Purpose::Managing}) {
+            const bool opens = purpose == Purpose::Managing ? ignoreCase : exact;
+            QString error;
+            QCOMPARE(questions.unlock(typed, purpose, &error),
+                     opens ? Unlock::Opened : problem.isEmpty() ? Unlock::WrongPassword : Unlock::NoHeader);
+            QCOMPARE(error, problem);
+        }
     }
 
     // Records given as "round/number", "header", or "rounds 2-15" for one question a round.
@@ -189,6 +195,8 @@ private slots:
                                << QStringLiteral("\U0001F600");
         QTest::newRow("CJK, each named once") << QStringLiteral("\u65E5\u672C\u65E5?") << ""
                                               << QStringLiteral("\u65E5 \u672C");
+        QTest::newRow("tab and next line, shown") << QStringLiteral("A\tB\u0085") << ""
+                                                  << QStringLiteral("\\t [U+0085]");
     }
 
     void storedTexts()
@@ -209,13 +217,57 @@ private slots:
         QCOMPARE(QuestionSet::storedText(typed), stored);
     }
 
+    // Where a typed text stops being storable, as import reports it.
+    void textFault_data()
+    {
+        using Fault = QuestionSet::TextFault;
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("at"); // counted in characters from 0
+
+        QTest::newRow("200 fill a question") << QString(200, u'q') << 200 << int(Fault::None) << 0;
+        QTest::newRow("201 do not") << QString(201, u'q') << 200 << int(Fault::TooLong) << 200;
+        QTest::newRow("spaces around are not stored") << "  " + QString(50, u'\u00DF') + " " << 50
+                                                      << int(Fault::None) << 0;
+        QTest::newRow("51 answer characters") << QString(51, u'\u00FF') << 50
+                                              << int(Fault::TooLong) << 50;
+        QTest::newRow("a control character first, anywhere")
+            << QStringLiteral("\u03A9 \U0001F600\x7F") << 50 << int(Fault::ControlCharacter) << 3;
+        QTest::newRow("then Windows-1252") << QStringLiteral("\u20AC\u03A9") << 50
+                                           << int(Fault::OutsideCodePage) << 1;
+    }
+
+    void textFault()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, width);
+        QFETCH(int, kind);
+        QFETCH(int, at);
+        const QuestionSet::TextFault fault = QuestionSet::textFault(typed, width);
+        QCOMPARE(int(fault.kind), kind);
+        QCOMPARE(int(fault.at), at);
+        if (kind == QuestionSet::TextFault::ControlCharacter || kind == QuestionSet::TextFault::OutsideCodePage)
+            QCOMPARE(fault.character, typed.toUcs4().at(at));
+    }
+
     void typedRoundAndRight_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("round"); // 0: refused
         QTest::addColumn<QString>("right");
 
+        // Each end of each range, and one past it.
+        QTest::newRow("1") << "1" << 1 << "";
+        QTest::newRow("0") << "0" << 0 << "";
         QTest::newRow("15") << "15" << 15 << "";
+        QTest::newRow("16") << "16" << 0 << "";
+        QTest::newRow("first prize") << QStringLiteral("\u00A3100") << 1 << "";
+        QTest::newRow("last prize") << QStringLiteral(" \u00A31000000 ") << 15 << "";
+        QTest::newRow("no prize") << QStringLiteral("\u00A31001") << 0 << "";
+        QTest::newRow("A") << "A" << 0 << "a";
+        QTest::newRow("d") << "d" << 0 << "d";
+        QTest::newRow("D") << "D" << 0 << "d";
         QTest::newRow("spaces around") << "  7  " << 7 << "";
         QTest::newRow("2.5 to even") << "2.5" << 2 << "";
         QTest::newRow("0.6 rounds up") << "0.6" << 1 << "";
@@ -337,7 +389,8 @@ private slots:
         const QByteArray before = program.readFile(set.path());
 
         QString error;
-        QVERIFY(!set.passwordMatches("pw", QuestionSet::ExactCase, &error));
+        QCOMPARE(set.unlock("pw", QuestionSet::Purpose::Adding, &error),
+                 QuestionSet::Unlock::NoHeader);
         QCOMPARE(error, problem);
         const Change refused = how.front().isDigit() ? Change::Refused : Change::Unreadable;
         QCOMPARE(set.edit(*picked, picked->question(), &error), refused);
