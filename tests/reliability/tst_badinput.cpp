@@ -2,7 +2,6 @@
 #include "app/navigator.h"
 #include "manage/questionmanager.h"
 #include "managerhelpers.h"
-#include "storage/iofaults.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -150,29 +149,6 @@ private slots:
                                                      "Choose A Question From The List|List",
                                                      gone + "|Question Set"}));
         QVERIFY(!QFile::exists(path));
-    }
-
-    // Running as root, a read-only folder does not stop writes, so every file
-    // creation is failed through the fault seam instead, as such a folder
-    // would: the question is not added, and stays typed for another try.
-    void readOnlyQuestionsFolder()
-    {
-        TestProgram program;
-        const QByteArray before = TestProgram::bytesOf(fewQuestions());
-        MainWindow *main = openMainWindow(program, before);
-        program.dialogs.clear();
-        typeQuestion(main, "Nine?", 1, 2, QStringLiteral("pw"));
-        {
-            IoFaults::Plan readOnly(IoFaults::Op::Create, 1, true);
-            click(main, QStringLiteral("cmd_add"));
-        }
-        QCOMPARE(program.dialogs.shown.size(), 1);
-        QVERIFY(program.dialogs.shown[0].text.startsWith("The question was not added."));
-        QCOMPARE(program.readFile(program.setPath(kFile)), before);
-        QCOMPARE(filesIn(program.questionsDir()), QStringList{kFile});
-        // The typed question is still there to add once the folder can be written.
-        click(main, QStringLiteral("cmd_add"));
-        QCOMPARE(readRecords(program.setPath(kFile)).size(), 5);
     }
 };
 
