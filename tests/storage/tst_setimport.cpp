@@ -297,8 +297,8 @@ void TestSetImport::append_data()
     const QByteArray header = makeHeader("M", "C", "Pw1").toBytes();
     const QByteArray q2 = makeQuestion(1, 2, QStringLiteral("TWO")).toBytes();
     const QByteArray q3 = makeQuestion(1, 3, QStringLiteral("THREE")).toBytes();
-    // The password as adding a question checks it (exact case) and the numbers
-    // as it gives them; both rules are the question set's, tested there.
+    // The password as adding a question checks it (exact case): which header
+    // counts is the question set's rule, tested there.
     QTest::newRow("right password") << header + q2 + q3 << "Pw1" << 4;
     QTest::newRow("password in other case") << header + q2 << "pw1" << 0;
     QTest::newRow("no header") << q2 + q3 << "" << 0;
@@ -310,6 +310,7 @@ void TestSetImport::append_data()
                + makeQuestion(1, highest, QStringLiteral("LAST")).toBytes();
     };
     QTest::newRow("a set of 32767 records") << set(32767, 2) << "Pw1" << 0;
+    QTest::newRow("numbers up to 8999") << set(3, 8997) << "Pw1" << 8998;
     QTest::newRow("numbers reaching 9000") << set(3, 8998) << "Pw1" << 0;
 }
 
