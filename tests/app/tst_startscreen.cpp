@@ -15,6 +15,23 @@
 
 using namespace ManagerHelpers;
 
+namespace {
+
+QStringList listed(const QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
 // The start screen: its list, and "Continue" with what it checks and hands on.
 class TestStartScreen : public QObject
 {
@@ -38,6 +55,7 @@ private slots:
         QTest::newRow("spaces around") << QStringList{"  quiz  ", " Ann", " hello ", ""}
                                        << "  quiz  .dat"
                                        << QStringList{"quiz  .dat", " Ann", " hello ", ""} << "";
+        // The name rule is the set's; here only that Continue asks it.
         QTest::newRow("name leaving the folder") << QStringList{"../escape"} << "../escape.dat"
                                                  << QStringList()
                                                  << "The set name must not contain / or \\.";
@@ -109,10 +127,7 @@ private slots:
 
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
-        QStringList listed;
-        for (int i = 0; i < list->count(); ++i)
-            listed << list->item(i)->text();
-        QCOMPARE(listed, QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
+        QCOMPARE(listed(list), QStringList({"a.dat", "b quiz.dat", "DATA.DAT"}));
         QCOMPARE(control<QLabel>(form, "lbl_unlisted")->text(),
                  QStringLiteral("1 file is not listed: its name is not valid UTF-8."));
         QVERIFY(!QFile::exists(left));
@@ -127,8 +142,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), list);
         QCOMPARE(name->text(), QStringLiteral("typed"));
 
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
+        clickRow(list, 1);
         QCOMPARE(name->text(), QStringLiteral("b quiz.dat"));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(name->text(), QStringLiteral("a.dat"));
@@ -154,18 +168,14 @@ private slots:
         program.writeSet(name, {makeHeader("Hi", "Ann", "pw")});
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
-        auto pick = [list] {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(0)).center());
-        };
-        pick();
+        clickRow(list, 0);
         auto *box = control<QLineEdit>(form, "Text1");
         QCOMPARE(box->text(), name);
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClicks(box, "xy");
         // Typing stops at 30 characters, also behind a longer picked name.
         QCOMPARE(box->text(), name.size() > 30 ? name : name + "xy");
-        pick();
+        clickRow(list, 0);
         QCOMPARE(box->text(), name);
         if (!gone.isEmpty()) { // before the list could follow
             QVERIFY(gone == "set" ? QFile::remove(program.setPath(name))
@@ -194,8 +204,7 @@ private slots:
             program.writeSet(QString::fromLatin1(name), {});
         QWidget *form = Navigator::openStartScreen(program.state, program.services);
         auto *list = control<QListWidget>(form, "File1");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
+        clickRow(list, 1);
         auto *name = control<QLineEdit>(form, "Text1");
         name->setText(QStringLiteral("typed"));
 
@@ -203,13 +212,7 @@ private slots:
         const QString hidden = program.writeSet(QStringLiteral(".b.dat.tmp"), {});
         QVERIFY(QFile::rename(hidden, program.setPath(QStringLiteral("b.dat"))));
         QVERIFY(QFile::remove(program.setPath(QStringLiteral("a.dat"))));
-        auto listed = [list] {
-            QStringList names;
-            for (int i = 0; i < list->count(); ++i)
-                names << list->item(i)->text();
-            return names;
-        };
-        QTRY_COMPARE(listed(), QStringList({"b.dat", "c.dat"}));
+        QTRY_COMPARE(listed(list), QStringList({"b.dat", "c.dat"}));
         QCOMPARE(list->selectedItems().size(), 1);
         QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("c.dat"));
         QCOMPARE(name->text(), QStringLiteral("typed"));

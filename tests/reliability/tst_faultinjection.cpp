@@ -43,10 +43,8 @@ std::function<void()> setUp(TestProgram &program, const QString &button)
     if (button == QLatin1String("cmd_add")) {
         program.writeSet(kFile, set);
         MainWindow *form = Navigator::openMainWindow(program.state, program.services);
-        return [form] {
-            typeQuestion(form, QStringLiteral("A new one?"), 2, 6, QStringLiteral("pw"));
-            click(form, QStringLiteral("cmd_add"));
-        };
+        typeQuestion(form, QStringLiteral("A new one?"), 2, 6, QStringLiteral("pw"));
+        return [form] { click(form, QStringLiteral("cmd_add")); };
     }
     QWidget *form = openManager(program, set, kFile);
     pickRow(form, 3);
@@ -142,7 +140,8 @@ private slots:
     // For every write, flush, close, rename and file creation the action
     // makes, that one operation fails: the set is then byte for byte as before
     // or as intended, the user is told which, nothing is left lying around,
-    // and doing it again once the fault has gone gives the intended set.
+    // and pressing again once the fault has gone, with what was typed still
+    // there, gives the intended set.
     void everyFailureLeavesOldOrNew()
     {
         QFETCH(QString, button);

@@ -144,14 +144,11 @@ private slots:
         QVERIFY(helper.waitForStarted());
         QStringList expected;
         for (int j = 0; j < 40; ++j) {
-            QFile csv(program.dir() + QStringLiteral("/%1.csv").arg(j));
-            QVERIFY(csv.open(QIODevice::WriteOnly));
-            csv.write("round,question,answer_a,answer_b,answer_c,answer_d,right\n3,Tool "
-                      + QByteArray::number(j) + ",a,b,c,d,a\n");
-            csv.close();
+            const QString csv = program.writeFile(QStringLiteral("../%1.csv").arg(j),
+                "round,question,answer_a,answer_b,answer_c,answer_d,right\n3,Tool "
+                + QByteArray::number(j) + ",a,b,c,d,a\n");
             QProcess tool;
-            tool.start(build + "/quorvane/quorvane-sets",
-                       {"import", csv.fileName(), path, "--append", "--password", "pw"});
+            tool.start(build + "/quorvane/quorvane-sets", {"import", csv, path, "--append", "--password", "pw"});
             QVERIFY(tool.waitForFinished(30000));
             if (tool.exitCode() == 0)
                 expected << QStringLiteral("TOOL %1").arg(j);

@@ -35,8 +35,8 @@ void TestCsv::parse_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("errorLine"); // 0: no error; else rows stop before it
-    // Each line end, quoted separators and line breaks are also read in the
-    // set import's table of every separator, encoding and line end.
+    // The set import reads each separator, encoding and line end once more,
+    // with quoted separators and line breaks; their mixtures are tested here.
     QTest::newRow("CRLF, no final break") << "a,b\r\nc,d" << QStringList{"1:a|b", "2:c|d"} << 0;
     QTest::newRow("empty fields, spaces kept") << ",x, y \n" << QStringList{"1:|x| y "} << 0;
     QTest::newRow("quoted comma and doubled quote")

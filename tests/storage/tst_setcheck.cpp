@@ -3,18 +3,6 @@
 
 #include <QtTest>
 
-namespace {
-
-QByteArray bytesOf(const QList<QuestionRecord> &records)
-{
-    QByteArray out;
-    for (const QuestionRecord &r : records)
-        out += r.toBytes();
-    return out;
-}
-
-} // namespace
-
 class TestSetCheck : public QObject
 {
     Q_OBJECT
@@ -37,17 +25,17 @@ void TestSetCheck::findings_data()
     for (int round = 1; round <= 15; ++round)
         good << makeQuestion(round, round + 1, QStringLiteral("Q%1").arg(round));
     QTest::newRow("program-made set, header last")
-        << bytesOf(good.mid(1) + good.mid(0, 1)) << QStringList{} << true;
-    QTest::newRow("no header") << bytesOf(good.mid(1)) << QStringList{"0|no header"} << true;
+        << TestProgram::bytesOf(good.mid(1) + good.mid(0, 1)) << QStringList{} << true;
+    QTest::newRow("no header") << TestProgram::bytesOf(good.mid(1)) << QStringList{"0|no header"} << true;
     QuestionRecord headerInRound = good.first();
     headerInRound.round = 5;
-    QTest::newRow("second header, in a round") << bytesOf(good + QList{headerInRound})
+    QTest::newRow("second header, in a round") << TestProgram::bytesOf(good + QList{headerInRound})
         << QStringList{"17|a second header (number 9999); only record 1 is used", "17|header has round 5"}
         << true;
-    QTest::newRow("length not a multiple of 405") << bytesOf(good) + QByteArray(100, 'x')
+    QTest::newRow("length not a multiple of 405") << TestProgram::bytesOf(good) + QByteArray(100, 'x')
         << QStringList{"0|length 6580 bytes is not a multiple of 405; the last 100"} << true;
     QTest::newRow("record problems")
-        << bytesOf(good + QList{makeQuestion(4, 2, "AGAIN"), makeQuestion(3, 9000, "X"),
+        << TestProgram::bytesOf(good + QList{makeQuestion(4, 2, "AGAIN"), makeQuestion(3, 9000, "X"),
                                 makeQuestion(3, 8999, "Y"), makeQuestion(16, 20, "X"),
                                 makeQuestion(-1, 21, "Z"), makeQuestion(1, 22, "X", "A"),
                                 makeQuestion(1, 23, "Z", "")})
@@ -60,7 +48,7 @@ void TestSetCheck::findings_data()
     gaps.removeAt(15); // round 15
     gaps.removeAt(7);  // round 7
     gaps << makeQuestion(7, 9000, "NO QUESTION");
-    QTest::newRow("rounds without a question") << bytesOf(gaps)
+    QTest::newRow("rounds without a question") << TestProgram::bytesOf(gaps)
         << QStringList{"15|number 9000 is 9000 or above; the record is no question",
                        "0|round 7 (\u00A34000) has no question",
                        "0|round 15 (\u00A31000000) has no question"} << false;
@@ -77,11 +65,7 @@ void TestSetCheck::findings()
     QFETCH(QStringList, expected);
     QFETCH(bool, playable);
     TestProgram program;
-    QFile out(program.setPath(QStringLiteral("hand.dat")));
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
-    out.close();
-
-    const SetCheck::Report report = SetCheck::check(out.fileName());
+    const SetCheck::Report report = SetCheck::check(program.writeFile(QStringLiteral("hand.dat"), file));
     QVERIFY2(report.readable(), qPrintable(report.error));
     QCOMPARE(report.records, int(file.size() / 405));
     QCOMPARE(report.findings.size(), expected.size());

@@ -122,10 +122,8 @@ void TestSetFile::scanSeesEveryWholeRecord()
     QList<QuestionRecord> records;
     for (int i = 1; i <= 1500; ++i)
         records << makeQuestion(i % 15 + 1, i, QStringLiteral("Q%1").arg(i));
-    const QString path = program.writeSet(QStringLiteral("big.dat"), records);
-    QFile partial(path);
-    QVERIFY(partial.open(QIODevice::Append) && partial.write(QByteArray(190, 'x')) == 190);
-    partial.close();
+    const QString path = program.writeFile(QStringLiteral("big.dat"),
+                                           TestProgram::bytesOf(records) + QByteArray(190, 'x'));
 
     int seen = 0;
     bool inOrder = true;
@@ -174,18 +172,14 @@ void TestSetFile::cp1252Characters_data()
     QTest::newRow("quotes and dash") << QStringLiteral("\u201Cx\u201D\u2014") << QByteArray("\x93x\x94\x97");
     QTest::newRow("greek omega") << QStringLiteral("\u03A9") << QByteArray("?");
     QTest::newRow("emoji is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
-    // Every byte, the five the code page leaves undefined included, comes back.
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    QTest::newRow("all bytes round trip") << Cp1252::decode(all) << all;
+    // That every byte comes back is the round trip fuzz_cp1252 replays.
 }
 
 void TestSetFile::cp1252Characters()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    const bool whole = text.size() == 256 || !bytes.contains('?');
+    const bool whole = !bytes.contains('?');
     QCOMPARE(Cp1252::encode(text), bytes);
     QCOMPARE(Cp1252::canEncode(text), whole);
     if (whole)
@@ -234,7 +228,6 @@ void TestSetFile::onlyPlainFilesAreUsed_data()
                                << "\"odd.dat\" is read-only: nothing in it can be changed.";
     QTest::newRow("kept by another program") << "busy" << true << Change::Refused
                                              << "is being changed by another program; try again";
-    QTest::newRow("picked record changed since") << "stale pick" << true << Change::Moved << "";
 }
 
 // A set name that is no plain file is never read, waited on or written
@@ -269,8 +262,6 @@ void TestSetFile::onlyPlainFilesAreUsed()
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     else if (kind == QLatin1String("busy"))
         QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
-    else if (kind == QLatin1String("stale pick"))
-        program.writeSet(QStringLiteral("odd.dat"), {records[0], makeQuestion(1, 2, "NEWCOMER?")});
     auto bytesNow = [&] {
         const QFileInfo info(path);
         return !info.isFile() ? QByteArray()
@@ -294,8 +285,8 @@ void TestSetFile::onlyPlainFilesAreUsed()
         [&] { return set.add(records[1], count, &error); },
         [&] { return set.changeDetails(header, {"Bob", "Hi", "pw"}, &error); },
         [&] { return set.writeHeader(count, records[0], &error); }};
-    // Only edit and delete look at a pick; each wait on a busy set is long.
-    const int tried = kind == QLatin1String("stale pick") ? 2 : kind == QLatin1String("busy") ? 1 : 5;
+    // Each wait on a busy set is long.
+    const int tried = kind == QLatin1String("busy") ? 1 : 5;
     for (int i = 0; i < tried; ++i) {
         error.clear();
         QCOMPARE(changes[i](), outcome);

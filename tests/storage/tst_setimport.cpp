@@ -26,7 +26,6 @@ class TestSetImport : public QObject
     Q_OBJECT
 
 private slots:
-    void exportThenImportIsByteIdentical_data();
     void exportThenImportIsByteIdentical();
     void filesSavedByASpreadsheet_data();
     void filesSavedByASpreadsheet();
@@ -40,24 +39,10 @@ private slots:
     void append();
 };
 
-void TestSetImport::exportThenImportIsByteIdentical_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<bool>("bom");
-    QTest::addColumn<QByteArray>("firstQuestion"); // its row as exported
-    QTest::newRow("comma, byte order mark") << QChar(u',') << true
-        << QByteArray("1,CAF\xC3\x89 \xC2\xA3" "1?,CR\xC3\x88ME,NA\xC3\x8FVE; TEA,\"\xE2\x82\xAC"
-                      "5, OR \xC2\xA3" "5\",\"\"\"NOTHING\"\"\",C\r\n");
-    // How other separators quote is the CSV layer's; here they only go round.
-    QTest::newRow("semicolon, no byte order mark") << QChar(u';') << false << QByteArray();
-    QTest::newRow("tab, byte order mark") << QChar(u'\t') << true << QByteArray();
-}
-
+// How each separator quotes and is found again is the CSV layer's; here the
+// whole set goes round.
 void TestSetImport::exportThenImportIsByteIdentical()
 {
-    QFETCH(QChar, separator);
-    QFETCH(bool, bom);
-    QFETCH(QByteArray, firstQuestion);
     TestProgram program;
     // A blank creator alone gets its default, as on a new set; numbers as the
     // main window gives them to the questions it adds.
@@ -70,15 +55,15 @@ void TestSetImport::exportThenImportIsByteIdentical()
          rec("15|3|SE\u00D1OR M\u00DCLLER\u2019S \u2026 QUESTION|A|B|C|D|a"),
          rec("7|4|" + QString(200, u'Q') + "|" + QString(50, u'W') + "|X|Y|Z|d")});
 
-    const Csv::Format format{bom ? Csv::Encoding::Utf8WithBom : Csv::Encoding::Utf8, separator};
-    const SetExport::Result exported = SetExport::toCsv(original, format);
+    const SetExport::Result exported = SetExport::toCsv(original, {Csv::Encoding::Utf8WithBom, u','});
     QVERIFY2(exported.error.isEmpty() && exported.warnings.isEmpty() && exported.rows == 3,
              qPrintable(exported.error));
-    const QByteArray header = QByteArray(kHeaderRow).replace(',', separator.toLatin1());
-    QVERIFY(exported.csv.startsWith((bom ? "\xEF\xBB\xBF" : "") + header + firstQuestion));
+    QVERIFY(exported.csv.startsWith("\xEF\xBB\xBF" + kHeaderRow
+                                    + "1,CAF\xC3\x89 \xC2\xA3" "1?,CR\xC3\x88ME,NA\xC3\x8FVE; TEA,\"\xE2\x82\xAC"
+                                      "5, OR \xC2\xA3" "5\",\"\"\"NOTHING\"\"\",C\r\n"));
 
     const SetImport::Rows rows = SetImport::readCsv(exported.csv);
-    QVERIFY(rows.ok() && rows.format.encoding == format.encoding && rows.format.separator == separator);
+    QVERIFY(rows.ok() && rows.format.encoding == Csv::Encoding::Utf8WithBom);
     const QString copy = program.setPath(QStringLiteral("copy.dat"));
     const SetImport::Result result = SetImport::create(copy, details, rows.questions);
     QCOMPARE(result.status, SetImport::Result::Written);
@@ -183,19 +168,17 @@ void TestSetImport::rowsRead_data()
         "1|0|CAF\u00C9, CR\u00C8ME; OR \"TEA\"?|\u00A35, \u20AC5; \u00A36|\u00C9CLAIR|SE\u00D1OR \"\u00DC\"|"
         "\u00C0, \u00C7; \u00CE|a",
         "15|0|\"\u20AC\" OR \u00A31 000 000|\u00D8|\u0152|\u00C5;\u00C6,\u00C9|\"|d"};
-    for (const QChar separator : Csv::separators()) {
-        for (const Csv::Encoding encoding :
-             {Csv::Encoding::Utf8, Csv::Encoding::Utf8WithBom, Csv::Encoding::Windows1252}) {
-            for (const QString end : {"\r\n", "\n", "\r"}) {
-                const Csv::Format format{encoding, separator};
-                QString shaped = text;
-                shaped.replace(u'|', separator).replace(u'^', end);
-                QTest::addRow("%s, line end %s", qPrintable(Csv::describe(format)),
-                              end == "\n" ? "LF" : end == "\r" ? "CR" : "CRLF")
-                    << Csv::encode(shaped, encoding) << shapedProblems << shapedQuestions
-                    << Csv::describe(format);
-            }
-        }
+    // Each separator, encoding and line end once; their mixtures are the CSV layer's.
+    const std::tuple<QChar, Csv::Encoding, QString> shapes[] = {
+        {u',', Csv::Encoding::Utf8, "\r\n"},
+        {u';', Csv::Encoding::Utf8WithBom, "\n"},
+        {u'\t', Csv::Encoding::Windows1252, "\r"}};
+    for (const auto &[separator, encoding, end] : shapes) {
+        const Csv::Format format{encoding, separator};
+        const QString shaped = QString(text).replace(u'|', separator).replace(u'^', end);
+        QTest::addRow("%s, line end %s", qPrintable(Csv::describe(format)),
+                      end == "\n" ? "LF" : end == "\r" ? "CR" : "CRLF")
+            << Csv::encode(shaped, encoding) << shapedProblems << shapedQuestions << Csv::describe(format);
     }
 
     const QByteArray ok = "1,Q,A,B,C,D,A\r\n";
@@ -314,11 +297,10 @@ void TestSetImport::append_data()
     const QByteArray header = makeHeader("M", "C", "Pw1").toBytes();
     const QByteArray q2 = makeQuestion(1, 2, QStringLiteral("TWO")).toBytes();
     const QByteArray q3 = makeQuestion(1, 3, QStringLiteral("THREE")).toBytes();
-    // The password as adding a question checks it: any header, exact case.
+    // The password as adding a question checks it (exact case): which header
+    // counts is the question set's rule, tested there.
     QTest::newRow("right password") << header + q2 + q3 << "Pw1" << 4;
     QTest::newRow("password in other case") << header + q2 << "pw1" << 0;
-    QTest::newRow("password of the second header")
-        << makeHeader("M", "C", "first").toBytes() + q2 + header << "Pw1" << 4;
     QTest::newRow("no header") << q2 + q3 << "" << 0;
     QTest::newRow("partial record") << header + q2 + "xyz" << "Pw1" << 0;
     QTest::newRow("numbers above the record count after a deletion")
@@ -338,16 +320,14 @@ void TestSetImport::append()
     QFETCH(QString, password);
     QFETCH(int, firstNumber);
     TestProgram program;
-    QFile file(program.setPath(QStringLiteral("old.dat")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(set) == set.size());
-    file.close();
+    const QString path = program.writeFile(QStringLiteral("old.dat"), set);
 
     // BOM, LF, header in any case; texts stored as the main window stores them.
     const SetImport::Rows rows = SetImport::readCsv(
         "\xEF\xBB\xBFRound, QUESTION ,Answer_A,answer_b,answer_c,answer_d,Right\n"
         " 2 ,  caf\xC3\xA9 or stra\xC3\x9F" "e?  , a ,b,c ,d, b \n\xC2\xA3" "1000,x,y,z,w,v,D\n");
-    const SetImport::Result result = SetImport::append(file.fileName(), password, rows.questions);
-    const QByteArray after = program.readFile(file.fileName());
+    const SetImport::Result result = SetImport::append(path, password, rows.questions);
+    const QByteArray after = program.readFile(path);
     QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.dat"});
     if (firstNumber == 0) {
         QVERIFY(result.status == SetImport::Result::Refused && !result.messages.isEmpty());

@@ -102,14 +102,9 @@ void TestQuorvaneSets::exitCodesAndMessages()
     program.writeSet(QStringLiteral("bad.dat"), {makeHeader("M", "C", ""), makeQuestion(1, 2, "FINE"),
                                                  makeQuestion(2, 3, "LETTER", "x"), makeQuestion(16, 4, "ROUND"),
                                                  makeQuestion(3, 9000, "RESERVED")});
-    for (const QString name : {"good.csv", "bad.csv"}) {
-        QFile csv(dir + u'/' + name);
-        QVERIFY(csv.open(QIODevice::WriteOnly));
-        csv.write("round,question,answer_a,answer_b,answer_c,answer_d,right\n1,Fine,a,b,c,d,a\n");
-        if (name == QLatin1String("bad.csv"))
-            csv.write("16,Round,a,b,c,d,a\n");
-    }
-
+    const QByteArray csv = "round,question,answer_a,answer_b,answer_c,answer_d,right\n1,Fine,a,b,c,d,a\n";
+    program.writeFile(QStringLiteral("good.csv"), csv);
+    program.writeFile(QStringLiteral("bad.csv"), csv + "16,Round,a,b,c,d,a\n");
     QVERIFY(QDir(dir).mkdir(QStringLiteral("outdir")));
 
     QProcess tool;
@@ -120,7 +115,7 @@ void TestQuorvaneSets::exitCodesAndMessages()
                QStringList{"-c", "for a; do set -- \"$@\" \"$(printf '%b' \"$a\")\"; shift; done; exec \"$@\"",
                            "sh", build + QStringLiteral("/quorvane/quorvane-sets")}
                    + args);
-    tool.write(program.readFile(dir + QStringLiteral("/good.csv")));
+    tool.write(csv);
     tool.closeWriteChannel();
     QVERIFY(tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), exitCode);
