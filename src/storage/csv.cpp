@@ -125,95 +125,136 @@ QString unmarked(QString value)
     return value;
 }
 
-// Hands each row to visit, until it returns false; the row's room serves the
-// next one. Only the error of the result is set.
+// Reads rows out of CSV text, one piece at a time, handing each row to visit
+// until it returns false; the row's room serves the next one. Only the error
+// of the result is set.
+class RowParser
+{
+public:
+    RowParser(QStringView text, QChar separator)
+        : m_text(text)
+        , m_separator(separator)
+        , m_specials(specialsWith(separator))
+    {
+    }
+
+    Csv::Parsed run(const std::function<bool(Csv::Row &)> &visit)
+    {
+        m_visit = &visit;
+        while (m_i < m_text.size() && !m_stopped) {
+            if (m_quoted)
+                readQuoted();
+            else
+                readPlain();
+        }
+        if (m_stopped)
+            return m_out;
+        if (m_quoted) {
+            fail(m_row.line, QStringLiteral("a quoted field is never closed"));
+            return m_out;
+        }
+        m_row.fields << unmarked(std::move(m_value));
+        visit(m_row);
+        return m_out;
+    }
+
+private:
+    // Inside quotes: a doubled quote, the closing one, a line break that
+    // belongs to the value, or everything up to the next of them in one piece.
+    void readQuoted()
+    {
+        if (m_text[m_i] == u'"') {
+            if (m_i + 1 < m_text.size() && m_text[m_i + 1] == u'"') {
+                m_value += u'"';
+                m_i += 2;
+                return;
+            }
+            m_quoted = false;
+            m_afterQuote = true;
+            ++m_i;
+            return;
+        }
+        if (const qsizetype n = breakAt(m_text, m_i)) {
+            m_value += m_text.sliced(m_i, n);
+            m_i += n;
+            ++m_line;
+            return;
+        }
+        const qsizetype start = m_i;
+        while (m_i < m_text.size() && m_text[m_i] != u'"' && m_text[m_i] != u'\r'
+               && m_text[m_i] != u'\n')
+            ++m_i;
+        m_value += m_text.sliced(start, m_i - start);
+    }
+
+    void readPlain()
+    {
+        const QChar c = m_text[m_i];
+        if (c == m_separator) {
+            m_row.fields << unmarked(m_value);
+            m_value.clear();
+            m_afterQuote = false;
+            ++m_i;
+        } else if (const qsizetype n = breakAt(m_text, m_i)) {
+            endRow(n);
+        } else if (m_afterQuote) {
+            fail(m_line, QStringLiteral("text after a closing quote; a quote inside a quoted "
+                                        "field is written as two quotes"));
+        } else if (c == u'"') {
+            if (!m_value.isEmpty())
+                return fail(m_line, QStringLiteral("a quote inside a field that does not start "
+                                                   "with a quote"));
+            m_quoted = true;
+            ++m_i;
+        } else {
+            const qsizetype start = m_i;
+            while (m_i < m_text.size() && !isSpecial(m_text[m_i], m_separator, m_specials))
+                ++m_i;
+            m_value += m_text.sliced(start, m_i - start);
+        }
+    }
+
+    void endRow(qsizetype lineBreak)
+    {
+        m_row.fields << unmarked(std::move(m_value));
+        if (!(*m_visit)(m_row)) {
+            m_stopped = true;
+            return;
+        }
+        m_value = QString();
+        m_afterQuote = false;
+        m_i += lineBreak;
+        m_row.line = ++m_line;
+        m_row.fields.clear();
+    }
+
+    void fail(int line, const QString &why)
+    {
+        m_out.error = why;
+        m_out.errorLine = line;
+        m_stopped = true;
+    }
+
+    const QStringView m_text;
+    const QChar m_separator;
+    const quint64 m_specials;
+    const std::function<bool(Csv::Row &)> *m_visit = nullptr;
+    Csv::Parsed m_out;
+    qsizetype m_i = 0;
+    int m_line = 1;
+    Csv::Row m_row{1, {}};
+    QString m_value;
+    bool m_quoted = false;     // inside a quoted field
+    bool m_afterQuote = false; // a quoted field has closed, a separator must follow
+    bool m_stopped = false;    // visit said enough, or the text was refused
+};
+
 Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool(Csv::Row &)> &visit)
 {
-    Csv::Parsed out;
     const QStringView text = all.first(endWithoutBlankTail(all));
     if (text.isEmpty())
-        return out;
-
-    int line = 1;
-    qsizetype i = 0;
-    const quint64 specials = specialsWith(separator);
-    Csv::Row row{line, {}};
-    QString value;
-    bool quoted = false;     // inside a quoted field
-    bool afterQuote = false; // a quoted field has closed, a separator must follow
-    auto fail = [&](int at, const QString &why) {
-        out.error = why;
-        out.errorLine = at;
-        return out;
-    };
-
-    while (i < text.size()) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < text.size() && text[i + 1] == u'"') {
-                    value += u'"';
-                    i += 2;
-                    continue;
-                }
-                quoted = false;
-                afterQuote = true;
-                ++i;
-                continue;
-            }
-            if (const qsizetype n = breakAt(text, i)) {
-                value += text.sliced(i, n);
-                i += n;
-                ++line;
-                continue;
-            }
-            // Everything up to the next quote or line break, in one piece.
-            const qsizetype start = i;
-            while (i < text.size() && text[i] != u'"' && text[i] != u'\r' && text[i] != u'\n')
-                ++i;
-            value += text.sliced(start, i - start);
-            continue;
-        }
-        if (c == separator) {
-            row.fields << unmarked(value);
-            value.clear();
-            afterQuote = false;
-            ++i;
-            continue;
-        }
-        if (const qsizetype n = breakAt(text, i)) {
-            row.fields << unmarked(std::move(value));
-            if (!visit(row))
-                return out;
-            value = QString();
-            afterQuote = false;
-            i += n;
-            ++line;
-            row.line = line;
-            row.fields.clear();
-            continue;
-        }
-        if (afterQuote)
-            return fail(line, QStringLiteral("text after a closing quote; a quote inside a "
-                                             "quoted field is written as two quotes"));
-        if (c == u'"') {
-            if (!value.isEmpty())
-                return fail(line, QStringLiteral("a quote inside a field that does not start "
-                                                 "with a quote"));
-            quoted = true;
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < text.size() && !isSpecial(text[i], separator, specials))
-            ++i;
-        value += text.sliced(start, i - start);
-    }
-    if (quoted)
-        return fail(row.line, QStringLiteral("a quoted field is never closed"));
-    row.fields << unmarked(std::move(value));
-    visit(row);
-    return out;
+        return {};
+    return RowParser(text, separator).run(visit);
 }
 
 // Keeps every row visit is handed.

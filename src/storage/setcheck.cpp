@@ -25,6 +25,96 @@ QString recordText(int n, const QString &what)
     return QStringLiteral("record %1: %2").arg(n).arg(what);
 }
 
+// What one pass over the records finds, record by record.
+class RecordChecker
+{
+public:
+    explicit RecordChecker(SetCheck::Report &report)
+        : m_report(report)
+    {
+    }
+    bool visit(int n, QByteArrayView raw);
+    int headerAt() const { return m_headerAt; }
+
+private:
+    void add(int n, const QString &what)
+    {
+        m_report.findings << SetCheck::Finding{n, recordText(n, what)};
+    }
+    void checkHeader(int n, const QuestionRecord &rec);
+    void checkQuestion(int n, const QuestionRecord &rec);
+
+    SetCheck::Report &m_report;
+    int m_headerAt = 0;
+    QHash<qint16, int> m_firstWithNumber;
+};
+
+bool RecordChecker::visit(int n, QByteArrayView raw)
+{
+    ++m_report.records;
+    const QuestionRecord rec = QuestionRecord::fromBytes(raw);
+    if (QuestionSet::isQuestion(raw)) {
+        ++m_report.counts[rec.round - 1];
+        ++m_report.questions;
+    }
+    if (allZero(raw))
+        add(n, QStringLiteral("zero-filled record (round 0, number 0); it belongs to no round"));
+    else if (rec.isHeader())
+        checkHeader(n, rec);
+    else
+        checkQuestion(n, rec);
+    return true;
+}
+
+void RecordChecker::checkHeader(int n, const QuestionRecord &rec)
+{
+    if (m_headerAt != 0)
+        add(n, QStringLiteral("a second header (number 9999); only record %1 is used")
+                   .arg(m_headerAt));
+    else
+        m_headerAt = n;
+    if (rec.round != QuestionRecord::HEADER_ROUND)
+        add(n, QStringLiteral("header has round %1 instead of 99").arg(rec.round));
+}
+
+void RecordChecker::checkQuestion(int n, const QuestionRecord &rec)
+{
+    if (rec.number >= QuestionSet::FIRST_RESERVED_NUMBER) {
+        add(n, QStringLiteral("number %1 is %2 or above; the record is no question and never "
+                              "asked")
+                   .arg(rec.number)
+                   .arg(QuestionSet::FIRST_RESERVED_NUMBER));
+    }
+    if (const auto seen = m_firstWithNumber.constFind(rec.number);
+        seen != m_firstWithNumber.constEnd())
+        add(n, QStringLiteral("duplicate number %1, also used by record %2")
+                   .arg(rec.number)
+                   .arg(*seen));
+    else
+        m_firstWithNumber.insert(rec.number, n);
+    if (!rec.inRound())
+        add(n, QStringLiteral("round %1 is outside 1 to 15; the question is never asked")
+                   .arg(rec.round));
+    static const QStringList letters = {QStringLiteral("a"), QStringLiteral("b"),
+                                        QStringLiteral("c"), QStringLiteral("d")};
+    if (!letters.contains(rec.right_answer))
+        add(n, QStringLiteral("right answer \"%1\" is not a, b, c or d").arg(rec.right_answer));
+}
+
+QList<SetCheck::Finding> fileFindings(qint64 size, int headerAt)
+{
+    QList<SetCheck::Finding> found;
+    if (const qint64 rest = size % QuestionRecord::LENGTH; rest != 0) {
+        found << SetCheck::Finding{0, QStringLiteral("length %1 bytes is not a multiple of 405; the "
+                                                     "last %2 byte(s) are not a whole record")
+                                          .arg(size)
+                                          .arg(rest)};
+    }
+    if (headerAt == 0)
+        found << SetCheck::Finding{0, QStringLiteral("no header (no record has number 9999)")};
+    return found;
+}
+
 } // namespace
 
 namespace SetCheck {
@@ -61,87 +151,17 @@ Report check(const QString &path)
                                           .arg(SetFile::MAX_RECORDS)};
         return report;
     }
-
-    int headerAt = 0;
-    QHash<qint16, int> firstWithNumber;
-    QList<Finding> &out = report.findings;
-    const bool read = SetFile::scan(
-        path,
-        [&](int n, QByteArrayView raw) {
-            ++report.records;
-            const QuestionRecord rec = QuestionRecord::fromBytes(raw);
-            if (QuestionSet::isQuestion(raw)) {
-                ++report.counts[rec.round - 1];
-                ++report.questions;
-            }
-            if (allZero(raw)) {
-                out << Finding{n, recordText(n, QStringLiteral("zero-filled record (round 0, "
-                                                               "number 0); it belongs to no round"))};
-                return true;
-            }
-            if (rec.isHeader()) {
-                if (headerAt != 0) {
-                    out << Finding{n, recordText(n, QStringLiteral("a second header (number 9999); "
-                                                                   "only record %1 is used")
-                                                        .arg(headerAt))};
-                } else {
-                    headerAt = n;
-                }
-                if (rec.round != QuestionRecord::HEADER_ROUND) {
-                    out << Finding{n, recordText(n, QStringLiteral("header has round %1 instead of 99")
-                                                        .arg(rec.round))};
-                }
-                return true;
-            }
-            if (rec.number >= QuestionSet::FIRST_RESERVED_NUMBER) {
-                out << Finding{n, recordText(n, QStringLiteral("number %1 is %2 or above; the "
-                                                               "record is no question and never "
-                                                               "asked")
-                                                    .arg(rec.number)
-                                                    .arg(QuestionSet::FIRST_RESERVED_NUMBER))};
-            }
-            const auto seen = firstWithNumber.constFind(rec.number);
-            if (seen != firstWithNumber.constEnd()) {
-                out << Finding{n, recordText(n, QStringLiteral("duplicate number %1, also used by record %2")
-                                                    .arg(rec.number)
-                                                    .arg(seen.value()))};
-            } else {
-                firstWithNumber.insert(rec.number, n);
-            }
-            if (!rec.inRound()) {
-                out << Finding{n, recordText(n, QStringLiteral("round %1 is outside 1 to 15; the "
-                                                               "question is never asked")
-                                                    .arg(rec.round))};
-            }
-            static const QStringList letters = {QStringLiteral("a"), QStringLiteral("b"),
-                                                QStringLiteral("c"), QStringLiteral("d")};
-            if (!letters.contains(rec.right_answer)) {
-                out << Finding{n, recordText(n, QStringLiteral("right answer \"%1\" is not a, b, c or d")
-                                                    .arg(rec.right_answer))};
-            }
-            return true;
-        },
-        &report.error);
-    if (!read)
+    RecordChecker records(report);
+    if (!SetFile::scan(
+            path, [&](int n, QByteArrayView raw) { return records.visit(n, raw); }, &report.error))
         return report;
-
     // File-level findings go first: they explain the record-level ones.
-    QList<Finding> head;
-    const qint64 rest = info.size() % QuestionRecord::LENGTH;
-    if (rest != 0) {
-        head << Finding{0, QStringLiteral("length %1 bytes is not a multiple of 405; the last %2 "
-                                          "byte(s) are not a whole record")
-                               .arg(info.size())
-                               .arg(rest)};
-    }
-    if (headerAt == 0)
-        head << Finding{0, QStringLiteral("no header (no record has number 9999)")};
-    out = head + out;
+    report.findings = fileFindings(info.size(), records.headerAt()) + report.findings;
     for (int r = 1; r <= Ladder::STEPS; ++r) {
         if (report.counts[r - 1] == 0)
-            out << Finding{0, QStringLiteral("round %1 (%2) has no question")
-                                  .arg(r)
-                                  .arg(Ladder::amount(r))};
+            report.findings << Finding{0, QStringLiteral("round %1 (%2) has no question")
+                                              .arg(r)
+                                              .arg(Ladder::amount(r))};
     }
     return report;
 }
