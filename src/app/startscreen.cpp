@@ -118,7 +118,12 @@ void StartScreen::buildControls()
     outer->addLayout(columns, 1);
     outer->addWidget(divider);
     outer->addLayout(bottom);
+    connectControls();
+    resize(720, 480);
+}
 
+void StartScreen::connectControls()
+{
     setTabOrder(m_fileNameBox, m_creatorBox);
     setTabOrder(m_creatorBox, m_messageBox);
     setTabOrder(m_messageBox, m_passwordBox);
@@ -134,7 +139,6 @@ void StartScreen::buildControls()
     // Enter in any field means "Continue", as in a dialog.
     for (QLineEdit *box : {m_fileNameBox, m_creatorBox, m_messageBox, m_passwordBox})
         connect(box, &QLineEdit::returnPressed, m_continueButton, &QPushButton::click);
-    resize(720, 480);
 }
 
 QLayout *StartScreen::buildFields()

@@ -21,6 +21,7 @@ public:
 
 private:
     void buildControls();
+    void connectControls();
     QLayout *buildFields();
     QLayout *buildNotes();
     void listSets();

@@ -23,49 +23,10 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
     : m_path(path)
 {
     const QDeadlineTimer deadline(wait);
-    const QString name = quotedName(path);
-    const QString busy = QStringLiteral("%1 is being changed by another program; try again.").arg(name);
-    const QString readOnly = QStringLiteral("%1 is read-only: nothing in it can be changed.").arg(name);
-    unsigned long pause = 1;
     for (;;) {
-        QString why;
-        int code = 0;
-        // What kind of file it is is asked once it is held, with its length.
-        m_fd = PlainFile::openAnyHandle(path, true, &why, &code);
-        if (m_fd < 0) {
-            if (PlainFile::isWriteDenied(code))
-                fail(State::ReadOnly, readOnly);
-            else
-                fail(SystemIo::isMissing(code) ? State::Missing : State::Failed,
-                     QStringLiteral("Could not open %1: %2").arg(name, why));
-            return;
-        }
-        SystemIo::Lock lock;
-        while ((lock = SystemIo::tryLock(m_fd, path)) != SystemIo::Lock::Held) {
-            if (lock == SystemIo::Lock::Failed) {
-                fail(State::Failed, QStringLiteral("Could not lock %1: %2")
-                                        .arg(name, qt_error_string(errno)));
-                return;
-            }
-            if (deadline.hasExpired()) {
-                fail(State::Busy, busy);
-                return;
-            }
-            // Short waits first: most changes take a few milliseconds.
-            QThread::msleep(pause);
-            pause = std::min(pause * 2, 16UL);
-        }
         SystemIo::Status held;
-        if (!PlainFile::status(m_fd, held) || !PlainFile::isPlain(held)) {
-            fail(State::Failed, QStringLiteral("Could not open %1: %2").arg(name, PlainFile::notPlain()));
+        if (!openHandle() || !waitForLock(deadline) || !usable(held))
             return;
-        }
-        // A set nobody may write stays unwritten, even where the system
-        // would let us (the superuser may write anything).
-        if ((held.permissions & 0222) == 0) {
-            fail(State::ReadOnly, readOnly);
-            return;
-        }
         SystemIo::Status named;
         if (SystemIo::statusAt(path, named) && named.device == held.device
             && named.inode == held.inode) {
@@ -79,10 +40,75 @@ SetLock::SetLock(const QString &path, std::chrono::milliseconds wait)
         // Replaced (or removed) while we waited: the name leads elsewhere now.
         SystemIo::closeIfOpen(m_fd);
         if (deadline.hasExpired()) {
-            fail(State::Busy, busy);
+            fail(State::Busy, busyText());
             return;
         }
     }
+}
+
+bool SetLock::openHandle()
+{
+    QString why;
+    int code = 0;
+    // What kind of file it is is asked once it is held, with its length.
+    m_fd = PlainFile::openAnyHandle(m_path, true, &why, &code);
+    if (m_fd >= 0)
+        return true;
+    if (PlainFile::isWriteDenied(code))
+        fail(State::ReadOnly, readOnlyText());
+    else
+        fail(SystemIo::isMissing(code) ? State::Missing : State::Failed,
+             QStringLiteral("Could not open %1: %2").arg(quotedName(m_path), why));
+    return false;
+}
+
+bool SetLock::waitForLock(const QDeadlineTimer &deadline)
+{
+    unsigned long pause = 1;
+    SystemIo::Lock lock;
+    while ((lock = SystemIo::tryLock(m_fd, m_path)) != SystemIo::Lock::Held) {
+        if (lock == SystemIo::Lock::Failed) {
+            fail(State::Failed, QStringLiteral("Could not lock %1: %2")
+                                    .arg(quotedName(m_path), qt_error_string(errno)));
+            return false;
+        }
+        if (deadline.hasExpired()) {
+            fail(State::Busy, busyText());
+            return false;
+        }
+        // Short waits first: most changes take a few milliseconds.
+        QThread::msleep(pause);
+        pause = std::min(pause * 2, 16UL);
+    }
+    return true;
+}
+
+// The file held must be a plain one that somebody may write.
+bool SetLock::usable(SystemIo::Status &held)
+{
+    if (!PlainFile::status(m_fd, held) || !PlainFile::isPlain(held)) {
+        fail(State::Failed,
+             QStringLiteral("Could not open %1: %2").arg(quotedName(m_path), PlainFile::notPlain()));
+        return false;
+    }
+    // A set nobody may write stays unwritten, even where the system
+    // would let us (the superuser may write anything).
+    if ((held.permissions & 0222) == 0) {
+        fail(State::ReadOnly, readOnlyText());
+        return false;
+    }
+    return true;
+}
+
+QString SetLock::busyText() const
+{
+    return QStringLiteral("%1 is being changed by another program; try again.")
+        .arg(quotedName(m_path));
+}
+
+QString SetLock::readOnlyText() const
+{
+    return QStringLiteral("%1 is read-only: nothing in it can be changed.").arg(quotedName(m_path));
 }
 
 SetLock::~SetLock()

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "systemio.h"
+
 #include <QFile>
 #include <QString>
 
 #include <chrono>
+
+class QDeadlineTimer;
 
 // Holds one set file against every other writer (another copy of the
 // program, quorvane-sets) while a change reads what it needs and writes it.
@@ -50,6 +54,11 @@ public:
     QFile &file();
 
 private:
+    bool openHandle();
+    bool waitForLock(const QDeadlineTimer &deadline);
+    bool usable(SystemIo::Status &held);
+    QString busyText() const;
+    QString readOnlyText() const;
     void fail(State state, const QString &problem);
 
     QString m_path;
