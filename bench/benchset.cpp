@@ -107,7 +107,6 @@ bool BenchSet::generate()
     m_state.program_dir = m_dir.path();
     m_state.set_name = QStringLiteral("largest.dat");
     m_state.set_path = m_state.setPathFor(m_state.set_name);
-    m_state.SET_RECORD_LEN = QuestionRecord::LENGTH;
     m_state.record_count = m_records;
     QDir().mkpath(m_state.questionsDir());
 

@@ -47,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     state.program_dir = g_dir->path();
     state.set_name = QStringLiteral("fuzz.dat");
     state.set_path = state.setPathFor(state.set_name);
-    state.SET_RECORD_LEN = QuestionRecord::LENGTH;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     writeWhole(state.set_path, bytes);
     const int whole = int(size / QuestionRecord::LENGTH);

@@ -286,7 +286,6 @@ void MainWindow::load()
     m_roundBox->addItems(Ladder::amounts());
     m_state.set_path = m_set.path();
     m_setNameLabel->setText(AppState::setFileName(m_state.set_name));
-    m_state.SET_RECORD_LEN = QuestionRecord::LENGTH;
 
     QString error;
     const std::optional<int> records = m_set.openCounting(&error);

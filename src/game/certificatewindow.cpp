@@ -3,7 +3,6 @@
 #include "linecontrol.h"
 #include "printservice.h"
 #include "shapebox.h"
-#include "storage/appstate.h"
 #include "ui/artwork.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
@@ -69,7 +68,8 @@ protected:
 
 } // namespace
 
-CertificateWindow::CertificateWindow(const AppState &state, Services &services, QWidget *parent)
+CertificateWindow::CertificateWindow(const Certificate &shown, Services &services,
+                                     QWidget *parent)
     : QDialog(parent)
     , m_services(services)
 {
@@ -88,7 +88,7 @@ CertificateWindow::CertificateWindow(const AppState &state, Services &services, 
     // Paper round the certificate when the window is larger than it.
     Colors::setBackground(this, Qt::white);
     m_menu->setPalette(QApplication::palette(m_menu));
-    fillIn(state);
+    fillIn(shown);
     Zoom::attach(this);
 }
 
@@ -148,18 +148,18 @@ void CertificateWindow::buildCertificate()
         Style::Footer, 240, 3000, 7575);
 }
 
-void CertificateWindow::fillIn(const AppState &state)
+void CertificateWindow::fillIn(const Certificate &shown)
 {
     // Names come in any script and length; each is shown whole.
     auto fill = [](QLabel *label, const QString &text) {
         label->setText(text);
         label->setFont(Fonts::fitted(label->font(), text, label->contentsRect().width()));
     };
-    fill(m_nameLabel, state.player_name.toUpper());
-    m_moneyLabel->setText(state.winnings);
+    fill(m_nameLabel, shown.playerName.toUpper());
+    m_moneyLabel->setText(shown.winnings);
     // The set's file name less its ".dat".
-    fill(m_subjectLabel, state.set_name.left(qMax(0, state.set_name.size() - 4)).toUpper());
-    m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(state.lifelines_used) +
+    fill(m_subjectLabel, shown.setName.left(qMax(0, shown.setName.size() - 4)).toUpper());
+    m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(shown.lifelinesUsed) +
                               QStringLiteral(" LIFELINES USED ]"));
 }
 

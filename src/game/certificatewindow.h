@@ -2,10 +2,19 @@
 
 #include <QDialog>
 
-struct AppState;
 struct Services;
 class QLabel;
 class QMenuBar;
+
+// What a certificate shows: the player's name as typed, the winnings, how
+// many lifelines were used and the set's file name.
+struct Certificate
+{
+    QString playerName;
+    QString winnings;
+    int lifelinesUsed = 0;
+    QString setName;
+};
 
 // The certificate for a player who leaves with money: who, how much, how
 // many lifelines and which set, with menu commands to print it or close it.
@@ -14,7 +23,7 @@ class CertificateWindow : public QDialog
 {
     Q_OBJECT
 public:
-    CertificateWindow(const AppState &state, Services &services, QWidget *parent = nullptr);
+    CertificateWindow(const Certificate &shown, Services &services, QWidget *parent = nullptr);
 
     // The certificate itself, below the menu bar: what is printed.
     QWidget *clientArea() const { return m_client; }
@@ -26,7 +35,7 @@ public:
 private:
     void buildMenu();
     void buildCertificate();
-    void fillIn(const AppState &state);
+    void fillIn(const Certificate &shown);
     void printClicked();
     void saveAsPdf();
 

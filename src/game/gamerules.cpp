@@ -45,7 +45,7 @@ Outcome judge(const QString &letter, const QString &rightLetter, int level)
     return level < TOP_LEVEL - 1 ? Outcome::Right : Outcome::TopPrize;
 }
 
-std::optional<GameSound> step_background(int level)
+std::optional<GameSound> stepBackground(int level)
 {
     switch (level) {
     case 0: return GameSound::first_bg;
@@ -55,11 +55,11 @@ std::optional<GameSound> step_background(int level)
     }
 }
 
-std::optional<GameSound> band_background(int level)
+std::optional<GameSound> bandBackground(int level)
 {
     if (level >= TOP_LEVEL)
         return std::nullopt;
-    return step_background(guaranteedStep(level));
+    return stepBackground(guaranteedStep(level));
 }
 
 QStringList fiftyHides(const QString &rightLetter)

@@ -44,10 +44,10 @@ Outcome judge(const QString &letter, const QString &rightLetter, int level);
 
 // The background that starts when a level is reached with the music on:
 // first_bg at 0, second_bg at 5, final_bg at 10, none elsewhere.
-std::optional<GameSound> step_background(int level);
+std::optional<GameSound> stepBackground(int level);
 // The background of a level's band, restarted after a lifeline: first_bg
 // below 5, second_bg below 10, final_bg below 15, none from 15.
-std::optional<GameSound> band_background(int level);
+std::optional<GameSound> bandBackground(int level);
 
 // The two answers 50:50 takes away; none for a right letter that is no letter.
 QStringList fiftyHides(const QString &rightLetter);

@@ -7,7 +7,6 @@
 #include "lifelinebutton.h"
 #include "playername.h"
 #include "pollchart.h"
-#include "questiondraw.h"
 #include "shapebox.h"
 #include "storage/appstate.h"
 #include "storage/ladder.h"
@@ -24,8 +23,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-
-#include <algorithm>
 
 using GameRules::letters;
 
@@ -66,6 +63,14 @@ QPushButton *commandButton(QWidget *parent, const QString &name, const QString &
     return button;
 }
 
+// Answer "a" + i of a question.
+QString answerOf(const QuestionRecord &question, int i)
+{
+    const QString *answers[] = {&question.answer_a, &question.answer_b, &question.answer_c,
+                                &question.answer_d};
+    return *answers[i];
+}
+
 } // namespace
 
 QColor GameScreen::ladderNormal() { return Colors::fromBgr(0x000000); }
@@ -75,15 +80,11 @@ QColor GameScreen::boxHover() { return Colors::fromBgr(0x808080); }
 QColor GameScreen::boxChosen() { return Colors::fromBgr(33023); }
 QColor GameScreen::boxRight() { return Colors::fromBgr(49152); }
 
-bool GameScreen::Lifeline::used() const
-{
-    return !cross->isHidden();
-}
-
-GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
+GameScreen::GameScreen(const AppState &state, Services &services, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
     , m_services(services)
+    , m_game(*services.random)
 {
     Q_ASSERT(services.dialogs && services.random && services.sound && services.printer);
     setObjectName(QStringLiteral("Form3"));
@@ -98,12 +99,15 @@ GameScreen::GameScreen(AppState &state, Services &services, QWidget *parent)
     buildCommands();
     TextDisplay::plainLabels(this);
     Zoom::attach(this);
+    connect(&m_game, &Game::questionShown, this, &GameScreen::showQuestion);
+    connect(&m_game, &Game::answerJudged, this, &GameScreen::showJudged);
+    connect(&m_game, &Game::lifelineUsed, this, &GameScreen::showLifelineUsed);
     load();
 }
 
 GameScreen::~GameScreen() = default;
 
-bool GameScreen::play(QWidget *mainWindow, AppState &state, Services &services)
+bool GameScreen::play(QWidget *mainWindow, const AppState &state, Services &services)
 {
     ModalScreen screen(new GameScreen(state, services, mainWindow));
     // A set that cannot be read ends the game before it is shown.
@@ -192,16 +196,18 @@ void GameScreen::buildLifelines()
         const char *captionName;
         const char *caption;
         LifelineButton::Kind kind;
-        Lifeline *lifeline;
+        LifelinePanel *lifeline;
         void (GameScreen::*clicked)();
     };
     const Panel panels[] = {
         {"sh_talk", "life_50", "cross_50", "Label3", "50% Remove", LifelineButton::Kind::Fifty,
-         &m_fifty, &GameScreen::fiftyClicked},
+         &m_lifelines[int(Lifeline::Fifty)], &GameScreen::fiftyClicked},
         {"Shape1", "life_ask", "cross_ask", "Label2", "Ask Your Friends",
-         LifelineButton::Kind::Ask, &m_askFriends, &GameScreen::askFriendsClicked},
+         LifelineButton::Kind::Ask, &m_lifelines[int(Lifeline::AskFriends)],
+         &GameScreen::askFriendsClicked},
         {"Shape2", "life_ring", "cross_ring", "Label1", "Ring A Buddy",
-         LifelineButton::Kind::Ring, &m_ringBuddy, &GameScreen::ringBuddyClicked},
+         LifelineButton::Kind::Ring, &m_lifelines[int(Lifeline::RingBuddy)],
+         &GameScreen::ringBuddyClicked},
     };
     int left = 120;
     for (const Panel &p : panels) {
@@ -238,7 +244,7 @@ void GameScreen::buildCommands()
     connect(m_takeMoneyButton, &QPushButton::clicked, this, &GameScreen::takeMoneyClicked);
     connect(m_quitButton, &QPushButton::clicked, this, &GameScreen::quitClicked);
 
-    // Holds the winnings for the messages; deliberately too small to read,
+    // Shows the winnings; deliberately too small to read,
     // and drawn clear so that no clipped glyph shows, not even on the corner
     // of the question box it touches.
     m_winningsLabel = textLabel(this, QStringLiteral("lbl_dosh"), QString(), 9);
@@ -246,8 +252,8 @@ void GameScreen::buildCommands()
     Twips::place(m_winningsLabel, 0, 240, 135, 135);
 
     QWidget *order[] = {m_questionLabel,     m_answerLabels[0],  m_answerLabels[1],
-                        m_answerLabels[2],   m_answerLabels[3],  m_fifty.button,
-                        m_askFriends.button, m_ringBuddy.button, m_takeMoneyButton,
+                        m_answerLabels[2],   m_answerLabels[3],  m_lifelines[0].button,
+                        m_lifelines[1].button, m_lifelines[2].button, m_takeMoneyButton,
                         m_quitButton,        m_musicButton};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -257,39 +263,35 @@ void GameScreen::buildCommands()
 
 void GameScreen::load()
 {
-    m_game = GameState{};
-    m_game.sounds = &m_services.sound->loadGame(m_state.musicDir());
-    m_game.music_on = true;
+    m_sounds = &m_services.sound->loadGame(m_state.musicDir());
+    m_musicOn = true;
     m_musicButton->setText(QStringLiteral("Music Off"));
     if (!readQuestions())
         return;
     askPlayerName();
-    for (const Lifeline *lifeline : {&m_fifty, &m_askFriends, &m_ringBuddy}) {
-        lifeline->cross->hide();
-        lifeline->button->setAccessibleDescription(QStringLiteral("Not used yet"));
+    for (const LifelinePanel &lifeline : m_lifelines) {
+        lifeline.cross->hide();
+        lifeline.button->setAccessibleDescription(QStringLiteral("Not used yet"));
     }
-    m_game.level = 0;
-    m_game.question_number = 0;
-    money();
-    ask_question();
+    showMoney();
+    m_game.begin();
 }
 
 bool GameScreen::readQuestions()
 {
-    // The game keeps what it reads here, so a set changed under it changes
-    // nothing of the game.
     QString error;
-    if (!m_game.questions.read(m_state.set_path, &error)) {
+    switch (m_game.load(m_state.set_path, &error)) {
+    case Game::Problem::None: return true;
+    case Game::Problem::Unreadable:
         message(QStringLiteral("The questions could not be read from the question set.\n%1")
                     .arg(error),
                 QStringLiteral("Question"));
-    } else if (!m_game.questions.everyRoundHasAQuestion()) {
+        break;
+    case Game::Problem::RoundWithoutQuestion:
         message(QStringLiteral("You Must Have At Least One Question For Each Round"),
                 QStringLiteral("Questions"));
-    } else {
-        return true;
+        break;
     }
-    m_game.phase = GamePhase::Over;
     endGame();
     return false;
 }
@@ -314,34 +316,23 @@ void GameScreen::askPlayerName()
         message(tooLong, QStringLiteral("Player"));
     }
     message(QStringLiteral("Lets Play Quorvane!"), QStringLiteral("Play"));
-    m_state.player_name = name;
+    m_game.setPlayerName(name);
 }
 
-void GameScreen::ask_question()
+void GameScreen::showQuestion()
 {
-    ++m_game.question_number;
-    // Every round had a question when the game started, and still has.
-    const std::optional<QuestionRecord> drawn =
-        m_game.questions.draw(m_game.question_number, *m_services.random);
-    Q_ASSERT(drawn);
-    if (!drawn)
-        return;
-    m_questionLabel->setText(drawn->question);
-    const QString answers[] = {drawn->answer_a, drawn->answer_b, drawn->answer_c,
-                               drawn->answer_d};
+    m_questionLabel->setText(m_game.question().question);
     for (int i = 0; i < 4; ++i)
-        m_answerLabels[i]->setText(answers[i]);
-    m_game.right_letter = drawn->right_answer;
+        m_answerLabels[i]->setText(answerOf(m_game.question(), i));
     speakQuestion();
-    m_game.phase = GamePhase::Asking;
 }
 
 void GameScreen::speakQuestion()
 {
     TextDisplay::setSpokenName(m_questionLabel,
                                QStringLiteral("Question %1: %2")
-                                   .arg(m_game.question_number)
-                                   .arg(m_questionLabel->text()));
+                                   .arg(m_game.questionNumber())
+                                   .arg(m_game.question().question));
     speakAnswers();
     speakLadder();
     // Readers follow the focus: a new question is read before its answers.
@@ -351,61 +342,62 @@ void GameScreen::speakQuestion()
 void GameScreen::speakAnswers()
 {
     for (int i = 0; i < 4; ++i) {
-        QLabel *label = m_answerLabels[i];
-        const QString shown = m_game.removed.contains(letters().at(i)) ? QStringLiteral("removed")
-                                                                       : label->text();
-        TextDisplay::setSpokenName(label, letters().at(i).toUpper() + QStringLiteral(": ") + shown);
+        const QString shown = m_game.removed().contains(letters().at(i))
+                                  ? QStringLiteral("removed")
+                                  : answerOf(m_game.question(), i);
+        TextDisplay::setSpokenName(m_answerLabels[i],
+                                   letters().at(i).toUpper() + QStringLiteral(": ") + shown);
     }
 }
 
 void GameScreen::speakLadder()
 {
-    const QString step = m_game.question_number >= 1 && m_game.question_number <= Ladder::STEPS
+    const int number = m_game.questionNumber();
+    const QString step = number >= 1 && number <= Ladder::STEPS
                              ? QStringLiteral("Question %1 for %2. ")
-                                   .arg(m_game.question_number)
-                                   .arg(Ladder::amount(m_game.question_number))
+                                   .arg(number)
+                                   .arg(Ladder::amount(number))
                              : QString();
     TextDisplay::setSpokenName(m_ladderBox, QStringLiteral("Money ladder: ") + step +
                                                 QStringLiteral("Won so far: ") +
-                                                m_winningsLabel->text());
+                                                m_game.winnings());
 }
 
-void GameScreen::money()
+void GameScreen::showMoney()
 {
-    m_game.removed.clear();
+    const int level = m_game.level();
     for (QLabel *label : m_answerLabels)
         label->show();
-    if (m_game.music_on) {
-        if (const auto track = GameRules::step_background(m_game.level))
-            play_background(*track);
+    if (m_musicOn) {
+        if (const auto track = GameRules::stepBackground(level))
+            playBackground(*track);
     }
     for (QLabel *label : m_stepLabels + m_amountLabels)
         Colors::setBackground(label, ladderNormal());
-    if (m_game.level >= 1 && m_game.level <= Ladder::STEPS) {
-        Colors::setBackground(m_stepLabels.at(m_game.level - 1), ladderReached());
-        Colors::setBackground(m_amountLabels.at(m_game.level - 1), ladderReached());
+    if (level >= 1 && level <= Ladder::STEPS) {
+        Colors::setBackground(m_stepLabels.at(level - 1), ladderReached());
+        Colors::setBackground(m_amountLabels.at(level - 1), ladderReached());
     }
-    if (m_game.level >= 0 && m_game.level <= Ladder::STEPS)
-        m_winningsLabel->setText(GameRules::winnings(m_game.level));
+    m_winningsLabel->setText(m_game.winnings());
     speakAnswers();
     speakLadder();
 }
 
-void GameScreen::stop_background()
+void GameScreen::stopBackground()
 {
     for (GameSound track : {GameSound::first_bg, GameSound::second_bg, GameSound::final_bg})
-        m_game.sounds->stop(track);
+        m_sounds->stop(track);
 }
 
-void GameScreen::play_effect(GameSound sound)
+void GameScreen::playEffect(GameSound sound)
 {
-    m_game.sounds->play(sound);
+    m_sounds->play(sound);
 }
 
-void GameScreen::play_background(GameSound sound)
+void GameScreen::playBackground(GameSound sound)
 {
-    stop_background();
-    m_game.sounds->play(sound);
+    stopBackground();
+    m_sounds->play(sound);
 }
 
 // ------------------------------------------------------------ answering
@@ -418,86 +410,82 @@ void GameScreen::hoverAnswer(const QString &letter)
 
 void GameScreen::answerClicked(const QString &letter)
 {
-    if (!GameRules::counts(m_game, GamePress::Answer, letter) || Modal::blocks(this))
+    if (!m_game.counts(GamePress::Answer, letter) || Modal::blocks(this))
         return;
     boxOf(letter)->setFillColor(boxChosen());
     if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
         return;
-    const GameRules::Outcome outcome = GameRules::judge(letter, m_game.right_letter, m_game.level);
-    if (outcome != GameRules::Outcome::Right)
-        m_game.phase = GamePhase::Over;
-    switch (outcome) {
-    case GameRules::Outcome::Right: rightAnswer(letter); break;
-    case GameRules::Outcome::TopPrize: topPrize(letter); break;
+    switch (m_game.answer(letter)) {
+    case GameRules::Outcome::Right: rightAnswer(); break;
+    case GameRules::Outcome::TopPrize: topPrize(); break;
     case GameRules::Outcome::Wrong: wrongAnswer(); break;
     }
 }
 
-void GameScreen::rightAnswer(const QString &letter)
+void GameScreen::showJudged(const QString &letter, GameRules::Outcome outcome)
 {
-    boxOf(letter)->setFillColor(boxRight());
-    ++m_game.level;
-    money();
-    message(QStringLiteral("Well Done. You've Just Won ") + m_winningsLabel->text(),
+    const bool wrong = outcome == GameRules::Outcome::Wrong;
+    if (ShapeBox *right = boxOf(wrong ? m_game.rightLetter() : letter))
+        right->setFillColor(boxRight());
+    if (!wrong)
+        showMoney();
+}
+
+void GameScreen::rightAnswer()
+{
+    message(QStringLiteral("Well Done. You've Just Won ") + m_game.winnings(),
             QStringLiteral("Correct"));
     message(QStringLiteral("Have A Look At The Next Question..."), QStringLiteral("Correct"));
     resetBoxes();
-    ask_question();
+    m_game.askQuestion();
 }
 
-void GameScreen::topPrize(const QString &letter)
+void GameScreen::topPrize()
 {
-    boxOf(letter)->setFillColor(boxRight());
-    m_game.level = GameRules::TOP_LEVEL;
-    money();
-    stop_background();
-    play_effect(GameSound::win_bg);
+    stopBackground();
+    playEffect(GameSound::win_bg);
     message(QStringLiteral("You've Just Won £1000000!"), QStringLiteral("Congratulations"));
     message(QStringLiteral("Click Here To Continue"), QStringLiteral("Congratulations"));
-    recordResult();
     showCertificate();
 }
 
 void GameScreen::wrongAnswer()
 {
-    if (ShapeBox *right = boxOf(m_game.right_letter))
-        right->setFillColor(boxRight());
-    stop_background();
-    play_effect(GameSound::lose_bg);
+    stopBackground();
+    playEffect(GameSound::lose_bg);
     const QString title = QStringLiteral("Wrong");
     message(QStringLiteral("I'm Afraid Its The Wrong Answer..."), title);
-    message(QStringLiteral("The Correct Answer Was ") + m_game.right_letter.toUpper(), title);
-    message(QStringLiteral("You Leave With ") + GameRules::leavingAmount(m_game.level), title);
+    message(QStringLiteral("The Correct Answer Was ") + m_game.rightLetter().toUpper(), title);
+    message(QStringLiteral("You Leave With ") + m_game.winnings(), title);
     resetBoxes();
     endGame();
 }
 
 void GameScreen::takeMoneyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::TakeMoney) || Modal::blocks(this))
+    if (!m_game.counts(GamePress::TakeMoney) || Modal::blocks(this))
         return;
-    if (m_game.level == 0) {
-        m_game.phase = GamePhase::Announcing;
+    if (m_game.level() == 0) {
+        m_game.setPhase(GamePhase::Announcing);
         message(QStringLiteral("Leave With Nothing?"), QStringLiteral("Leave"));
-        m_game.phase = GamePhase::Asking;
+        m_game.setPhase(GamePhase::Asking);
         return;
     }
     if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Leave")))
         return;
-    m_game.phase = GamePhase::Over;
-    recordResult();
-    stop_background();
-    play_effect(GameSound::take_bg);
-    message(QStringLiteral("You Go Away With ") + m_winningsLabel->text(), QStringLiteral("Leave"));
+    m_game.takeMoney();
+    stopBackground();
+    playEffect(GameSound::take_bg);
+    message(QStringLiteral("You Go Away With ") + m_game.winnings(), QStringLiteral("Leave"));
     message(QStringLiteral("Click Here To Continue"), QStringLiteral("Leave"));
     showCertificate();
 }
 
 void GameScreen::quitClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Quit) || Modal::blocks(this) || !confirmQuit())
+    if (!m_game.counts(GamePress::Quit) || Modal::blocks(this) || !confirmQuit())
         return;
-    stop_background();
+    stopBackground();
     endGame();
 }
 
@@ -505,101 +493,91 @@ bool GameScreen::confirmQuit()
 {
     if (!confirm(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
         return false;
-    m_game.phase = GamePhase::Over;
+    m_game.quit();
     return true;
 }
 
 void GameScreen::musicClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Music) || Modal::blocks(this))
+    if (!m_game.counts(GamePress::Music) || Modal::blocks(this))
         return;
-    m_game.music_on = !m_game.music_on;
-    m_musicButton->setText(m_game.music_on ? QStringLiteral("Music Off")
-                                           : QStringLiteral("Music On"));
-    if (!m_game.music_on)
-        stop_background();
-    else if (const auto track = GameRules::step_background(m_game.level))
-        play_background(*track);
-}
-
-void GameScreen::recordResult()
-{
-    m_state.winnings = m_winningsLabel->text();
-    qint16 used = 0;
-    for (const Lifeline *lifeline : {&m_fifty, &m_ringBuddy, &m_askFriends})
-        used += lifeline->used() ? 1 : 0;
-    m_state.lifelines_used = used;
+    m_musicOn = !m_musicOn;
+    m_musicButton->setText(m_musicOn ? QStringLiteral("Music Off") : QStringLiteral("Music On"));
+    if (!m_musicOn)
+        stopBackground();
+    else if (const auto track = GameRules::stepBackground(m_game.level()))
+        playBackground(*track);
 }
 
 void GameScreen::showCertificate()
 {
-    ModalScreen certificate(new CertificateWindow(m_state, m_services, this));
+    const Certificate shown{m_game.playerName(), m_game.winnings(), m_game.lifelinesUsed(),
+                            m_state.set_name};
+    ModalScreen certificate(new CertificateWindow(shown, m_services, this));
     if (certificate.run())
         endGame();
 }
 
 // ------------------------------------------------------------ lifelines
 
+bool GameScreen::lifelineCounts(Lifeline lifeline)
+{
+    return m_game.counts(GamePress::Lifeline) && !m_game.used(lifeline) && !Modal::blocks(this);
+}
+
 void GameScreen::fiftyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_fifty.used()
-        || Modal::blocks(this))
+    if (!lifelineCounts(Lifeline::Fifty))
         return;
-    m_game.removed = GameRules::fiftyHides(m_game.right_letter);
-    for (const QString &letter : m_game.removed)
-        answerLabelOf(letter)->hide();
-    speakAnswers();
-    startLifeline(m_fifty, GameSound::fifty);
+    m_game.useLifeline(Lifeline::Fifty);
     message(QStringLiteral("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
     endLifeline();
 }
 
 void GameScreen::askFriendsClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_askFriends.used()
-        || Modal::blocks(this))
+    if (!lifelineCounts(Lifeline::AskFriends))
         return;
-    startLifeline(m_askFriends, GameSound::ask);
-    const std::array<qint16, 4> votes =
-        GameRules::poll(*m_services.random, m_game.level, m_game.right_letter);
-    m_state.poll_a = votes[0];
-    m_state.poll_b = votes[1];
-    m_state.poll_c = votes[2];
-    m_state.poll_d = votes[3];
-    ModalScreen chart(new PollChart(m_state, this));
+    m_game.useLifeline(Lifeline::AskFriends);
+    ModalScreen chart(new PollChart(m_game.poll(), this));
     if (chart.run())
         endLifeline();
 }
 
 void GameScreen::ringBuddyClicked()
 {
-    if (!GameRules::counts(m_game, GamePress::Lifeline) || m_ringBuddy.used()
-        || Modal::blocks(this))
+    if (!lifelineCounts(Lifeline::RingBuddy))
         return;
-    startLifeline(m_ringBuddy, GameSound::ring);
-    message(GameRules::buddyReply(*m_services.random, m_state.player_name, m_game.right_letter),
-            QStringLiteral("Ring A Buddy"));
+    m_game.useLifeline(Lifeline::RingBuddy);
+    message(m_game.buddyReply(), QStringLiteral("Ring A Buddy"));
     endLifeline();
 }
 
-void GameScreen::startLifeline(Lifeline &lifeline, GameSound sound)
+void GameScreen::showLifelineUsed(Lifeline lifeline)
 {
-    m_game.phase = GamePhase::Announcing;
-    stop_background();
-    play_effect(sound);
-    lifeline.cross->show();
+    if (lifeline == Lifeline::Fifty) {
+        for (const QString &letter : m_game.removed())
+            answerLabelOf(letter)->hide();
+        speakAnswers();
+    }
+    // The lifeline's sound plays as its cross appears, over no music.
+    stopBackground();
+    const GameSound sounds[] = {GameSound::fifty, GameSound::ask, GameSound::ring};
+    playEffect(sounds[int(lifeline)]);
+    const LifelinePanel &panel = m_lifelines[int(lifeline)];
+    panel.cross->show();
     // Used up: Tab passes it by, and readers hear it is used.
-    lifeline.button->setEnabled(false);
-    lifeline.button->setAccessibleDescription(QStringLiteral("Used"));
+    panel.button->setEnabled(false);
+    panel.button->setAccessibleDescription(QStringLiteral("Used"));
 }
 
 void GameScreen::endLifeline()
 {
-    m_game.phase = GamePhase::Asking;
-    if (!m_game.music_on)
+    m_game.lifelineDone();
+    if (!m_musicOn)
         return;
-    if (const auto track = GameRules::band_background(m_game.level))
-        play_background(*track);
+    if (const auto track = GameRules::bandBackground(m_game.level()))
+        playBackground(*track);
 }
 
 // ------------------------------------------------------------ closing
@@ -626,11 +604,11 @@ void GameScreen::closeEvent(QCloseEvent *event)
     // The close box quits like "Quit This Game", so music never plays on
     // behind the main window; like it, it counts only while a question waits.
     if (!m_over) {
-        if (!GameRules::counts(m_game, GamePress::Quit) || !confirmQuit()) {
+        if (!m_game.counts(GamePress::Quit) || !confirmQuit()) {
             event->ignore();
             return;
         }
-        stop_background();
+        stopBackground();
         m_over = true;
     }
     event->accept();
@@ -668,8 +646,8 @@ bool GameScreen::askYesNo(const QString &text, const QString &title)
 
 bool GameScreen::confirm(const QString &text, const QString &title)
 {
-    m_game.phase = GamePhase::Confirming;
+    m_game.setPhase(GamePhase::Confirming);
     const bool yes = askYesNo(text, title);
-    m_game.phase = yes ? GamePhase::Announcing : GamePhase::Asking;
+    m_game.setPhase(yes ? GamePhase::Announcing : GamePhase::Asking);
     return yes;
 }

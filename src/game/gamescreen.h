@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamestate.h"
+#include "game.h"
 #include "soundservice.h"
 
 #include <QDialog>
@@ -16,25 +16,25 @@ class QLabel;
 class QPushButton;
 class ShapeBox;
 
-// The game screen: one game of fifteen questions, from the name prompt to
-// the last answer, walking away or quitting. The rules it follows are in
-// GameRules; the screen connects its controls to them.
+// The game screen: the view of one Game, from the name prompt to the last
+// answer, walking away or quitting. It shows what the game does and asks the
+// game what each press does; the messages and sounds are its own.
 // Window object name "Form3".
 class GameScreen : public QDialog
 {
     Q_OBJECT
 public:
     // Loads the game at once: sounds, name prompt, ladder, first question.
-    GameScreen(AppState &state, Services &services, QWidget *parent = nullptr);
+    GameScreen(const AppState &state, Services &services, QWidget *parent = nullptr);
     ~GameScreen() override;
 
     // Runs one game modally over the main window; returns once it has ended,
     // false when the main window was deleted meanwhile.
-    static bool play(QWidget *mainWindow, AppState &state, Services &services);
+    static bool play(QWidget *mainWindow, const AppState &state, Services &services);
 
     // True once the game has ended and the screen is closing (or closed).
     bool isOver() const { return m_over; }
-    const GameState &game() const { return m_game; }
+    const Game &game() const { return m_game; }
 
     // The colours of the ladder and the answer boxes.
     static QColor ladderNormal();
@@ -53,11 +53,10 @@ protected:
 
 private:
     // A lifeline's picture, which uses it, and the cross shown once it is used.
-    struct Lifeline
+    struct LifelinePanel
     {
         LifelineButton *button = nullptr;
         CrossMark *cross = nullptr;
-        bool used() const;
     };
 
     void buildQuestion();
@@ -71,23 +70,25 @@ private:
     bool readQuestions();
     void askPlayerName();
 
-    // Draws the next round's question and shows it.
-    void ask_question();
+    // What the game did, shown.
+    void showQuestion();
+    void showJudged(const QString &letter, GameRules::Outcome outcome);
+    void showLifelineUsed(Lifeline lifeline);
     // Tell screen readers what the question, the answers and the ladder now say.
     void speakQuestion();
     void speakAnswers();
     void speakLadder();
     // Redraws the ladder, the winnings and the answers from the level, and
     // changes the background at the band steps.
-    void money();
-    void stop_background();
-    void play_effect(GameSound sound);
-    void play_background(GameSound sound);
+    void showMoney();
+    void stopBackground();
+    void playEffect(GameSound sound);
+    void playBackground(GameSound sound);
 
     void hoverAnswer(const QString &letter);
     void answerClicked(const QString &letter);
-    void rightAnswer(const QString &letter);
-    void topPrize(const QString &letter);
+    void rightAnswer();
+    void topPrize();
     void wrongAnswer();
     void takeMoneyClicked();
     void quitClicked();
@@ -97,13 +98,11 @@ private:
     void fiftyClicked();
     void askFriendsClicked();
     void ringBuddyClicked();
-    // Stops the music and plays a lifeline's sound as its cross appears.
-    void startLifeline(Lifeline &lifeline, GameSound sound);
+    // Whether a lifeline's press counts: once, while a question waits.
+    bool lifelineCounts(Lifeline lifeline);
     // After a lifeline's dialog: the question waits for its answer again,
     // and the band's track plays from its beginning.
     void endLifeline();
-    // Keeps the winnings and the lifelines used for the certificate.
-    void recordResult();
     // Ends a game won or walked away from; the certificate opens from here.
     void showCertificate();
     void endGame();
@@ -118,10 +117,14 @@ private:
     // question waits for its answer again.
     bool confirm(const QString &text, const QString &title);
 
-    AppState &m_state;
+    const AppState &m_state;
     Services &m_services;
-    GameState m_game;
+    Game m_game;
     bool m_over = false;
+    // Background music switch.
+    bool m_musicOn = true;
+    // The nine sounds of this game; owned by the sound service.
+    SoundBank *m_sounds = nullptr;
 
     QPushButton *m_musicButton = nullptr;
     QLabel *m_questionLabel = nullptr;
@@ -132,11 +135,10 @@ private:
     QList<QLabel *> m_stepLabels;
     QList<QLabel *> m_amountLabels;
     ShapeBox *m_ladderBox = nullptr;
-    // Holds the winnings that the messages quote.
+    // Shows the winnings, too small to read.
     QLabel *m_winningsLabel = nullptr;
-    Lifeline m_fifty;
-    Lifeline m_askFriends;
-    Lifeline m_ringBuddy;
+    // By Lifeline's order: 50:50, Ask Your Friends, Ring A Buddy.
+    std::array<LifelinePanel, 3> m_lifelines{};
     QPushButton *m_takeMoneyButton = nullptr;
     QPushButton *m_quitButton = nullptr;
 };

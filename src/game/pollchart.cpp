@@ -2,7 +2,6 @@
 
 #include "linecontrol.h"
 #include "shapebox.h"
-#include "storage/appstate.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/textdisplay.h"
@@ -48,7 +47,7 @@ constexpr int BASE_Y = 2520;
 
 } // namespace
 
-PollChart::PollChart(const AppState &state, QWidget *parent)
+PollChart::PollChart(const std::array<qint16, 4> &votes, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
@@ -59,7 +58,7 @@ PollChart::PollChart(const AppState &state, QWidget *parent)
     buildGrid();
     buildColumns();
     TextDisplay::plainLabels(this);
-    showVotes(state);
+    showVotes(votes);
     Zoom::attach(this);
 }
 
@@ -114,9 +113,8 @@ void PollChart::buildColumns()
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void PollChart::showVotes(const AppState &state)
+void PollChart::showVotes(const std::array<qint16, 4> &votes)
 {
-    const qint16 votes[] = {state.poll_a, state.poll_b, state.poll_c, state.poll_d};
     for (int i = 0; i < 4; ++i) {
         const int height = TWIPS_PER_VOTE * votes[i];
         Twips::place(m_bars[i], COLUMN_LEFT[i], BASE_Y - height, COLUMN_WIDTH, height);

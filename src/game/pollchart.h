@@ -4,23 +4,23 @@
 
 #include <array>
 
-struct AppState;
 class QLabel;
 class ShapeBox;
 
 // The poll chart: the four vote counts of Ask Your Friends as bars, built
-// afresh from the shared state each time it opens.
+// afresh from the game's poll each time it opens.
 // Window object name "Form6".
 class PollChart : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PollChart(const AppState &state, QWidget *parent = nullptr);
+    // Votes for A .. D, out of 100.
+    explicit PollChart(const std::array<qint16, 4> &votes, QWidget *parent = nullptr);
 
 private:
     void buildGrid();
     void buildColumns();
-    void showVotes(const AppState &state);
+    void showVotes(const std::array<qint16, 4> &votes);
 
     // Index i holds answer A + i.
     std::array<ShapeBox *, 4> m_bars{};

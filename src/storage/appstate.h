@@ -13,18 +13,10 @@ struct AppState
     // 16-bit limit of the format, so they never leave its range.
     int record_count = 0;
     QString set_path;
-    qint16 SET_RECORD_LEN = 0;
-    QString player_name;
     QString set_name;
-    QString winnings;
-    qint16 lifelines_used = 0;
     QString creator;
     QString message;
     QString password;
-    qint16 poll_a = 0;
-    qint16 poll_b = 0;
-    qint16 poll_c = 0;
-    qint16 poll_d = 0;
 
     QString questionsDir() const;
     QString musicDir() const;

@@ -55,11 +55,7 @@ private slots:
         QFETCH(QString, shown);
 
         TestProgram program;
-        program.state.player_name = player;
-        program.state.set_name = setName;
-        program.state.winnings = "£32000";
-        program.state.lifelines_used = qint16(used);
-        CertificateWindow form(program.state, program.services);
+        CertificateWindow form({player, "£32000", used, setName}, program.services);
         QCOMPARE(textOf(&form, "lbl_name") + ", " + textOf(&form, "lbl_subject"), shown);
         QCOMPARE(textOf(&form, "lbl_money"), QString("£32000"));
         QCOMPARE(textOf(&form, "lbl_life"), QString("[ %1 LIFELINES USED ]").arg(used));
@@ -116,8 +112,7 @@ private slots:
     {
         QFETCH(QString, player);
         TestProgram program;
-        program.state.player_name = player;
-        CertificateWindow form(program.state, program.services);
+        CertificateWindow form({player, "£0", 0, "quiz.dat"}, program.services);
         auto *name = form.findChild<QLabel *>("lbl_name");
         QCOMPARE(name->text(), player.toUpper());
         QTextLayout layout(name->text(), name->font());
@@ -179,7 +174,7 @@ private slots:
             recorder.pdfPaths.enqueue(out.filePath(answer));
         if (answer == "link.pdf") // to nowhere yet, so no file list shows it
             QVERIFY(QFile::link(program.dir() + "/elsewhere.pdf", out.filePath(answer)));
-        CertificateWindow form(program.state, program.services);
+        CertificateWindow form({}, program.services);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QImage asDrawn = form.clientArea()->grab().toImage();

@@ -23,10 +23,7 @@ private slots:
     void barsStandInFrontOfTheGrid()
     {
         QFETCH(QList<int>, votes);
-        AppState state;
-        state.poll_a = qint16(votes[0]), state.poll_b = qint16(votes[1]);
-        state.poll_c = qint16(votes[2]), state.poll_d = qint16(votes[3]);
-        PollChart chart(state);
+        PollChart chart({qint16(votes[0]), qint16(votes[1]), qint16(votes[2]), qint16(votes[3])});
         const QImage shot = chart.grab().toImage();
         auto at = [&](int x, int y) { return shot.pixelColor(Twips::px(x), Twips::px(y)); };
         const QColor purple(192, 0, 192);

@@ -15,7 +15,6 @@ GameDriver::GameDriver(const QString &rightLetter, int perRound)
     }
     program.state.set_name = QStringLiteral("quiz.dat");
     program.state.set_path = program.writeSet(program.state.set_name, records);
-    program.state.SET_RECORD_LEN = 405;
     program.services.random = &random;
 }
 
@@ -47,13 +46,13 @@ void GameDriver::click(const QString &name)
 void GameDriver::answerRight(int k)
 {
     program.dialogs.answerYes();
-    if (form->game().level < 14)
+    if (form->game().level() < 14)
         random.pushPick(k, m_perRound);
-    click(QStringLiteral("lbl_") + form->game().right_letter);
+    click(QStringLiteral("lbl_") + form->game().rightLetter());
 }
 
 void GameDriver::climbTo(int level)
 {
-    while (form->game().level < level && !form->isOver())
+    while (form->game().level() < level && !form->isOver())
         answerRight();
 }

@@ -29,12 +29,12 @@ using Opener = std::function<QWidget *(GameDriver &)>;
 // measured as well as the fixed ones.
 void fillState(AppState &state)
 {
-    state.player_name = QStringLiteral("Bartholomew Montgomery-Smythe");
     state.set_name = QStringLiteral("General Knowledge.dat");
-    state.winnings = QStringLiteral("£1000000");
-    state.lifelines_used = 3;
-    state.poll_a = 100;
 }
+
+const Certificate LONGEST{QStringLiteral("Bartholomew Montgomery-Smythe"),
+                          QStringLiteral("£1000000"), 3,
+                          QStringLiteral("General Knowledge.dat")};
 
 bool fits(const QWidget *widget)
 {
@@ -163,11 +163,11 @@ private slots:
             return new MainWindow(g.program.state, g.program.services);
         });
         QTest::newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); });
-        QTest::newRow("poll chart") << Opener([](GameDriver &g) {
-            return new PollChart(g.program.state);
+        QTest::newRow("poll chart") << Opener([](GameDriver &) {
+            return new PollChart({100, 0, 0, 0});
         });
         QTest::newRow("certificate") << Opener([](GameDriver &g) {
-            return new CertificateWindow(g.program.state, g.program.services);
+            return new CertificateWindow(LONGEST, g.program.services);
         });
         QTest::newRow("manager") << Opener([](GameDriver &g) -> QWidget * {
             return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", "")});

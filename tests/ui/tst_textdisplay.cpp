@@ -73,8 +73,8 @@ private slots:
         game.program.writeSet(game.program.state.set_name, rounds);
         game.start(kPlayer);
         expectPlainLabels(game.form.get(), {kQuestion, kAnswer});
-        game.program.state.winnings = QStringLiteral("£100");
-        CertificateWindow certificate(game.program.state, game.program.services);
+        CertificateWindow certificate({kPlayer, "£100", 0, game.program.state.set_name},
+                                      game.program.services);
         expectPlainLabels(&certificate, {kPlayer.toUpper()});
 
         // Message boxes quote names and texts as they stand.

@@ -162,11 +162,11 @@ private:
         settle(form);
 
         auto climbTo = [&](int level) {
-            while (guard && form->game().level < level) {
+            while (guard && form->game().level() < level) {
                 m_program.dialogs.answerYes();
-                m_random.push(draws[form->game().level + 1]);
+                m_random.push(draws[form->game().level() + 1]);
                 QTest::mouseClick(
-                    form->findChild<QLabel *>(QStringLiteral("lbl_") + form->game().right_letter),
+                    form->findChild<QLabel *>(QStringLiteral("lbl_") + form->game().rightLetter()),
                     Qt::LeftButton);
             }
         };
@@ -179,18 +179,18 @@ private:
 
         // Sixty-two friends for the right answer and the rest spread over
         // the other three; 5 and 6 on the die vote for the right answer.
-        const int right = QStringLiteral("abcd").indexOf(form->game().right_letter);
+        const int right = QStringLiteral("abcd").indexOf(form->game().rightLetter());
         const int wrongVotes[] = {13, 12, 13};
         int w = 0;
         for (int letter = 0; letter < 4; ++letter) {
             if (letter == right)
                 continue;
             for (int i = 0; i < wrongVotes[w]; ++i)
-                m_random.pushPick(letter + 1, GameRules::pollSides(form->game().level));
+                m_random.pushPick(letter + 1, GameRules::pollSides(form->game().level()));
             ++w;
         }
         for (int i = 0; i < 62; ++i)
-            m_random.pushPick(5, GameRules::pollSides(form->game().level));
+            m_random.pushPick(5, GameRules::pollSides(form->game().level()));
         {
             ModalWatch watch([this](QWidget *chart) {
                 save(chart, "poll-chart");
