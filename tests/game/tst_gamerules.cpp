@@ -1,6 +1,8 @@
 #include "game/gamerules.h"
 #include "scriptedrandom.h"
 
+#include "storage/ladder.h"
+
 #include <QtTest>
 
 using namespace GameRules;
@@ -74,6 +76,15 @@ private slots:
         QCOMPARE((QStringList{winnings(level), leavingAmount(level), track(stepBackground(level)),
                               track(bandBackground(level)), QString::number(pollSides(level))}),
                  rules);
+    }
+
+    // The ladder as players know it; every screen shows these amounts.
+    void ladderAmounts()
+    {
+        QCOMPARE(Ladder::amounts().join(u' '),
+                 QStringLiteral("£100 £200 £300 £500 £1000 £2000 £4000 £8000 £16000 £32000 "
+                                "£64000 £125000 £250000 £500000 £1000000"));
+        QCOMPARE(Ladder::stepOf(QStringLiteral("£125000")), 12);
     }
 
     void fiftyHides_data()
