@@ -68,6 +68,10 @@ private:
     // Closing for "New Question Set" leaves the program running.
     bool m_closingForNewSet = false;
     bool m_setOpened = true;
+    // The set's records as this window last counted or wrote them; below 1,
+    // the set still needs its header. Adding finds the file's real last
+    // record under the lock, so nothing else needs this count.
+    int m_recordCount = 0;
 
     QLabel *m_setNameLabel = nullptr;
     QLabel *m_creatorLabel = nullptr;
