@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(rows == questions);
         if (rows > 0) {
             list->setCurrentIndex(list->model()->index(rows - 1, 0));
-            form.updatelist();
+            form.updateList();
         }
     }
     // Reading never writes: the file is byte for byte what was given.

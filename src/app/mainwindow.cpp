@@ -302,10 +302,10 @@ void MainWindow::load()
 void MainWindow::activate()
 {
     if (m_setOpened && headerStep())
-        totals();
+        recount();
     else
         showCounts({});
-    clear_fields();
+    clearFields();
 }
 
 // Shows the details of the set's header, or writes the header of a new set.
@@ -371,7 +371,7 @@ bool MainWindow::writeNewHeader()
     return true;
 }
 
-std::optional<QuestionSet::RoundCounts> MainWindow::totals()
+std::optional<QuestionSet::RoundCounts> MainWindow::recount()
 {
     showCounts({});
     QString error;
@@ -399,7 +399,7 @@ void MainWindow::showCounts(const QuestionSet::RoundCounts &counts)
                                QStringLiteral("Total questions: ") + m_totalCount->text());
 }
 
-void MainWindow::clear_fields()
+void MainWindow::clearFields()
 {
     // An exclusive group keeps one button checked; lift that to clear them.
     m_rightAnswer->setExclusive(false);
@@ -421,7 +421,7 @@ void MainWindow::play()
         return;
     // Another program may have changed the set since it was counted: the set
     // as it is now decides, and the counts show it.
-    const std::optional<QuestionSet::RoundCounts> counts = totals();
+    const std::optional<QuestionSet::RoundCounts> counts = recount();
     if (!counts)
         return;
     if (!QuestionSet::playable(*counts)) {
@@ -502,8 +502,8 @@ void MainWindow::addQuestion()
         return;
     }
     m_services.dialogs->message(this, QStringLiteral("Question Added"), QStringLiteral("Added"));
-    clear_fields();
-    totals();
+    clearFields();
+    recount();
 }
 
 bool MainWindow::passwordAccepted()

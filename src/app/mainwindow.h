@@ -47,9 +47,9 @@ private:
     void followSet();
     bool writeNewHeader();
     // Recounts from the file and shows the counts; nothing when it cannot be read.
-    std::optional<QuestionSet::RoundCounts> totals();
+    std::optional<QuestionSet::RoundCounts> recount();
     void showCounts(const QuestionSet::RoundCounts &counts);
-    void clear_fields();
+    void clearFields();
 
     void play();
     void manageQuestions();

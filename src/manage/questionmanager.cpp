@@ -210,7 +210,7 @@ void QuestionManager::importQuestions()
                     title);
     tell(QStringLiteral("%1 added from %2.").arg(questionCount(rows->questions.size()), csvName),
          title);
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::exportQuestions()
@@ -438,7 +438,7 @@ QPushButton *QuestionManager::addButton(const QString &text, const char *name, i
 void QuestionManager::load()
 {
     showDetails();
-    updatelist();
+    updateList();
 }
 
 // Fills the details boxes from the header as it stands now.
@@ -460,7 +460,7 @@ void QuestionManager::showDetails()
     }
 }
 
-void QuestionManager::updatelist()
+void QuestionManager::updateList()
 {
     QString error;
     m_model->fill(m_set.path(), &error);
@@ -517,7 +517,7 @@ void QuestionManager::forgetPick()
     dropPick();
     showProblem(QStringLiteral("This question was changed by another program. Pick it again "
                                "from the list."));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::showPicked()
@@ -563,7 +563,7 @@ void QuestionManager::editQuestion()
                     QStringLiteral("The question could not be saved. %1")))
         return;
     tell(QStringLiteral("Question Edited"), QStringLiteral("Edited"));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::deleteQuestion()
@@ -579,7 +579,7 @@ void QuestionManager::deleteQuestion()
         return;
     dropPick();
     tell(QStringLiteral("Question Deleted"), QStringLiteral("Deleted"));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::saveDetails()

@@ -30,7 +30,7 @@ public:
     static bool openGuarded(QWidget *mainWindow, const QString &setPath, Services &services);
 
     // Empties the question list and fills it again from the set file.
-    void updatelist();
+    void updateList();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -349,7 +349,7 @@ private slots:
         auto *form = openManager(program, records);
         QElapsedTimer timer;
         timer.start();
-        form->updatelist();
+        form->updateList();
         QCoreApplication::processEvents(); // includes the repaint
         const qint64 ms = timer.elapsed();
         QVERIFY2(ms < 1000, qPrintable(QStringLiteral("refill took %1 ms").arg(ms)));
