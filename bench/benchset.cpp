@@ -104,11 +104,10 @@ bool BenchSet::generate()
         m_problem = QStringLiteral("no temporary folder: %1").arg(m_dir.errorString());
         return false;
     }
-    m_state.program_dir = m_dir.path();
-    m_state.set_name = QStringLiteral("largest.dat");
-    m_state.set_path = m_state.setPathFor(m_state.set_name);
-    m_state.record_count = m_records;
-    QDir().mkpath(m_state.questionsDir());
+    m_state.folders.programDir = m_dir.path();
+    m_state.set.name = QStringLiteral("largest.dat");
+    m_state.set.path = m_state.folders.setPathFor(m_state.set.name);
+    QDir().mkpath(m_state.folders.questionsDir());
 
     QByteArray bytes;
     bytes.reserve(qsizetype(m_records) * QuestionRecord::LENGTH);
@@ -129,13 +128,13 @@ bool BenchSet::generate()
         q.right_answer = texts.letter();
         bytes += q.toBytes();
     }
-    if (!SafeRewrite::replace(m_state.set_path, bytes, &m_problem))
+    if (!SafeRewrite::replace(m_state.set.path, bytes, &m_problem))
         return false;
 
     // A second name for the same bytes, from which a deleted question is put
     // back without writing the file again.
     m_pristine = programFile(QStringLiteral("largest.pristine"));
-    if (::link(QFile::encodeName(m_state.set_path).constData(),
+    if (::link(QFile::encodeName(m_state.set.path).constData(),
                QFile::encodeName(m_pristine).constData())
         != 0) {
         m_problem = QStringLiteral("could not link %1").arg(m_pristine);
@@ -154,7 +153,7 @@ int BenchSet::questionsOfRound(int round) const
 
 bool BenchSet::restore()
 {
-    const QByteArray set = QFile::encodeName(m_state.set_path);
+    const QByteArray set = QFile::encodeName(m_state.set.path);
     ::unlink(set.constData());
     return ::link(QFile::encodeName(m_pristine).constData(), set.constData()) == 0;
 }

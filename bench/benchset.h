@@ -21,7 +21,7 @@ public:
     QString problem() const { return m_problem; }
 
     int records() const { return m_records; }
-    QString path() const { return m_state.set_path; }
+    QString path() const { return m_state.set.path; }
     AppState &state() { return m_state; }
 
     // The last question: its record and its number, which no other record has.

@@ -151,7 +151,7 @@ void BM_Draw(benchmark::State &state)
     for (auto _ : state) {
         QuestionDraw draw;
         QString error;
-        if (!draw.read(app.set_path, &error) || draw.count(15) != expected
+        if (!draw.read(app.set.path, &error) || draw.count(15) != expected
             || !draw.draw(15, random))
             return fail(state, QStringLiteral("draw went wrong ") + error);
     }

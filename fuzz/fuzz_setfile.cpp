@@ -44,11 +44,11 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     AppState state;
-    state.program_dir = g_dir->path();
-    state.set_name = QStringLiteral("fuzz.dat");
-    state.set_path = state.setPathFor(state.set_name);
+    state.folders.programDir = g_dir->path();
+    state.set.name = QStringLiteral("fuzz.dat");
+    state.set.path = state.folders.setPathFor(state.set.name);
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    writeWhole(state.set_path, bytes);
+    writeWhole(state.set.path, bytes);
     const int whole = int(size / QuestionRecord::LENGTH);
 
     // What every reader must make of the bytes, worked out here byte by byte
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Record count and reading record by record.
     const int count = SetFile::countFromLength(qint64(size));
     FUZZ_CHECK(count == whole || count == whole + 1);
-    SetFile file(state.set_path);
+    SetFile file(state.set.path);
     FUZZ_CHECK(file.openReadOnly());
     FUZZ_CHECK(file.recordCount() == count);
     QuestionRecord record;
@@ -81,14 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The scan sees every whole record once, in order.
     int scanned = 0;
-    FUZZ_CHECK(SetFile::scan(state.set_path, [&](int n, QByteArrayView raw) {
+    FUZZ_CHECK(SetFile::scan(state.set.path, [&](int n, QByteArrayView raw) {
         FUZZ_CHECK(n == ++scanned && raw.size() == QuestionRecord::LENGTH);
         return true;
     }));
     FUZZ_CHECK(scanned == whole);
 
     QString error;
-    const QuestionSet set(state.set_path);
+    const QuestionSet set(state.set.path);
     const auto header = set.findHeader(&error);
     FUZZ_CHECK(error.isEmpty());
     FUZZ_CHECK(!header || (header->n >= 1 && header->n <= whole && header->record.isHeader()));
@@ -103,19 +103,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<QuestionSet::Pick> first = set.pick(1, &error);
     FUZZ_CHECK(bool(first) == (whole >= 1));
 
-    const SetCheck::Report report = SetCheck::check(state.set_path);
+    const SetCheck::Report report = SetCheck::check(state.set.path);
     FUZZ_CHECK(report.readable() && report.records == whole && report.questions == questions);
     report.verdict();
     QStringList lines;
-    FUZZ_CHECK(SetListing::lines(state.set_path, lines, &error));
-    const SetExport::Result exported = SetExport::toCsv(state.set_path);
+    FUZZ_CHECK(SetListing::lines(state.set.path, lines, &error));
+    const SetExport::Result exported = SetExport::toCsv(state.set.path);
     FUZZ_CHECK(exported.error.isEmpty() && exported.rows <= questions);
 
     // The game's draw of one round, picked by the input's length.
     FixedRandom random;
     const int round = 1 + int(size % 15);
     QuestionDraw draw;
-    FUZZ_CHECK(draw.read(state.set_path, &error) && draw.count(round) == counts[round - 1]);
+    FUZZ_CHECK(draw.read(state.set.path, &error) && draw.count(round) == counts[round - 1]);
     const std::optional<QuestionRecord> drawn = draw.draw(round, random);
     FUZZ_CHECK(bool(drawn) == (draw.count(round) > 0));
     FUZZ_CHECK(!drawn || drawn->round == round);
@@ -125,17 +125,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Services services;
     services.dialogs = &dialogs;
     {
-        QuestionManager form(state, services);
+        QuestionManager form(state.set.path, services);
         auto *list = form.findChild<QTreeView *>(QStringLiteral("ListView1"));
         const int rows = list->model()->rowCount();
         FUZZ_CHECK(rows == questions);
         if (rows > 0) {
             list->setCurrentIndex(list->model()->index(rows - 1, 0));
-            form.updatelist();
+            form.updateList();
         }
     }
     // Reading never writes: the file is byte for byte what was given.
-    QFile after(state.set_path);
+    QFile after(state.set.path);
     FUZZ_CHECK(after.open(QIODevice::ReadOnly) && after.readAll() == bytes);
     return 0;
 }

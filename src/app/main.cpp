@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
 
     AppState state;
     // Installed from the package, the data lies apart from the program.
-    state.program_dir = InstallLayout::dataDir(QApplication::applicationDirPath());
+    state.folders.programDir = InstallLayout::dataDir(QApplication::applicationDirPath());
 
     QtDialogService dialogs;
     QtSoundService sound;

@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_services(services)
-    , m_set(state.setPathFor(state.set_name))
+    , m_set(state.folders.setPathFor(state.set.name))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane?"));
@@ -284,8 +284,8 @@ QLayout *MainWindow::buildDetails()
 void MainWindow::load()
 {
     m_roundBox->addItems(Ladder::amounts());
-    m_state.set_path = m_set.path();
-    m_setNameLabel->setText(AppState::setFileName(m_state.set_name));
+    m_state.set.path = m_set.path();
+    m_setNameLabel->setText(ProgramFolders::setFileName(m_state.set.name));
 
     QString error;
     const std::optional<int> records = m_set.openCounting(&error);
@@ -294,25 +294,25 @@ void MainWindow::load()
     m_setOpened = records.has_value();
     if (!m_setOpened)
         reportFileProblem(QStringLiteral("The question set cannot be opened."), error);
-    else if (m_state.record_count < 1)
-        m_state.record_count = *records;
+    else
+        m_recordCount = *records;
     activate();
 }
 
 void MainWindow::activate()
 {
     if (m_setOpened && headerStep())
-        totals();
+        recount();
     else
         showCounts({});
-    clear_fields();
+    clearFields();
 }
 
 // Shows the details of the set's header, or writes the header of a new set.
 // False when the file let us down (already reported).
 bool MainWindow::headerStep()
 {
-    return m_state.record_count >= 1 ? showHeader() : writeNewHeader();
+    return m_recordCount >= 1 ? showHeader() : writeNewHeader();
 }
 
 bool MainWindow::showHeader()
@@ -355,22 +355,23 @@ void MainWindow::followSet()
 bool MainWindow::writeNewHeader()
 {
     const QuestionRecord header =
-        QuestionRecord::header(m_state.message, m_state.creator, m_state.password);
+        QuestionRecord::header(m_state.newSet.message, m_state.newSet.creator,
+                               m_state.newSet.password);
     QString error;
-    if (m_set.writeHeader(m_state.record_count, header, &error) != QuestionSet::Change::Done) {
+    if (m_set.writeHeader(m_recordCount, header, &error) != QuestionSet::Change::Done) {
         reportFileProblem(QStringLiteral("The details of the new question set cannot be saved."),
                           error);
         return false;
     }
     // Another program made the set first: its header is the one that counts.
-    if (m_state.record_count > 1)
+    if (m_recordCount > 1)
         return showHeader();
-    m_creatorLabel->setText(m_state.creator);
-    m_messageLabel->setText(m_state.message);
+    m_creatorLabel->setText(m_state.newSet.creator);
+    m_messageLabel->setText(m_state.newSet.message);
     return true;
 }
 
-std::optional<QuestionSet::RoundCounts> MainWindow::totals()
+std::optional<QuestionSet::RoundCounts> MainWindow::recount()
 {
     showCounts({});
     QString error;
@@ -398,7 +399,7 @@ void MainWindow::showCounts(const QuestionSet::RoundCounts &counts)
                                QStringLiteral("Total questions: ") + m_totalCount->text());
 }
 
-void MainWindow::clear_fields()
+void MainWindow::clearFields()
 {
     // An exclusive group keeps one button checked; lift that to clear them.
     m_rightAnswer->setExclusive(false);
@@ -420,7 +421,7 @@ void MainWindow::play()
         return;
     // Another program may have changed the set since it was counted: the set
     // as it is now decides, and the counts show it.
-    const std::optional<QuestionSet::RoundCounts> counts = totals();
+    const std::optional<QuestionSet::RoundCounts> counts = recount();
     if (!counts)
         return;
     if (!QuestionSet::playable(*counts)) {
@@ -429,7 +430,7 @@ void MainWindow::play()
             QStringLiteral("Questions"));
         return;
     }
-    if (GameScreen::play(this, m_state, m_services))
+    if (GameScreen::play(this, m_state.folders, m_state.set, m_services))
         activate();
 }
 
@@ -439,7 +440,7 @@ void MainWindow::manageQuestions()
         return;
     // A refused password opened nothing, so there is nothing to refresh and
     // the add-question fields keep what was typed.
-    if (QuestionManager::openGuarded(this, m_state, m_services))
+    if (QuestionManager::openGuarded(this, m_state.set.path, m_services))
         activate();
 }
 
@@ -447,7 +448,6 @@ void MainWindow::startNewSet()
 {
     if (Modal::blocks(this))
         return;
-    m_state.record_count = 0;
     // The start screen is up before this window goes, so the program never
     // finds itself without a window.
     Navigator::openStartScreen(m_state, m_services);
@@ -492,7 +492,7 @@ void MainWindow::addQuestion()
     if (!typed)
         return;
     QString problem;
-    const QuestionSet::Change added = m_set.add(*typed, m_state.record_count, &problem);
+    const QuestionSet::Change added = m_set.add(*typed, m_recordCount, &problem);
     if (added == QuestionSet::Change::Failed) {
         reportFileProblem(kNotAdded, problem);
         return;
@@ -502,8 +502,8 @@ void MainWindow::addQuestion()
         return;
     }
     m_services.dialogs->message(this, QStringLiteral("Question Added"), QStringLiteral("Added"));
-    clear_fields();
-    totals();
+    clearFields();
+    recount();
 }
 
 bool MainWindow::passwordAccepted()

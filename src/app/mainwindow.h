@@ -47,9 +47,9 @@ private:
     void followSet();
     bool writeNewHeader();
     // Recounts from the file and shows the counts; nothing when it cannot be read.
-    std::optional<QuestionSet::RoundCounts> totals();
+    std::optional<QuestionSet::RoundCounts> recount();
     void showCounts(const QuestionSet::RoundCounts &counts);
-    void clear_fields();
+    void clearFields();
 
     void play();
     void manageQuestions();
@@ -68,6 +68,10 @@ private:
     // Closing for "New Question Set" leaves the program running.
     bool m_closingForNewSet = false;
     bool m_setOpened = true;
+    // The set's records as this window last counted or wrote them; below 1,
+    // the set still needs its header. Adding finds the file's real last
+    // record under the lock, so nothing else needs this count.
+    int m_recordCount = 0;
 
     QLabel *m_setNameLabel = nullptr;
     QLabel *m_creatorLabel = nullptr;

@@ -61,10 +61,10 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     buildControls();
     TextDisplay::plainLabels(this);
     // A fresh program folder has no Questions folder yet.
-    QDir().mkpath(m_state.questionsDir());
+    QDir().mkpath(m_state.folders.questionsDir());
     listSets();
     m_fileNameBox->setFocus();
-    connect(new FileWatch(m_state.questionsDir(), this), &FileWatch::changed, this,
+    connect(new FileWatch(m_state.folders.questionsDir(), this), &FileWatch::changed, this,
             &StartScreen::listSets);
     Zoom::attach(this);
 }
@@ -206,9 +206,9 @@ QLayout *StartScreen::buildNotes()
 void StartScreen::listSets()
 {
     // What killed writers left behind goes; copies being written stay.
-    SafeRewrite::sweep(m_state.questionsDir());
+    SafeRewrite::sweep(m_state.folders.questionsDir());
     showUnlisted();
-    const QStringList sets = QuestionSet::namesIn(m_state.questionsDir());
+    const QStringList sets = QuestionSet::namesIn(m_state.folders.questionsDir());
     if (sets == listedSets())
         return;
     const QList<QListWidgetItem *> chosen = m_setList->selectedItems();
@@ -232,7 +232,7 @@ QStringList StartScreen::listedSets() const
 // Qt lists no name that is not valid UTF-8; the user is told they are there.
 void StartScreen::showUnlisted()
 {
-    const int unlisted = PlainFile::undecodableSetNames(m_state.questionsDir());
+    const int unlisted = PlainFile::undecodableSetNames(m_state.folders.questionsDir());
     m_unlistedLabel->setText(
         unlisted == 1 ? QStringLiteral("1 file is not listed: its name is not valid UTF-8.")
                       : QStringLiteral("%1 files are not listed: their names are not valid UTF-8.")
@@ -271,16 +271,14 @@ void StartScreen::openChosenSet()
     if (!pickedSetStillThere(setName) || !setFileUsable(setName))
         return;
     // The typed details only go into the header of a new set.
-    if (QuestionSet(m_state.setPathFor(setName)).isNew() && !headerTextsStorable())
+    if (QuestionSet(m_state.folders.setPathFor(setName)).isNew() && !headerTextsStorable())
         return;
 
     const QuestionSet::Details details = QuestionSet::withDefaults(
         {m_creatorBox->text(), m_messageBox->text(), FixedText::trimSpaces(m_passwordBox->text())},
         QuestionSet::FillEachBlank);
-    m_state.set_name = setName;
-    m_state.creator = details.creator;
-    m_state.message = details.message;
-    m_state.password = details.password;
+    m_state.set.name = setName;
+    m_state.newSet = details;
 
     // The main window is shown before this one closes, so that closing the
     // last window never ends the program on the way.
@@ -292,7 +290,7 @@ void StartScreen::openChosenSet()
 // whose folder went) is reported gone, never made anew; a typed name still is.
 bool StartScreen::pickedSetStillThere(const QString &setName)
 {
-    const QuestionSet set(m_state.setPathFor(setName));
+    const QuestionSet set(m_state.folders.setPathFor(setName));
     if (setName != m_pickedName || QFileInfo::exists(set.path()))
         return true;
     m_services.dialogs->message(this, set.missingHeader(), kSetTitle);
@@ -323,9 +321,9 @@ bool StartScreen::headerTextsStorable()
 // system will not take, before anything is changed.
 bool StartScreen::setFileUsable(const QString &setName)
 {
-    QString problem = QuestionSet::nameProblem(AppState::setFileName(setName));
+    QString problem = QuestionSet::nameProblem(ProgramFolders::setFileName(setName));
     if (problem.isEmpty())
-        problem = QuestionSet(m_state.setPathFor(setName)).openProblem();
+        problem = QuestionSet(m_state.folders.setPathFor(setName)).openProblem();
     if (problem.isEmpty())
         return true;
     m_services.dialogs->message(this, problem, kSetTitle);

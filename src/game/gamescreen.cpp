@@ -80,9 +80,11 @@ QColor GameScreen::boxHover() { return Colors::fromBgr(0x808080); }
 QColor GameScreen::boxChosen() { return Colors::fromBgr(33023); }
 QColor GameScreen::boxRight() { return Colors::fromBgr(49152); }
 
-GameScreen::GameScreen(const AppState &state, Services &services, QWidget *parent)
+GameScreen::GameScreen(const ProgramFolders &folders, const ChosenSet &set, Services &services,
+                       QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_folders(folders)
+    , m_set(set)
     , m_services(services)
     , m_game(*services.random)
 {
@@ -107,9 +109,10 @@ GameScreen::GameScreen(const AppState &state, Services &services, QWidget *paren
 
 GameScreen::~GameScreen() = default;
 
-bool GameScreen::play(QWidget *mainWindow, const AppState &state, Services &services)
+bool GameScreen::play(QWidget *mainWindow, const ProgramFolders &folders, const ChosenSet &set,
+                      Services &services)
 {
-    ModalScreen screen(new GameScreen(state, services, mainWindow));
+    ModalScreen screen(new GameScreen(folders, set, services, mainWindow));
     // A set that cannot be read ends the game before it is shown.
     return screen->isOver() || screen.run();
 }
@@ -263,7 +266,7 @@ void GameScreen::buildCommands()
 
 void GameScreen::load()
 {
-    m_sounds = &m_services.sound->loadGame(m_state.musicDir());
+    m_sounds = &m_services.sound->loadGame(m_folders.musicDir());
     m_musicOn = true;
     m_musicButton->setText(QStringLiteral("Music Off"));
     if (!readQuestions())
@@ -280,7 +283,7 @@ void GameScreen::load()
 bool GameScreen::readQuestions()
 {
     QString error;
-    switch (m_game.load(m_state.set_path, &error)) {
+    switch (m_game.load(m_set.path, &error)) {
     case Game::Problem::None: return true;
     case Game::Problem::Unreadable:
         message(QStringLiteral("The questions could not be read from the question set.\n%1")
@@ -512,7 +515,7 @@ void GameScreen::musicClicked()
 void GameScreen::showCertificate()
 {
     const Certificate shown{m_game.playerName(), m_game.winnings(), m_game.lifelinesUsed(),
-                            m_state.set_name};
+                            m_set.name};
     ModalScreen certificate(new CertificateWindow(shown, m_services, this));
     if (certificate.run())
         endGame();

@@ -8,7 +8,8 @@
 
 #include <array>
 
-struct AppState;
+struct ChosenSet;
+struct ProgramFolders;
 struct Services;
 class CrossMark;
 class LifelineButton;
@@ -25,12 +26,14 @@ class GameScreen : public QDialog
     Q_OBJECT
 public:
     // Loads the game at once: sounds, name prompt, ladder, first question.
-    GameScreen(const AppState &state, Services &services, QWidget *parent = nullptr);
+    GameScreen(const ProgramFolders &folders, const ChosenSet &set, Services &services,
+               QWidget *parent = nullptr);
     ~GameScreen() override;
 
     // Runs one game modally over the main window; returns once it has ended,
     // false when the main window was deleted meanwhile.
-    static bool play(QWidget *mainWindow, const AppState &state, Services &services);
+    static bool play(QWidget *mainWindow, const ProgramFolders &folders, const ChosenSet &set,
+                     Services &services);
 
     // True once the game has ended and the screen is closing (or closed).
     bool isOver() const { return m_over; }
@@ -117,7 +120,8 @@ private:
     // question waits for its answer again.
     bool confirm(const QString &text, const QString &title);
 
-    const AppState &m_state;
+    const ProgramFolders &m_folders; // the music lies there
+    const ChosenSet &m_set;
     Services &m_services;
     Game m_game;
     bool m_over = false;

@@ -1,7 +1,6 @@
 #include "questionmanager.h"
 
 #include "manage/questionlistmodel.h"
-#include "storage/appstate.h"
 #include "storage/filewatch.h"
 #include "storage/fixedtext.h"
 #include "storage/setfile.h"
@@ -75,11 +74,10 @@ protected:
 } // namespace
 
 // An ordinary window, as it always was, that exec() makes modal.
-QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *parent)
+QuestionManager::QuestionManager(const QString &setPath, Services &services, QWidget *parent)
     : QDialog(parent, Qt::Window)
-    , m_state(state)
     , m_services(services)
-    , m_set(state.set_path)
+    , m_set(setPath)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Manage Questions"));
@@ -92,14 +90,15 @@ QuestionManager::QuestionManager(AppState &state, Services &services, QWidget *p
             &QuestionManager::followSet);
 }
 
-bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services &services)
+bool QuestionManager::openGuarded(QWidget *mainWindow, const QString &setPath,
+                                  Services &services)
 {
     DialogService::PromptOptions unseen;
     unseen.masked = true;
     const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
                                                    QStringLiteral("Password"), unseen);
     QString error;
-    switch (QuestionSet(state.set_path).unlock(entry, QuestionSet::Purpose::Managing, &error)) {
+    switch (QuestionSet(setPath).unlock(entry, QuestionSet::Purpose::Managing, &error)) {
     case QuestionSet::Unlock::Opened:
         break;
     case QuestionSet::Unlock::WrongPassword:
@@ -110,7 +109,7 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, AppState &state, Services
         services.dialogs->message(mainWindow, error, kSetProblemTitle);
         return false;
     }
-    ModalScreen manager(new QuestionManager(state, services, mainWindow));
+    ModalScreen manager(new QuestionManager(setPath, services, mainWindow));
     return manager.run();
 }
 
@@ -209,11 +208,9 @@ void QuestionManager::importQuestions()
         return tell(QStringLiteral("Nothing was imported: %1")
                         .arg(result.messages.join(QLatin1Char(' '))),
                     title);
-    // The next question added goes straight after the imported ones.
-    m_state.record_count = result.records;
     tell(QStringLiteral("%1 added from %2.").arg(questionCount(rows->questions.size()), csvName),
          title);
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::exportQuestions()
@@ -441,7 +438,7 @@ QPushButton *QuestionManager::addButton(const QString &text, const char *name, i
 void QuestionManager::load()
 {
     showDetails();
-    updatelist();
+    updateList();
 }
 
 // Fills the details boxes from the header as it stands now.
@@ -463,7 +460,7 @@ void QuestionManager::showDetails()
     }
 }
 
-void QuestionManager::updatelist()
+void QuestionManager::updateList()
 {
     QString error;
     m_model->fill(m_set.path(), &error);
@@ -520,7 +517,7 @@ void QuestionManager::forgetPick()
     dropPick();
     showProblem(QStringLiteral("This question was changed by another program. Pick it again "
                                "from the list."));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::showPicked()
@@ -566,7 +563,7 @@ void QuestionManager::editQuestion()
                     QStringLiteral("The question could not be saved. %1")))
         return;
     tell(QStringLiteral("Question Edited"), QStringLiteral("Edited"));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::deleteQuestion()
@@ -581,10 +578,8 @@ void QuestionManager::deleteQuestion()
                                    "unchanged. %1")))
         return;
     dropPick();
-    // The next question added goes straight after the last record.
-    m_state.record_count = removal.remaining;
     tell(QStringLiteral("Question Deleted"), QStringLiteral("Deleted"));
-    updatelist();
+    updateList();
 }
 
 void QuestionManager::saveDetails()

@@ -7,7 +7,6 @@
 #include <array>
 #include <optional>
 
-struct AppState;
 struct Services;
 class QLabel;
 class QLineEdit;
@@ -23,15 +22,15 @@ class QuestionManager : public QDialog
 {
     Q_OBJECT
 public:
-    QuestionManager(AppState &state, Services &services, QWidget *parent = nullptr);
+    QuestionManager(const QString &setPath, Services &services, QWidget *parent = nullptr);
 
     // Asks for the set's password and, when it is right, shows the manager
     // modally over mainWindow; returns once the manager has closed, true when
     // it was opened at all and mainWindow is still there.
-    static bool openGuarded(QWidget *mainWindow, AppState &state, Services &services);
+    static bool openGuarded(QWidget *mainWindow, const QString &setPath, Services &services);
 
     // Empties the question list and fills it again from the set file.
-    void updatelist();
+    void updateList();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,7 +74,6 @@ private:
     void tell(const QString &text, const QString &title);
     void showProblem(const QString &text);
 
-    AppState &m_state;
     Services &m_services;
     QuestionSet m_set;
     QuestionListModel *m_model = nullptr;

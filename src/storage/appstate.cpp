@@ -2,24 +2,24 @@
 
 #include <QDir>
 
-QString AppState::questionsDir() const
+QString ProgramFolders::questionsDir() const
 {
-    return QDir(program_dir).filePath(QStringLiteral("Questions"));
+    return QDir(programDir).filePath(QStringLiteral("Questions"));
 }
 
-QString AppState::musicDir() const
+QString ProgramFolders::musicDir() const
 {
-    return QDir(program_dir).filePath(QStringLiteral("Music"));
+    return QDir(programDir).filePath(QStringLiteral("Music"));
 }
 
-QString AppState::setFileName(const QString &name)
+QString ProgramFolders::setFileName(const QString &setName)
 {
-    if (name.isEmpty() || name == QLatin1String(".dat"))
+    if (setName.isEmpty() || setName == QLatin1String(".dat"))
         return QStringLiteral("untitled.dat");
-    return name;
+    return setName;
 }
 
-QString AppState::setPathFor(const QString &name) const
+QString ProgramFolders::setPathFor(const QString &setName) const
 {
-    return questionsDir() + QLatin1Char('/') + setFileName(name);
+    return questionsDir() + QLatin1Char('/') + setFileName(setName);
 }

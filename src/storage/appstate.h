@@ -1,26 +1,37 @@
 #pragma once
 
+#include "storage/questionset.h"
+
 #include <QString>
 
-// The values the screens hand each other for the whole run. One instance,
-// created by main() and passed to every screen; nothing of it is saved.
-struct AppState
+// Where the program's files lie. Every path derives from the program folder.
+struct ProgramFolders
 {
-    // The folder that holds the executable; every path derives from it.
-    QString program_dir;
-
-    // Record counts are held in an int: the file layer refuses to pass the
-    // 16-bit limit of the format, so they never leave its range.
-    int record_count = 0;
-    QString set_path;
-    QString set_name;
-    QString creator;
-    QString message;
-    QString password;
+    QString programDir;
 
     QString questionsDir() const;
     QString musicDir() const;
     // The file a set name stands for: empty or ".dat" is "untitled.dat".
-    static QString setFileName(const QString &set_name);
-    QString setPathFor(const QString &set_name) const;
+    static QString setFileName(const QString &setName);
+    QString setPathFor(const QString &setName) const;
+};
+
+// The set chosen on the start screen: its name as chosen, and the file the
+// main window opened for it (empty until then).
+struct ChosenSet
+{
+    QString name;
+    QString path;
+};
+
+// What the start screen and the main window hand each other for the whole
+// run. One instance, created by main(); nothing of it is saved. The screens
+// opened over the main window are given only the part they use.
+struct AppState
+{
+    ProgramFolders folders;
+    ChosenSet set;
+    // Typed on the start screen for a new set; the main window writes them
+    // into the set's header when it finds the set without records.
+    QuestionSet::Details newSet;
 };

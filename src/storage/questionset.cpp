@@ -529,24 +529,24 @@ std::optional<QuestionSet::Slot> QuestionSet::nextSlot(QString *problem) const
     return slotFrom(numbering(problem), problem);
 }
 
-QuestionSet::Change QuestionSet::writeHeader(int &record_count, const QuestionRecord &header,
+QuestionSet::Change QuestionSet::writeHeader(int &recordCount, const QuestionRecord &header,
                                              QString *error) const
 {
     return locked(
         [&](SetLock &held) {
             if (const int records = SetFile::countFromLength(held.size()); records > 0) {
-                record_count = records;
+                recordCount = records;
                 return Change::Done;
             }
             if (!SetFile::putRecord(held.file(), m_path, 1, header, error))
                 return Change::Failed;
-            record_count = 1;
+            recordCount = 1;
             return Change::Done;
         },
         error);
 }
 
-QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
+QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &recordCount,
                                      QString *problem) const
 {
     storeTexts(typed);
@@ -559,7 +559,7 @@ QuestionSet::Change QuestionSet::add(QuestionRecord typed, int &record_count,
             typed.number = qint16(slot->number);
             if (!SetFile::putRecord(held.file(), m_path, slot->record, typed, problem))
                 return Change::Failed;
-            record_count = slot->record;
+            recordCount = slot->record;
             return Change::Done;
         },
         problem);

@@ -222,15 +222,15 @@ public:
     // The set's numbering as the file stands; a missing file has none
     // taken. Nothing, with error set, when it cannot be read.
     std::optional<Numbering> numbering(QString *error = nullptr) const;
-    // Writes the header of a new set as record 1; record_count becomes 1. A
+    // Writes the header of a new set as record 1; recordCount becomes 1. A
     // set that has records by then (another program made it first) keeps
-    // them, and record_count follows the file.
-    Change writeHeader(int &record_count, const QuestionRecord &header,
+    // them, and recordCount follows the file.
+    Change writeHeader(int &recordCount, const QuestionRecord &header,
                        QString *error = nullptr) const;
     // Adds a typed question in the next free slot, its texts stored as
-    // storedText() gives them; record_count follows the record written.
+    // storedText() gives them; recordCount follows the record written.
     // Refused (the set is full, read-only or busy) or Failed, with problem set.
-    Change add(QuestionRecord typed, int &record_count, QString *problem = nullptr) const;
+    Change add(QuestionRecord typed, int &recordCount, QString *problem = nullptr) const;
     // Writes edited over the picked record while it still holds the picked
     // bytes, and makes the pick hold the new ones. Texts are stored as
     // storedText() gives them. A pick not found because the set has lost its

@@ -292,7 +292,7 @@ Result create(const QString &path, const Details &details, const QList<QuestionR
     if (!SafeRewrite::create(path, bytes, &error))
         return refused(Result::Failed, error);
     result.status = Result::Written;
-    result.first_number = numbering.next();
+    result.firstNumber = numbering.next();
     result.records = 1 + int(questions.size());
     return result;
 }
@@ -365,7 +365,7 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
             if (!SafeRewrite::replace(path, existing, &error))
                 return QuestionSet::Change::Failed;
             result.status = Result::Written;
-            result.first_number = numbering.next();
+            result.firstNumber = numbering.next();
             result.records = numbering.records + int(questions.size());
             return QuestionSet::Change::Done;
         },

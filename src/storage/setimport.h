@@ -76,7 +76,7 @@ struct Result
     };
     Status status = Failed;
     QStringList messages;
-    int first_number = 0; // number given to the first question written
+    int firstNumber = 0; // number given to the first question written
     int records = 0;      // records in the file afterwards
 };
 

@@ -91,7 +91,8 @@ private slots:
 
         QCOMPARE(control<QLineEdit>(form, "Text1")->text(), shownAfter);
         const AppState &s = program.state;
-        const QStringList handedOn{s.set_name, s.creator, s.message, s.password};
+        const QStringList handedOn{s.set.name, s.newSet.creator, s.newSet.message,
+                                   s.newSet.password};
         QCOMPARE(handedOn, state.isEmpty() ? QStringList(4, QString()) : state);
         QCOMPARE(program.dialogs.log(),
                  refusal.isEmpty() ? QStringList() : QStringList{refusal + "|Question Set"});
@@ -189,7 +190,7 @@ private slots:
             return;
         }
         click(form, "Command1");
-        QCOMPARE(program.state.set_name, name);
+        QCOMPARE(program.state.set.name, name);
         QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{name});
         QVERIFY(TestProgram::visibleWindow(QStringLiteral("Form1")));
         QVERIFY(program.dialogs.shown.isEmpty());

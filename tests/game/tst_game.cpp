@@ -66,8 +66,8 @@ private slots:
         });
         connect(&game, &Game::ended, [&](GameEnd end) { log += '|' + ends.at(int(end)); });
         if (presses.isEmpty())
-            QVERIFY(QFile::remove(driver.program.state.set_path));
-        if (game.load(driver.program.state.set_path) == Game::Problem::None) {
+            QVERIFY(QFile::remove(driver.program.state.set.path));
+        if (game.load(driver.program.state.set.path) == Game::Problem::None) {
             game.setPlayerName("Ann");
             random.push(0.0); // each question's draw
             game.begin();
@@ -77,7 +77,7 @@ private slots:
             const QStringList numbers = press.section(':', 1).split(',');
             const int lifeline = QStringList{"50", "ask", "ring"}.indexOf(what);
             if (what == "gone") {
-                QVERIFY(QFile::remove(driver.program.state.set_path));
+                QVERIFY(QFile::remove(driver.program.state.set.path));
             } else if (lifeline >= 0) {
                 QVERIFY(game.counts(GamePress::Lifeline));
                 for (int i = 0; what == "ask" && i < 100; ++i)

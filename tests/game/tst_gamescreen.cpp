@@ -92,7 +92,8 @@ private slots:
             form->close();
         });
         main.setObjectName("main");
-        GameScreen::play(&main, game.program.state, game.program.services);
+        GameScreen::play(&main, game.program.state.folders, game.program.state.set,
+                         game.program.services);
 
         QCOMPARE(seen, (QStringList{"Form3", "main", GameDriver::questionText(1, 1), "£0",
                                     "first_bg"}));
@@ -111,7 +112,7 @@ private slots:
                  main.mapToGlobal(QPoint(150, 100)));
         // It takes no more than the certificate shows; a paste past that is refused.
         QCOMPARE(game.program.dialogs.shown.first().options.maxLength, PlayerName::MAX_LENGTH);
-        QCOMPARE(game.sound.calls.first(), "load " + game.program.state.musicDir());
+        QCOMPARE(game.sound.calls.first(), "load " + game.program.state.folders.musicDir());
         QVERIFY(!game.sound.backgroundPlaying());
         QVERIFY(main.findChildren<GameScreen *>().isEmpty());
     }
@@ -367,13 +368,13 @@ private slots:
         QFETCH(bool, folder);
         QFETCH(QString, refused);
         GameDriver game;
-        const QString path = game.program.state.set_path;
+        const QString path = game.program.state.set.path;
         QVERIFY(QFile::remove(path));
         if (folder)
             QVERIFY(QDir().mkpath(path));
         else
             game.program.writeSet("quiz.dat", {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "ONE")});
-        GameScreen form(game.program.state, game.program.services);
+        GameScreen form(game.program.state.folders, game.program.state.set, game.program.services);
         QVERIFY(form.isOver());
         QStringList shownLog = game.program.dialogs.log();
         shownLog.replaceInStrings(QRegularExpression("\n.*\\|"), "|"); // the system's reason

@@ -135,7 +135,7 @@ private slots:
     void badAndMissingFilesAreSilent()
     {
         TestProgram program;
-        const QString music = program.state.musicDir();
+        const QString music = program.state.folders.musicDir();
         QDir().mkpath(music);
         QFile junk(music + "/first_bg.wav");
         QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -200,7 +200,7 @@ private slots:
         const TimeLimit limit(30); // the sounds are all dropped before it ends
         QtSoundService service;
         GameDriver game;
-        const QString music = game.program.state.musicDir();
+        const QString music = game.program.state.folders.musicDir();
         QDir().mkpath(music);
         for (const auto &[sound, bytes] : brokenFiles())
             game.program.writeFile("../Music/" + GameSounds::fileName(sound), bytes);

@@ -182,7 +182,7 @@ void TestPackaging::installedFolderWorks()
     QVERIFY2(check.ok, check.out.constData());
 
     TestProgram program;
-    program.state.program_dir = m_prefix;
+    program.state.folders.programDir = m_prefix;
     StartScreen form(program.state, program.services);
     auto *sets = form.findChild<QListWidget *>(QStringLiteral("File1"));
     QVERIFY(sets);

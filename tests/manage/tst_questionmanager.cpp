@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(program.dialogs.log(), shown);
         if (shown.last().endsWith(QLatin1String("Edited")))
             expected[3] = makeQuestion(2, 5, "CHANGED?", "b");
-        QCOMPARE(readRecords(program.state.set_path), expected);
+        QCOMPARE(readRecords(program.state.set.path), expected);
         // The list is refilled from the file; the boxes keep what was typed.
         QCOMPARE(column(form, 1).at(row < 0 ? 0 : row).trimmed(), expected[row + 1].question);
         QCOMPARE(box(form, "txt_q")->text(), typed);
@@ -159,9 +159,7 @@ private slots:
                                                      "Choose A Question From The List|List"}));
         QList<QuestionRecord> expected = mixedSet();
         expected.removeAt(3);
-        QCOMPARE(readRecords(program.state.set_path), expected);
-        // The next question added goes straight after the last record.
-        QCOMPARE(program.state.record_count, int(expected.size()));
+        QCOMPARE(readRecords(program.state.set.path), expected);
         QCOMPARE(column(form, 1).size(), 3);
         QCOMPARE(box(form, "txt_q")->text(), QStringLiteral("SECOND?")); // still shown
         QCOMPARE(filesIn(program.questionsDir()), QStringList{"set.dat"});
@@ -186,7 +184,7 @@ private slots:
         };
 
         // Question 3 goes by a renamed copy, then question 8 by a write in place.
-        const QString set = program.state.set_path;
+        const QString set = program.state.set.path;
         QVERIFY(QuestionSet(set).removeRecord(4));
         QTRY_COMPARE(column(form, 1).size(), 7);
         records.removeAt(3);
@@ -217,8 +215,7 @@ private slots:
         box(form, "txt_p1")->setText(QStringLiteral(" NeW "));
         click(form, "cmd_ok");
         QCOMPARE(program.dialogs.log(), QStringList{"Details Changed|Changed"});
-        QCOMPARE(readRecords(program.state.set_path).at(1), makeHeader(message, creator, "NeW"));
-        QCOMPARE(program.state.password, QString()); // the app state's details are not touched
+        QCOMPARE(readRecords(program.state.set.path).at(1), makeHeader(message, creator, "NeW"));
 
         // Another copy changes the message: this one's OK keeps that change
         // and shows the details as they are now.
@@ -231,7 +228,7 @@ private slots:
         QCOMPARE(program.dialogs.log(),
                  QStringList{"The details were changed by another program. They are shown again "
                              "as they are now; make your change again.|Question Set"});
-        QCOMPARE(readRecords(program.state.set_path), elsewhere);
+        QCOMPARE(readRecords(program.state.set.path), elsewhere);
         QCOMPARE(box(form, "txt_message")->text(), QStringLiteral("Theirs"));
         click(form, "cmd_back");
         QVERIFY(!form->isVisible());
@@ -269,7 +266,7 @@ private slots:
         box(form, "txt_q")->setText(QStringLiteral("latte?"));
         click(form, QStringLiteral("cmd_edit"));
         set[1].question = QStringLiteral("LATTE?");
-        QCOMPARE(readRecords(program.state.set_path), set);
+        QCOMPARE(readRecords(program.state.set.path), set);
 
         QTest::keyClick(find, Qt::Key_Escape);
         QVERIFY(form->isVisible());
@@ -326,7 +323,7 @@ private slots:
                                         makeQuestion(12, 2, "CAF\u00C9, \"NOIR\"?", "c"),
                                         makeQuestion(1, 3, "TEA?", "b")};
         QWidget *form = openManager(program, set);
-        const QByteArray before = program.readFile(program.state.set_path);
+        const QByteArray before = program.readFile(program.state.set.path);
         const QString path = chosen.isEmpty() ? chosen : program.setPath(chosen);
         if (!csv.isEmpty())
             program.writeFile(chosen, csv);
@@ -339,9 +336,8 @@ private slots:
         }
         QCOMPARE(program.dialogs.log(), shown);
         QCOMPARE(column(form, 1).size(), listed); // refreshed
-        QCOMPARE(program.state.record_count, listed + 1);
         if (listed == 2)
-            QCOMPARE(program.readFile(program.state.set_path), before);
+            QCOMPARE(program.readFile(program.state.set.path), before);
     }
 
     void largestSetFillsQuickly()
@@ -353,7 +349,7 @@ private slots:
         auto *form = openManager(program, records);
         QElapsedTimer timer;
         timer.start();
-        form->updatelist();
+        form->updateList();
         QCoreApplication::processEvents(); // includes the repaint
         const qint64 ms = timer.elapsed();
         QVERIFY2(ms < 1000, qPrintable(QStringLiteral("refill took %1 ms").arg(ms)));

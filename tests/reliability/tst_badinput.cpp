@@ -23,7 +23,7 @@ QList<QuestionRecord> fewQuestions()
 MainWindow *openMainWindow(TestProgram &program, const QByteArray &bytes)
 {
     program.writeFile(kFile, bytes);
-    program.state.set_name = kFile;
+    program.state.set.name = kFile;
     return Navigator::openMainWindow(program.state, program.services);
 }
 
@@ -116,7 +116,7 @@ private slots:
         for (int n = 2; n <= 8; ++n)
             records << makeQuestion(n % 15, n, QStringLiteral("Q%1?").arg(n));
         QuestionManager *manager = openManager(program, records, kFile);
-        const QString path = program.state.set_path;
+        const QString path = program.state.set.path;
         auto *id = control<QLineEdit>(manager, QStringLiteral("txt_id"));
 
         // Shortened: a row whose record is gone picks nothing and says so; a

@@ -28,7 +28,7 @@ const QRegularExpression kFaultShown(QStringLiteral("injected fault.*\\|Question
 // main window whose loading writes a new set's header.
 std::function<void()> setUp(TestProgram &program, const QString &button)
 {
-    program.state.set_name = kFile;
+    program.state.set.name = kFile;
     if (button == QLatin1String("open")) {
         // A window that could not open the set never writes a header later,
         // so trying again opens it afresh.

@@ -67,7 +67,7 @@ void TestSetImport::exportThenImportIsByteIdentical()
     const QString copy = program.setPath(QStringLiteral("copy.dat"));
     const SetImport::Result result = SetImport::create(copy, details, rows.questions);
     QCOMPARE(result.status, SetImport::Result::Written);
-    QCOMPARE(QList<int>({result.first_number, result.records}), QList<int>({2, 4}));
+    QCOMPARE(QList<int>({result.firstNumber, result.records}), QList<int>({2, 4}));
     QCOMPARE(program.readFile(copy), program.readFile(original));
 }
 
@@ -336,7 +336,7 @@ void TestSetImport::append()
     }
     const int records = int(set.size() / 405);
     QCOMPARE(result.status, SetImport::Result::Written);
-    QCOMPARE(QList<int>({result.first_number, result.records}), QList<int>({firstNumber, records + 2}));
+    QCOMPARE(QList<int>({result.firstNumber, result.records}), QList<int>({firstNumber, records + 2}));
     QVERIFY(after.size() == set.size() + 2 * 405 && after.startsWith(set));
     QCOMPARE(QuestionRecord::fromBytes(QByteArrayView(after).sliced(records * 405)),
              rec(QStringLiteral("2|%1|CAF\u00C9 OR STRA\u00DFE?|A|B|C|D|b").arg(firstNumber)));

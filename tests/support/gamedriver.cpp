@@ -13,8 +13,8 @@ GameDriver::GameDriver(const QString &rightLetter, int perRound)
             records << makeQuestion(round, records.size() + 1, questionText(round, k),
                                     rightLetter.isEmpty() ? rightLetterOf(round, k) : rightLetter);
     }
-    program.state.set_name = QStringLiteral("quiz.dat");
-    program.state.set_path = program.writeSet(program.state.set_name, records);
+    program.state.set.name = QStringLiteral("quiz.dat");
+    program.state.set.path = program.writeSet(program.state.set.name, records);
     program.services.random = &random;
 }
 
@@ -34,7 +34,8 @@ GameScreen *GameDriver::start(const QString &name, int k)
 {
     program.dialogs.answerText(name);
     random.pushPick(k, m_perRound);
-    form = std::make_unique<GameScreen>(program.state, program.services, nullptr);
+    form = std::make_unique<GameScreen>(program.state.folders, program.state.set, program.services,
+                                        nullptr);
     return form.get();
 }
 

@@ -14,9 +14,8 @@ namespace ManagerHelpers {
 QuestionManager *openManager(TestProgram &program, const QList<QuestionRecord> &records,
                              const QString &fileName)
 {
-    program.state.set_path = program.writeSet(fileName, records);
-    program.state.record_count = int(records.size());
-    auto *form = new QuestionManager(program.state, program.services);
+    program.state.set.path = program.writeSet(fileName, records);
+    auto *form = new QuestionManager(program.state.set.path, program.services);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;

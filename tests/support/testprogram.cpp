@@ -7,8 +7,8 @@
 TestProgram::TestProgram()
 {
     Q_ASSERT(m_dir.isValid());
-    state.program_dir = m_dir.path();
-    QDir().mkpath(state.questionsDir());
+    state.folders.programDir = m_dir.path();
+    QDir().mkpath(state.folders.questionsDir());
     services.dialogs = &dialogs;
     services.random = &random;
     services.sound = &sound;

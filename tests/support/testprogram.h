@@ -25,7 +25,7 @@ public:
     ~TestProgram();
 
     QString dir() const { return m_dir.path(); }
-    QString questionsDir() const { return state.questionsDir(); }
+    QString questionsDir() const { return state.folders.questionsDir(); }
     QString setPath(const QString &fileName) const;
 
     // Writes a set file made of the given records, in order.

@@ -23,7 +23,7 @@ private slots:
     void reopenedShowsTheTextFromTop()
     {
         TestProgram program;
-        program.state.set_name = QStringLiteral("q.dat");
+        program.state.set.name = QStringLiteral("q.dat");
         QWidget *main = Navigator::openMainWindow(program.state, program.services);
         QList<int> scrolledTo;
         int scrollRange = 0;

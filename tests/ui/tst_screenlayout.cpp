@@ -29,7 +29,7 @@ using Opener = std::function<QWidget *(GameDriver &)>;
 // measured as well as the fixed ones.
 void fillState(AppState &state)
 {
-    state.set_name = QStringLiteral("General Knowledge.dat");
+    state.set.name = QStringLiteral("General Knowledge.dat");
 }
 
 const Certificate LONGEST{QStringLiteral("Bartholomew Montgomery-Smythe"),

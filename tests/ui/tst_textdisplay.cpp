@@ -49,7 +49,7 @@ private slots:
         // The main window: creator and message from the set's header.
         TestProgram program;
         program.writeSet(QStringLiteral("q.dat"), {makeHeader(kAnswer, kPlayer, "")});
-        program.state.set_name = QStringLiteral("q.dat");
+        program.state.set.name = QStringLiteral("q.dat");
         QWidget *main = Navigator::openMainWindow(program.state, program.services);
         expectPlainLabels(main, {kPlayer, kAnswer, QStringLiteral("Message from ") + kPlayer});
         main->close();
@@ -70,10 +70,10 @@ private slots:
             question.number = qint16(round + 1);
             rounds << question;
         }
-        game.program.writeSet(game.program.state.set_name, rounds);
+        game.program.writeSet(game.program.state.set.name, rounds);
         game.start(kPlayer);
         expectPlainLabels(game.form.get(), {kQuestion, kAnswer});
-        CertificateWindow certificate({kPlayer, "£100", 0, game.program.state.set_name},
+        CertificateWindow certificate({kPlayer, "£100", 0, game.program.state.set.name},
                                       game.program.services);
         expectPlainLabels(&certificate, {kPlayer.toUpper()});
 

@@ -252,7 +252,7 @@ int runImport(const QStringList &args)
         put(stdout, QStringLiteral("%1 question(s) read from %4 (%5) and written to %6 (numbers "
                                    "%2 on); it now holds %3 record(s).")
                         .arg(rows.questions.size())
-                        .arg(result.first_number)
+                        .arg(result.firstNumber)
                         .arg(result.records)
                         .arg(csvName, Csv::describe(rows.format), setPath));
         return EXIT_CLEAN;

@@ -156,7 +156,8 @@ private:
         const double draws[] = {0.10, 0.55, 0.30, 0.70, 0.45, 0.20, 0.62,
                                 0.85, 0.05, 0.50, 0.35, 0.0};
         m_random.push(draws[0]);
-        auto *form = new GameScreen(m_program.state, m_program.services, main);
+        auto *form = new GameScreen(m_program.state.folders, m_program.state.set,
+                                    m_program.services, main);
         form->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<GameScreen> guard(form);
         settle(form);
@@ -235,7 +236,7 @@ private:
     // The manager with a question of the seventh round picked for editing.
     void manager(MainWindow *main)
     {
-        auto *form = new QuestionManager(m_program.state, m_program.services, main);
+        auto *form = new QuestionManager(m_program.state.set.path, m_program.services, main);
         form->setAttribute(Qt::WA_DeleteOnClose);
         settle(form);
         // The seventh round's fourth question, the one of the game picture,
