@@ -176,6 +176,12 @@ private slots:
         QTest::newRow("data size 0xFFFFFFFF")
             << brokenFiles()[2].second
             << "its \"data\" chunk claims 4294967295 bytes but 8000 follow it";
+        QTest::newRow("4 bytes short")
+            << wav(2, 8000).chopped(4) << "the RIFF header claims 8044 bytes but the file has 8040";
+        QByteArray longer = wav(2, 8000);
+        qToLittleEndian<quint32>(8004, longer.data() + 40);
+        QTest::newRow("data 4 bytes longer than what follows")
+            << longer << "its \"data\" chunk claims 8004 bytes but 8000 follow it";
         QTest::newRow("3 bytes of stereo 16-bit")
             << wav(2, 3) << "its 3 bytes of sound are not whole frames of 4 bytes";
         QTest::newRow("fmt chunk of 2 GB")

@@ -50,6 +50,8 @@ void TestCsv::parse_data()
         << "a\nb\n\"open,\nmore\nstill\n" << QStringList{"1:a", "2:b"} << 3;
     QTest::newRow("text after closing quote") << "a\n\"x\"y,z\n" << QStringList{"1:a"} << 2;
     QTest::newRow("quote inside a bare field") << "a\nab\"c\n" << QStringList{"1:a"} << 2;
+    // Only an apostrophe that hides a formula is the export's; a typed one stays.
+    QTest::newRow("apostrophes") << "'=1,'TIS,''X\n" << QStringList{"1:=1|'TIS|'X"} << 0;
 }
 
 void TestCsv::parse()
