@@ -182,6 +182,15 @@ QWidget *QuestionManager::buildFindBar()
     return bar;
 }
 
+// Why a file was refused: how many rows are bad, and the first of them.
+QString QuestionManager::refusedRows(const QString &csvName,
+                                     const QList<SetImport::Problem> &problems)
+{
+    const QStringList lines = SetImport::problemLines(csvName, problems, kProblemsShown);
+    return QStringLiteral("Nothing was imported: %1 has %2 problem(s).\n\n%3")
+        .arg(csvName, QString::number(problems.size()), lines.join(QLatin1Char('\n')));
+}
+
 // Appends the file's questions to the set, all or none: a file with any bad
 // row is refused whole and the set is left as it was.
 void QuestionManager::importQuestions()
@@ -196,13 +205,8 @@ void QuestionManager::importQuestions()
     if (!rows)
         return tell(QStringLiteral("Nothing was imported: %1").arg(error), title);
     const QString csvName = QFileInfo(csvPath).fileName();
-    if (!rows->ok()) {
-        const QStringList lines = SetImport::problemLines(csvName, rows->problems, kProblemsShown);
-        return tell(QStringLiteral("Nothing was imported: %1 has %2 problem(s).\n\n%3")
-                        .arg(csvName, QString::number(rows->problems.size()),
-                             lines.join(QLatin1Char('\n'))),
-                    title);
-    }
+    if (!rows->ok())
+        return tell(refusedRows(csvName, rows->problems), title);
     const SetImport::Result result = SetImport::append(m_set.path(), rows->questions);
     if (result.status != SetImport::Result::Written)
         return tell(QStringLiteral("Nothing was imported: %1")
@@ -534,7 +538,11 @@ void QuestionManager::showPicked()
     if (!pick || !m_model->shows(index, pick->bytes))
         return forgetPick();
     m_pick = pick;
-    const QuestionRecord record = pick->question();
+    showQuestion(pick->question());
+}
+
+void QuestionManager::showQuestion(const QuestionRecord &record)
+{
     // Long texts are shown from their beginning.
     const QString texts[] = {record.question, record.answer_a, record.answer_b,
                              record.answer_c, record.answer_d};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/questionset.h"
+#include "storage/setimport.h"
 
 #include <QDialog>
 
@@ -58,6 +59,8 @@ private:
                            int width);
     void load();
     void showPicked();
+    void showQuestion(const QuestionRecord &record);
+    static QString refusedRows(const QString &csvName, const QList<SetImport::Problem> &problems);
     void followSet();
     void keepPick();
     void selectQuietly(int index);
