@@ -72,10 +72,9 @@ QStringList leftovers(const TestProgram &program)
 std::function<bool()> setUpChange(TestProgram &program, const QString &kind, int mode)
 {
     const bool fresh = kind == QLatin1String("new header");
-    const QString path = program.writeSet(
-        kFile, fresh ? QList<QuestionRecord>{}
-                     : QList<QuestionRecord>{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "ONE?"),
-                                             makeQuestion(2, 3, "TWO?")});
+    const QList<QuestionRecord> records{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "ONE?"),
+                                        makeQuestion(2, 3, "TWO?")};
+    const QString path = program.writeSet(kFile, fresh ? QList<QuestionRecord>{} : records);
     ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
     using Change = QuestionSet::Change;
     return [path, kind] {
@@ -272,8 +271,7 @@ private slots:
         }
         {
             IoFaults::Plan sticky(Op::Create, 2, true);
-            QVERIFY(!IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create)
-                    && IoFaults::fails(Op::Create));
+            QVERIFY(!IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create));
         }
         QVERIFY(!IoFaults::fails(Op::Rename));
     }
