@@ -61,12 +61,9 @@ private slots:
         // holding one could never be typed again.
         const QString omega = QStringLiteral("\u03A91");
         const QString cannot = QStringLiteral(" holds characters that a question set cannot store: \u03A9");
-        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz.dat" << QStringList()
-                                 << "Your Name" + cannot;
-        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz.dat" << QStringList()
-                                 << "Message" + cannot;
-        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz.dat"
-                                  << QStringList() << "Password" + cannot;
+        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz.dat" << QStringList() << "Your Name" + cannot;
+        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz.dat" << QStringList() << "Message" + cannot;
+        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz.dat" << QStringList() << "Password" + cannot;
         // An existing set keeps its own header: what these boxes hold is not used.
         QTest::newRow("existing set") << QStringList{"old", omega, "", omega} << "old.dat"
                                       << QStringList{"old.dat", omega, "No Message", omega} << "";
