@@ -348,9 +348,8 @@ private slots:
         CertificateWindow form(program.state, program.services);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto *menu = form.findChild<QMenuBar *>(QStringLiteral("menu"));
-        auto *print = form.findChild<QAction *>(QStringLiteral("print"));
-        QVERIFY(menu && print);
+        auto *menu = control<QMenuBar>(&form, QStringLiteral("menu"));
+        auto *print = control<QAction>(&form, QStringLiteral("print"));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(print).center());
         QVERIFY(program.dialogs.shown.isEmpty());
 
