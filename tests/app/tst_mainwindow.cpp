@@ -20,9 +20,9 @@ using Change = QuestionSet::Change;
 
 namespace {
 
-const QStringList kGameOpenedAndLeft{"What Is Your Full Name?|Player",
-                                     "Lets Play Quorvane!|Play",
+const QStringList kGameOpenedAndLeft{"What Is Your Full Name?|Player", "Lets Play Quorvane!|Play",
                                      "Are You Sure You Want To Quit?|Quit"};
+const QString kNoQuestions = QStringLiteral("You Must Have At Least One Question For Each Round|Questions");
 
 QString text(const QWidget *window, const QString &name)
 {
@@ -42,6 +42,13 @@ void press(QWidget *control)
 {
     QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
+}
+
+// Scripts the answers to the prompts in order, "yes" to a Yes/No box.
+void answer(TestProgram &program, const QStringList &answers)
+{
+    for (const QString &answer : answers)
+        answer == QLatin1String("yes") ? program.dialogs.answerYes() : program.dialogs.answerText(answer);
 }
 
 MainWindow *openSet(TestProgram &program, const QList<QuestionRecord> &records)
@@ -88,10 +95,8 @@ private slots:
         QCOMPARE(text(form, "lbl_message"), QStringLiteral("Good luck"));
         QCOMPARE(text(form, "lbl_m"), QStringLiteral("Message from Bo"));
         QCOMPARE(text(form, "lbl_total"), QStringLiteral("0"));
-        QVERIFY(program.dialogs.shown.isEmpty());
-        click(form, "cmd_play");
-        QCOMPARE(program.dialogs.log(),
-                 QStringList{"You Must Have At Least One Question For Each Round|Questions"});
+        click(form, "cmd_play"); // the only message shown
+        QCOMPARE(program.dialogs.log(), QStringList{kNoQuestions});
     }
 
     // Each screen opened from the main window refreshes it when it closes, and
@@ -102,14 +107,12 @@ private slots:
         QTest::addColumn<QStringList>("answers"); // to the prompts, in order
         QTest::addColumn<QString>("screen");      // empty: none opens
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Play Game") << "cmd_play" << QStringList{"Ann", "yes"} << "Form3"
-                                   << kGameOpenedAndLeft;
+        QTest::newRow("Play Game") << "cmd_play" << QStringList{"Ann", "yes"} << "Form3" << kGameOpenedAndLeft;
         QTest::newRow("Manage Questions") << "cmd_view" << QStringList{" PW "} << "Form7"
                                           << QStringList{"Type In Password|Password"};
         QTest::newRow("About Game") << "cmd_about" << QStringList() << "Form2" << QStringList();
         QTest::newRow("Manage Questions, refused") << "cmd_view" << QStringList{"p w"} << ""
-                                                   << QStringList{"Type In Password|Password",
-                                                                  "Password Incorrect|Password"};
+            << QStringList{"Type In Password|Password", "Password Incorrect|Password"};
     }
 
     void modalScreensRefreshOnReturn()
@@ -119,14 +122,11 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QStringList, shown);
         TestProgram program;
-        for (const QString &answer : answers)
-            answer == QLatin1String("yes") ? program.dialogs.answerYes()
-                                           : program.dialogs.answerText(answer);
+        answer(program, answers);
         auto *form = openSet(program, everyRound());
         control<QLineEdit>(form, "txt_q")->setText(QStringLiteral("typed"));
 
-        QString seen;
-        QString countWhileOpen;
+        QString seen, countWhileOpen;
         ModalWatch watch([&](QWidget *modal) {
             seen = modal->objectName();
             int count = 0;
@@ -174,7 +174,7 @@ private slots:
         const QByteArray renamed = program.readFile(set.path());
         const auto header = set.findHeader();
         QuestionSet::Pick loaded{header->n, header->bytes};
-        QCOMPARE(set.changeDetails(loaded, {"Bo", "Bye", ""}), QuestionSet::Change::Done);
+        QCOMPARE(set.changeDetails(loaded, {"Bo", "Bye", ""}), Change::Done);
         QTRY_COMPARE(text(form, "lbl_name"), QStringLiteral("Bo"));
         QCOMPARE(text(form, "lbl_message"), QStringLiteral("Bye"));
         QCOMPARE(program.readFile(set.path()).size(), renamed.size());
@@ -220,9 +220,7 @@ private slots:
         });
         click(form, "cmd_play");
         QCOMPARE(seen, played ? QStringLiteral("Form3") : QString());
-        QCOMPARE(program.dialogs.log(),
-                 played ? kGameOpenedAndLeft
-                        : QStringList{"You Must Have At Least One Question For Each Round|Questions"});
+        QCOMPARE(program.dialogs.log(), played ? kGameOpenedAndLeft : QStringList{kNoQuestions});
         QCOMPARE(text(form, count), QString::number(played ? 1 : 0));
     }
 
@@ -239,24 +237,17 @@ private slots:
         QTest::addColumn<QString>("screen");       // the modal screen, by name or class
         QTest::addColumn<bool>("deleteOwner");     // instead of pressing buttons
 
-        const QStringList none;
-        QTest::newRow("manager") << "cmd_view" << QStringList{"pw"} << "" << none << "Form7"
-                                 << false;
+        const QStringList none, winning{"Ann", "yes", "yes"}, toCertificate{"lbl_a", "Command1"};
+        for (const bool deleted : {false, true}) {
+            const char *under = deleted ? "main window deleted under %s" : "%s";
+            QTest::addRow(under, "the manager") << "cmd_view" << QStringList{"pw"} << "" << none << "Form7" << deleted;
+            QTest::addRow(under, "a message box") << "cmd_add" << none << "Password Incorrect" << none << "QMessageBox"
+                                                  << deleted;
+            QTest::addRow(under, "the certificate") << "cmd_play" << winning << "" << toCertificate << "Form5" << deleted;
+        }
         QTest::newRow("About") << "cmd_about" << none << "" << none << "Form2" << false;
-        QTest::newRow("message box") << "cmd_add" << none << "Password Incorrect" << none
-                                     << "QMessageBox" << false;
-        QTest::newRow("certificate") << "cmd_play" << QStringList{"Ann", "yes", "yes"} << ""
-                                     << QStringList{"lbl_a", "Command1"} << "Form5" << false;
-        QTest::newRow("game's quit box") << "cmd_play" << QStringList{"Ann"}
-                                         << "Are You Sure You Want To Quit?"
+        QTest::newRow("game's quit box") << "cmd_play" << QStringList{"Ann"} << "Are You Sure You Want To Quit?"
                                          << QStringList{"Command2"} << "QMessageBox" << false;
-        QTest::newRow("main window deleted under the manager")
-            << "cmd_view" << QStringList{"pw"} << "" << none << "Form7" << true;
-        QTest::newRow("main window deleted under a message box")
-            << "cmd_add" << none << "Password Incorrect" << none << "QMessageBox" << true;
-        QTest::newRow("main window deleted under the certificate")
-            << "cmd_play" << QStringList{"Ann", "yes", "yes"} << ""
-            << QStringList{"lbl_a", "Command1"} << "Form5" << true;
     }
 
     void windowsUnderAModalScreenWait()
@@ -268,9 +259,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, deleteOwner);
         TestProgram program;
-        for (const QString &answer : answers)
-            answer == QLatin1String("yes") ? program.dialogs.answerYes()
-                                           : program.dialogs.answerText(answer);
+        answer(program, answers);
         program.dialogs.realBox = realBox;
         QPointer<MainWindow> form = openSet(program, everyRound());
         ModalWatch game([&](QWidget *modal) {
@@ -279,8 +268,7 @@ private slots:
         }, "Form3");
 
         QStringList before, after;
-        bool closed = true;
-        bool stillUnder = false;
+        bool closed = true, stillUnder = false;
         const QByteArray screenName = screen.toLatin1();
         ModalWatch underIt([&](QWidget *modal) {
             if (deleteOwner) {
@@ -290,8 +278,7 @@ private slots:
             before = program.dialogs.log() + program.sound.calls;
             for (QWidget *w : form->findChildren<QWidget *>()) {
                 const QAccessible::Role role = QAccessible::queryAccessibleInterface(w)->role();
-                if (w->window() != modal
-                    && (role == QAccessible::PushButton || role == QAccessible::Button))
+                if (w->window() != modal && (role == QAccessible::PushButton || role == QAccessible::Button))
                     press(w);
             }
             closed = form->close();
@@ -331,15 +318,11 @@ private slots:
         const QString fields = QStringLiteral("Fill In All Fields|Fields");
         QTest::newRow("wrong password before empty fields") << "PW" << "" << -1 << -1 << QString()
                                                             << "Password Incorrect|Password";
-        QTest::newRow("empty question") << "pw" << "" << 1 << 4 << QString() << fields;
         QTest::newRow("round typed, not picked") << "pw" << "Q?" << 1 << -1 << "£1000" << fields;
         QTest::newRow("picked round typed over") << "pw" << "Q?" << 1 << 4 << "£1000x" << fields;
-        QTest::newRow("empty field before no answer") << "pw" << "" << -1 << 4 << QString()
-                                                      << fields;
-        QTest::newRow("no right answer") << "pw" << "Q?" << -1 << 4 << QString()
-                                         << "Choose Correct Answer Box|Answer";
-        QTest::newRow("added") << " pw " << " what is it? " << 1 << 4 << QString()
-                               << "Question Added|Added";
+        QTest::newRow("empty question before no answer") << "pw" << "" << -1 << 4 << QString() << fields;
+        QTest::newRow("no right answer") << "pw" << "Q?" << -1 << 4 << QString() << "Choose Correct Answer Box|Answer";
+        QTest::newRow("added") << " pw " << " what is it? " << 1 << 4 << QString() << "Question Added|Added";
     }
 
     void addQuestion()
@@ -351,8 +334,7 @@ private slots:
         QFETCH(QString, roundText);
         QFETCH(QString, shown);
         TestProgram program;
-        auto *form = openSet(program, {makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q"),
-                                       makeQuestion(1, 4, "R")});
+        auto *form = openSet(program, {makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q"), makeQuestion(1, 4, "R")});
         typeQuestion(form, question, right, round, password);
         auto *roundBox = control<QComboBox>(form, "cmb_round");
         if (!roundText.isNull())
@@ -414,8 +396,7 @@ private slots:
         QPointer<QWidget> other = new QWidget;
         other->setAttribute(Qt::WA_DeleteOnClose);
         other->show();
-        QTimer::singleShot(0, form,
-                           [&] { byButton ? click(form, "cmd_quit") : void(form->close()); });
+        QTimer::singleShot(0, form, [&] { byButton ? click(form, "cmd_quit") : void(form->close()); });
         // Should quitting fail, this ends the loop with a different code.
         QTimer::singleShot(5000, form, [] { QCoreApplication::exit(7); });
         QCOMPARE(QApplication::exec(), 0);

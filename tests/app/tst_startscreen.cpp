@@ -53,23 +53,17 @@ private slots:
             << QStringList{"quiz.DAT", "   ", "Hi", " pw "} << "quiz.DAT.dat"
             << QStringList{"quiz.DAT.dat", "Not Given", "Hi", "pw"} << "";
         QTest::newRow("spaces around") << QStringList{"  quiz  ", " Ann", " hello ", ""}
-                                       << "  quiz  .dat"
-                                       << QStringList{"quiz  .dat", " Ann", " hello ", ""} << "";
+                                       << "  quiz  .dat" << QStringList{"quiz  .dat", " Ann", " hello ", ""} << "";
         // The name rule is the set's; here only that Continue asks it.
-        QTest::newRow("name leaving the folder") << QStringList{"../escape"} << "../escape.dat"
-                                                 << QStringList()
+        QTest::newRow("name leaving the folder") << QStringList{"../escape"} << "../escape.dat" << QStringList()
                                                  << "The set name must not contain / or \\.";
         // A character Windows-1252 lacks would be stored as '?': a password
         // holding one could never be typed again.
         const QString omega = QStringLiteral("\u03A91");
-        const QString cannot = QStringLiteral(" holds characters that a question set cannot store: "
-                                              "\u03A9");
-        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz.dat" << QStringList()
-                                 << "Your Name" + cannot;
-        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz.dat" << QStringList()
-                                 << "Message" + cannot;
-        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz.dat"
-                                  << QStringList() << "Password" + cannot;
+        const QString cannot = QStringLiteral(" holds characters that a question set cannot store: \u03A9");
+        QTest::newRow("creator") << QStringList{"quiz", omega} << "quiz.dat" << QStringList() << "Your Name" + cannot;
+        QTest::newRow("message") << QStringList{"quiz", "", omega} << "quiz.dat" << QStringList() << "Message" + cannot;
+        QTest::newRow("password") << QStringList{"quiz", "", "", omega} << "quiz.dat" << QStringList() << "Password" + cannot;
         // An existing set keeps its own header: what these boxes hold is not used.
         QTest::newRow("existing set") << QStringList{"old", omega, "", omega} << "old.dat"
                                       << QStringList{"old.dat", omega, "No Message", omega} << "";
@@ -94,8 +88,7 @@ private slots:
         const QStringList handedOn{s.set.name, s.newSet.creator, s.newSet.message,
                                    s.newSet.password};
         QCOMPARE(handedOn, state.isEmpty() ? QStringList(4, QString()) : state);
-        QCOMPARE(program.dialogs.log(),
-                 refusal.isEmpty() ? QStringList() : QStringList{refusal + "|Question Set"});
+        QCOMPARE(program.dialogs.log(), refusal.isEmpty() ? QStringList() : QStringList{refusal + "|Question Set"});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // Refused, the start screen stays with what was typed and nothing is made.
         QCOMPARE(form.isNull(), refusal.isEmpty());

@@ -52,10 +52,8 @@ private slots:
         QCOMPARE(column(form, 0), QStringList({"£125000", "£100", "£16000", "£1000000"}));
         QCOMPARE(column(form, 1).first(), QStringLiteral("ROUND TWELVE?").leftJustified(200));
         // A screen reader hears the question, not the padding behind it.
-        QAccessibleInterface *list =
-            QAccessible::queryAccessibleInterface(control<QTreeView>(form, "ListView1"));
-        QCOMPARE(list->tableInterface()->cellAt(0, 1)->text(QAccessible::Name),
-                 QStringLiteral("ROUND TWELVE?"));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(control<QTreeView>(form, "ListView1"));
+        QCOMPARE(list->tableInterface()->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("ROUND TWELVE?"));
         QCOMPARE(column(form, 2), QStringList({"C", "B", "D", ""}));
         QCOMPARE(box(form, "txt_name")->text(), QStringLiteral("Ann"));
         QCOMPARE(box(form, "txt_message")->text(), QStringLiteral("Hi"));
@@ -92,22 +90,16 @@ private slots:
         QTest::addColumn<QString>("changedElsewhere"); // "before" or "after" the pick
         QTest::addColumn<QStringList>("shown");
 
-        const QString changed = "This question was changed by another program. Pick it again "
-                                "from the list.|Question Set";
+        const QString changed = "This question was changed by another program. Pick it again from the list.|Question Set";
         const QString choose = "Choose A Question From The List|List";
         QTest::newRow("nothing picked") << -1 << "99" << "Z" << "" << QStringList{choose};
-        QTest::newRow("round outside 1 to 15")
-            << 1 << "15.5" << "E" << "" << QStringList{"Round Must Be Between 1 And 15|Round"};
-        QTest::newRow("letter outside A to D")
-            << 1 << "3" << "E" << ""
-            << QStringList{"Right Answer Must Be Between 'A' And 'D'|Answer"};
-        QTest::newRow("changed by another program") << 1 << "3" << "a" << "after"
-                                                    << QStringList{changed};
+        QTest::newRow("round outside 1 to 15") << 1 << "15.5" << "E" << "" << QStringList{"Round Must Be Between 1 And 15|Round"};
+        QTest::newRow("letter outside A to D") << 1 << "3" << "E" << ""
+                                               << QStringList{"Right Answer Must Be Between 'A' And 'D'|Answer"};
+        QTest::newRow("changed by another program") << 1 << "3" << "a" << "after" << QStringList{changed};
         // The list still shows the old row: it picks nothing.
-        QTest::newRow("changed before the pick") << 1 << "3" << "a" << "before"
-                                                 << QStringList{changed, choose};
-        QTest::newRow("the second twin") << 2 << "2.5" << " b " << ""
-                                         << QStringList{"Question Edited|Edited"};
+        QTest::newRow("changed before the pick") << 1 << "3" << "a" << "before" << QStringList{changed, choose};
+        QTest::newRow("the second twin") << 2 << "2.5" << " b " << "" << QStringList{"Question Edited|Edited"};
     }
 
     void edit()
@@ -155,8 +147,7 @@ private slots:
         pickRow(form, 2);
         click(form, "cmd_delete");
         click(form, "cmd_delete"); // again: deletes nothing more, and says why
-        QCOMPARE(program.dialogs.log(), (QStringList{"Question Deleted|Deleted",
-                                                     "Choose A Question From The List|List"}));
+        QCOMPARE(program.dialogs.log(), (QStringList{"Question Deleted|Deleted", "Choose A Question From The List|List"}));
         QList<QuestionRecord> expected = mixedSet();
         expected.removeAt(3);
         QCOMPARE(readRecords(program.state.set.path), expected);
@@ -178,8 +169,7 @@ private slots:
         pickRow(form, 4);
         box(form, "txt_a")->setText(QStringLiteral("being typed"));
         auto picked = [form] {
-            const QModelIndexList rows =
-                control<QTreeView>(form, "ListView1")->selectionModel()->selectedRows(1);
+            const QModelIndexList rows = control<QTreeView>(form, "ListView1")->selectionModel()->selectedRows(1);
             return rows.size() == 1 ? rows.first().data().toString().trimmed() : QString();
         };
 
@@ -205,8 +195,7 @@ private slots:
         TestProgram program;
         const QString message = QStringLiteral("M").repeated(200);
         const QString creator = QStringLiteral("C").repeated(45);
-        QWidget *form =
-            openManager(program, {makeQuestion(1, 2, "Q?"), makeHeader(message, creator, "old")});
+        QWidget *form = openManager(program, {makeQuestion(1, 2, "Q?"), makeHeader(message, creator, "old")});
         // Stored texts longer than the boxes allow are shown whole, from their start.
         QCOMPARE(box(form, "txt_message")->text(), message);
         QCOMPARE(box(form, "txt_message")->cursorPosition(), 0);
@@ -219,8 +208,7 @@ private slots:
 
         // Another copy changes the message: this one's OK keeps that change
         // and shows the details as they are now.
-        const QList<QuestionRecord> elsewhere{makeQuestion(1, 2, "Q?"),
-                                              makeHeader("Theirs", creator, "NeW")};
+        const QList<QuestionRecord> elsewhere{makeQuestion(1, 2, "Q?"), makeHeader("Theirs", creator, "NeW")};
         program.writeSet("set.dat", elsewhere);
         program.dialogs.clear();
         box(form, "txt_name")->setText(QStringLiteral("Mine"));
@@ -239,8 +227,7 @@ private slots:
     void findAndSort()
     {
         TestProgram program;
-        QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""),
-                                  makeQuestion(2, 2, QStringLiteral("CAF\u00C9 AU LAIT?"), "b"),
+        QList<QuestionRecord> set{makeHeader("Hi", "Ann", ""), makeQuestion(2, 2, "CAF\u00C9 AU LAIT?", "b"),
                                   makeQuestion(1, 3, "TEA?", "a"), makeQuestion(3, 4, "CAFE NOIR?", "c")};
         QWidget *form = openManager(program, set);
         form->activateWindow();
@@ -284,28 +271,22 @@ private slots:
         QTest::addColumn<int>("listed");
 
         QByteArray bad = kHeaderRow + "1,,A,B,C,D,A\r\n";
-        QString refused = "Nothing was imported: in.csv has 12 problem(s).\n\n"
-                          "in.csv, line 2: question is missing";
+        QString refused = "Nothing was imported: in.csv has 12 problem(s).\n\nin.csv, line 2: question is missing";
         for (int line = 3; line <= 13; ++line) {
             bad += "16,Q?,A,B,C,D,A\n";
             if (line <= 11)
-                refused += QString("\nin.csv, line %1: round \"16\" is not 1 to 15 or a prize "
-                                   "amount such as \u00A31000").arg(line);
+                refused += QString("\nin.csv, line %1: round \"16\" is not 1 to 15 or a prize amount such as "
+                                   "\u00A31000").arg(line);
         }
-        QTest::newRow("import refused whole")
-            << "importCsv" << bad << "in.csv" << QStringList{kImportAsked, refused + "\nand 2 more|Import"}
-            << 2;
-        QTest::newRow("import")
-            << "importCsv" << kHeaderRow + "3,new?,a,b,c,d,D\r\n\u00A3100,two?,a,b,c,d,a\r\n" << "in.csv"
-            << QStringList{kImportAsked, "2 questions added from in.csv.|Import"} << 4;
-        QTest::newRow("import cancelled") << "importCsv" << QByteArray() << "" << QStringList{kImportAsked}
-                                          << 2;
-        QTest::newRow("export, then import into an empty set")
-            << "exportCsv" << QByteArray() << "out.csv"
+        QTest::newRow("import refused whole") << "importCsv" << bad << "in.csv"
+                                              << QStringList{kImportAsked, refused + "\nand 2 more|Import"} << 2;
+        QTest::newRow("import") << "importCsv" << kHeaderRow + "3,new?,a,b,c,d,D\r\n\u00A3100,two?,a,b,c,d,a\r\n" << "in.csv"
+                                << QStringList{kImportAsked, "2 questions added from in.csv.|Import"} << 4;
+        QTest::newRow("import cancelled") << "importCsv" << QByteArray() << "" << QStringList{kImportAsked} << 2;
+        QTest::newRow("export, then import into an empty set") << "exportCsv" << QByteArray() << "out.csv"
             << QStringList{kExportAsked, "2 questions written to out.csv.|Export", kImportAsked,
                            "2 questions added from out.csv.|Import"} << 2;
-        QTest::newRow("export to a folder that is missing")
-            << "exportCsv" << QByteArray() << "missing/out.csv"
+        QTest::newRow("export to a folder that is missing") << "exportCsv" << QByteArray() << "missing/out.csv"
             << QStringList{kExportAsked, "Nothing was exported: Could not create a new copy of "
                                          "\"out.csv\": No such file or directory|Export"} << 2;
     }
@@ -319,8 +300,7 @@ private slots:
         QFETCH(int, listed);
         TestProgram program;
         // Numbered as import numbers them, so that a round trip gives the same bytes.
-        const QList<QuestionRecord> set{makeHeader("Hi", "Ann", "pw"),
-                                        makeQuestion(12, 2, "CAF\u00C9, \"NOIR\"?", "c"),
+        const QList<QuestionRecord> set{makeHeader("Hi", "Ann", "pw"), makeQuestion(12, 2, "CAF\u00C9, \"NOIR\"?", "c"),
                                         makeQuestion(1, 3, "TEA?", "b")};
         QWidget *form = openManager(program, set);
         const QByteArray before = program.readFile(program.state.set.path);

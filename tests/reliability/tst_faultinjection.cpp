@@ -72,10 +72,9 @@ QStringList leftovers(const TestProgram &program)
 std::function<bool()> setUpChange(TestProgram &program, const QString &kind, int mode)
 {
     const bool fresh = kind == QLatin1String("new header");
-    const QString path = program.writeSet(
-        kFile, fresh ? QList<QuestionRecord>{}
-                     : QList<QuestionRecord>{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "ONE?"),
-                                             makeQuestion(2, 3, "TWO?")});
+    const QList<QuestionRecord> records{makeHeader("Hi", "Ann", "pw"), makeQuestion(1, 2, "ONE?"),
+                                        makeQuestion(2, 3, "TWO?")};
+    const QString path = program.writeSet(kFile, fresh ? QList<QuestionRecord>{} : records);
     ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
     using Change = QuestionSet::Change;
     return [path, kind] {
@@ -98,18 +97,6 @@ std::function<bool()> setUpChange(TestProgram &program, const QString &kind, int
         QuestionSet::Pick header{found ? found->n : 0, found ? found->bytes : QByteArray()};
         return set.changeDetails(header, {"Bob", "Hello", "pw"}) == Change::Done;
     };
-}
-
-void kindsOfChange()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("replaced"); // by a renamed copy; otherwise written in place
-    QTest::newRow("add") << "add" << true;
-    QTest::newRow("delete") << "delete" << true;
-    QTest::newRow("new header") << "new header" << true;
-    QTest::newRow("import-append") << "import-append" << true;
-    QTest::newRow("details") << "details" << false;
-    QTest::newRow("edit") << "edit" << false;
 }
 
 bool isRename(const IoFaults::Step &step)
@@ -198,22 +185,34 @@ private slots:
         QVERIFY(failures > 0);
     }
 
-    void everyKindOfChange_data() { kindsOfChange(); }
+    void everyKindOfChange_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("replaced"); // by a renamed copy; otherwise written in place
+        QTest::newRow("add") << "add" << true;
+        QTest::newRow("delete") << "delete" << true;
+        QTest::newRow("new header") << "new header" << true;
+        QTest::newRow("import-append") << "import-append" << true;
+        QTest::newRow("details") << "details" << false;
+        QTest::newRow("edit") << "edit" << false;
+    }
 
     // Every change locks the set first, puts each new copy on disk before it
     // takes the set's name and the folder on disk after, syncs a record
     // written in place, and leaves the set's permissions as they were (a set
-    // holding a password may be its owner's alone).
+    // holding a password may be its owner's alone); a failed sync takes it back.
     void everyKindOfChange()
     {
         QFETCH(QString, kind);
         QFETCH(bool, replaced);
+        int syncs = 0;
         for (const int mode : {0600, 0640}) {
             TestProgram program;
             const auto act = setUpChange(program, kind, mode);
             const QString set = program.setPath(kFile);
             IoFaults::Plan recording;
             QVERIFY(act());
+            syncs = recording.count(Op::Flush);
             const QList<IoFaults::Step> &steps = recording.journal();
             QVERIFY(!steps.isEmpty() && steps.first() == (IoFaults::Step{Call::Lock, set}));
             QCOMPARE(std::any_of(steps.begin(), steps.end(), isRename), replaced);
@@ -232,23 +231,9 @@ private slots:
             QCOMPARE(::stat(QFile::encodeName(set).constData(), &st), 0);
             QCOMPARE(int(st.st_mode & 07777), mode);
         }
-    }
 
-    void failedSyncLeavesTheOldBytes_data() { kindsOfChange(); }
-
-    // Whichever sync fails (the new copy's, the folder's, a record's), the
-    // change is reported as not made and the set holds exactly its old bytes.
-    void failedSyncLeavesTheOldBytes()
-    {
-        QFETCH(QString, kind);
-        int syncs = 0;
-        {
-            TestProgram program;
-            const auto act = setUpChange(program, kind, 0600);
-            IoFaults::Plan counting;
-            QVERIFY(act());
-            syncs = counting.count(Op::Flush);
-        }
+        // Whichever sync fails (the new copy's, the folder's, a record's), the
+        // change is reported as not made and the set holds exactly its old bytes.
         QVERIFY(syncs > 0);
         for (int n = 1; n <= syncs; ++n) {
             TestProgram program;
@@ -272,8 +257,7 @@ private slots:
         }
         {
             IoFaults::Plan sticky(Op::Create, 2, true);
-            QVERIFY(!IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create)
-                    && IoFaults::fails(Op::Create));
+            QVERIFY(!IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create) && IoFaults::fails(Op::Create));
         }
         QVERIFY(!IoFaults::fails(Op::Rename));
     }

@@ -113,8 +113,7 @@ private slots:
             // deleted: a tail of the original set, byte for byte.
             const QByteArray now = program.readFile(path);
             QVERIFY2(now.size() % length == 0 && now.startsWith(original.left(length))
-                         && original.endsWith(now.mid(length)),
-                     qPrintable(QString::number(now.size())));
+                         && original.endsWith(now.mid(length)), qPrintable(QString::number(now.size())));
             const int left = int(now.size() / length) - 1;
             QVERIFY(kQuestions - left >= deleted);
             deleted = kQuestions - left;
