@@ -341,11 +341,7 @@ private slots:
         TestProgram program;
         QtPrintService printer;
         program.services.printer = &printer;
-        program.state.player_name = "ann smith";
-        program.state.set_name = "Sport Quiz.dat";
-        program.state.winnings = "£32000";
-        program.state.lifelines_used = 1;
-        CertificateWindow form(program.state, program.services);
+        CertificateWindow form({"ann smith", "£32000", 1, "Sport Quiz.dat"}, program.services);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto *menu = control<QMenuBar>(&form, QStringLiteral("menu"));
