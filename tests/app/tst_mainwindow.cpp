@@ -66,7 +66,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void newSetGetsItsHeader_data()
     {

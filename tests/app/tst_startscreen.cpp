@@ -38,7 +38,7 @@ class TestStartScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void continueButton_data()
     {

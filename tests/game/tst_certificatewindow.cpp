@@ -31,7 +31,7 @@ class TestCertificateWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void filledInAndClosedFromTheMenu_data()
     {

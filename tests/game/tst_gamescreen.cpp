@@ -57,7 +57,7 @@ class TestGameScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void playOpensOverTheMainWindow_data()
     {

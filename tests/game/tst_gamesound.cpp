@@ -1,3 +1,4 @@
+#include "testprogram.h"
 #include "game/gamescreen.h"
 #include "game/qtsoundservice.h"
 #include "game/wavcheck.h"
@@ -81,6 +82,8 @@ class TestGameSound : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
+
     void generatedFilesSoundRight_data()
     {
         QTest::addColumn<GameSound>("sound");

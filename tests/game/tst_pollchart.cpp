@@ -11,6 +11,8 @@ class TestPollChart : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
+
     void barsStandInFrontOfTheGrid_data()
     {
         QTest::addColumn<QList<int>>("votes");

@@ -154,7 +154,7 @@ private slots:
         QVERIFY2(unpack.ok, unpack.out.constData());
     }
 
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     // The folder holds every file and no other, the data files as the build
     // made them (the build's own tests check what they hold; executables may

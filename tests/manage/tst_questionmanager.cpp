@@ -43,7 +43,7 @@ class TestQuestionManager : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void listAndPick()
     {

@@ -111,7 +111,7 @@ class TestFaultInjection : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void everyFailureLeavesOldOrNew_data()
     {

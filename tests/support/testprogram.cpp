@@ -15,9 +15,17 @@ TestProgram::TestProgram()
     services.printer = &printer;
 }
 
+// The screens a test leaves open are its own and close as a user would close
+// them; whatever is still there afterwards has leaked (see windowsLeft()).
 TestProgram::~TestProgram()
 {
-    closeAllWindows();
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QString TestProgram::setPath(const QString &fileName) const
@@ -54,6 +62,17 @@ void TestProgram::closeAllWindows()
         w->deleteLater();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList TestProgram::windowsLeft()
+{
+    QStringList left;
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return left;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        left << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
+    return left;
 }
 
 QWidget *TestProgram::visibleWindow(const QString &objectName)

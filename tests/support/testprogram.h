@@ -36,8 +36,12 @@ public:
     // The bytes of records one after another, as a set file holds them.
     static QByteArray bytesOf(const QList<QuestionRecord> &records);
 
-    // Closes and deletes every top-level window left open.
+    // Closes and deletes every top-level window, for a test that starts its
+    // screens afresh.
     static void closeAllWindows();
+    // The top-level windows still there, by class and name: after a test,
+    // and once its program has closed what it left open, none may be.
+    static QStringList windowsLeft();
     // The shown top-level window with the given object name, if any.
     static QWidget *visibleWindow(const QString &objectName);
 

@@ -1,3 +1,4 @@
+#include "testprogram.h"
 #include "ui/artwork.h"
 
 #include <QImage>
@@ -39,6 +40,8 @@ class TestArtwork : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
+
     void everyPieceIsDrawnAtItsSize_data()
     {
         QTest::addColumn<Draw>("draw");

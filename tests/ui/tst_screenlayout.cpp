@@ -151,7 +151,7 @@ class TestScreenLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void everyScreenIsTidy_data()
     {

@@ -42,7 +42,7 @@ class TestTextDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { TestProgram::closeAllWindows(); }
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
     void markupShowsAsStored()
     {

@@ -1,3 +1,4 @@
+#include "testprogram.h"
 #include "ui/zoom.h"
 
 #include <QLabel>
@@ -9,6 +10,8 @@ class TestZoom : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
+
     void childrenKeepTheirPlaces_data();
     void childrenKeepTheirPlaces();
     void keysZoomInSteps();
