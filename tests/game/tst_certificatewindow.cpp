@@ -39,9 +39,6 @@ private slots:
         QTest::addColumn<QString>("setName");
         QTest::addColumn<int>("used");
         QTest::addColumn<QString>("shown"); // name, subject
-        QTest::newRow("none used") << "ann smith" << "Sport Quiz.dat" << 0
-                                   << "ANN SMITH, SPORT QUIZ";
-        QTest::newRow("one used") << "Bo" << "history.dat" << 1 << "BO, HISTORY";
         QTest::newRow("spaces kept") << " jo o'neil " << "Mixed Bag.dat" << 3
                                      << " JO O'NEIL , MIXED BAG";
         QTest::newRow("unnamed set") << "Ann" << ".dat" << 2 << "ANN, ";
