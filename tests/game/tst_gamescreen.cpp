@@ -15,6 +15,9 @@ namespace {
 
 const QStringList STOP_ALL = {"stop first_bg", "stop second_bg", "stop final_bg"};
 const QStringList STOP_NONE;
+// A wrong answer at question 7, from its final answer on.
+const QStringList WRONG_AT_7 = {"Is That Your Final Answer?|Answer?", "I'm Afraid Its The Wrong Answer...|Wrong",
+                                "The Correct Answer Was B|Wrong", "You Leave With £1000|Wrong"};
 
 QString textOf(QWidget *form, const QString &name)
 {
@@ -63,7 +66,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("player");
-        QTest::newRow("plain") << QStringList{"Ann"} << "Ann";
         QTest::newRow("spaces kept") << QStringList{"  Ann Lee "} << "  Ann Lee ";
         QTest::newRow("blank, spaces and cancel ask again")
             << QStringList{"", " ", "", "Bo"} << "Bo";
@@ -224,57 +226,68 @@ private slots:
         QCOMPARE(shown(form, {"lbl_a", "lbl_b", "lbl_c", "lbl_d"}).size(), 4);
     }
 
-    void gameEndsWithoutCertificate_data()
+    // Every way out of question 7, and the No that lets the game go on.
+    void gameEnds_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("how"); // the button pressed, or "close box"
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<QString>("certificate"); // the amount it shows; "" for none
         const QString quit = "Are You Sure You Want To Quit?|Quit";
-        QTest::newRow("wrong answer")
-            << "wrong" << true
-            << QStringList{"Is That Your Final Answer?|Answer?",
-                           "I'm Afraid Its The Wrong Answer...|Wrong",
-                           "The Correct Answer Was B|Wrong", "You Leave With £1000|Wrong"}
-            << STOP_ALL + QStringList{"play lose_bg"};
-        QTest::newRow("Quit This Game, Yes") << "Command2" << true << QStringList{quit} << STOP_ALL;
-        QTest::newRow("Quit This Game, No") << "Command2" << false << QStringList{quit} << STOP_NONE;
-        QTest::newRow("close box, Yes") << "close box" << true << QStringList{quit} << STOP_ALL;
-        QTest::newRow("close box, No") << "close box" << false << QStringList{quit} << STOP_NONE;
+        const QString leave = "Is That Your Final Answer?|Leave";
+        QTest::newRow("wrong answer") << 6 << "lbl_a" << true << WRONG_AT_7 << STOP_ALL + QStringList{"play lose_bg"} << "";
+        QTest::newRow("Quit This Game, Yes") << 6 << "Command2" << true << QStringList{quit} << STOP_ALL << "";
+        QTest::newRow("Quit This Game, No") << 6 << "Command2" << false << QStringList{quit} << STOP_NONE << "";
+        QTest::newRow("close box, No") << 6 << "close box" << false << QStringList{quit} << STOP_NONE << "";
+        QTest::newRow("Take Money, Yes")
+            << 6 << "Command1" << true
+            << QStringList{leave, "You Go Away With £2000|Leave", "Click Here To Continue|Leave"}
+            << STOP_ALL + QStringList{"play take_bg"} << "£2000";
+        QTest::newRow("Take Money, No") << 6 << "Command1" << false << QStringList{leave} << STOP_NONE << "";
+        QTest::newRow("Take Money at the first question: nothing to take")
+            << 0 << "Command1" << false << QStringList{"Leave With Nothing?|Leave"} << STOP_NONE << "";
     }
 
-    void gameEndsWithoutCertificate()
+    void gameEnds()
     {
+        QFETCH(int, level);
         QFETCH(QString, how);
         QFETCH(bool, yes);
         QFETCH(QStringList, log);
         QFETCH(QStringList, sounds);
+        QFETCH(QString, certificate);
         GameDriver game("b");
         GameScreen *form = game.start();
         form->show();
-        game.climbTo(6);
+        game.climbTo(level);
         game.program.dialogs.clear();
         game.sound.calls.clear();
         // The right box lights up while the messages are shown.
         QColor rightBox;
         game.program.dialogs.onShown = [&](auto &) { rightBox = fillOf(form, "b"); };
         yes ? game.program.dialogs.answerYes() : game.program.dialogs.answerNo();
+        QString shownAmount;
+        ModalWatch over([&](QWidget *modal) {
+            shownAmount = textOf(modal, "lbl_money");
+            modal->close();
+        });
         QTest::keyClick(form, Qt::Key_Escape); // which never ends a game
-        if (how == "close box")
-            form->close();
-        else
-            game.click(how == "wrong" ? "lbl_a" : "Command2");
+        how == "close box" ? void(form->close()) : game.click(how);
         QCOMPARE(game.program.dialogs.log(), log);
         QCOMPARE(game.sound.calls, sounds);
+        QCOMPARE(shownAmount, certificate);
         QCOMPARE(form->isOver(), yes);
         QCOMPARE(form->isVisible(), !yes);
-        if (how == "wrong")
+        if (how == "lbl_a")
             QCOMPARE(rightBox, GameScreen::boxRight());
         for (const QString &l : GameRules::letters())
             QCOMPARE(fillOf(form, l), GameScreen::boxNormal());
         if (!yes) {
+            game.program.dialogs.yesNo.clear(); // a No nothing asked for
             game.answerRight(); // the game goes on where it was
-            QCOMPARE(form->game().level(), 7);
+            QCOMPARE(form->game().level(), level + 1);
         }
     }
 
@@ -295,10 +308,7 @@ private slots:
         QTest::newRow("the same answer under its final answer")
             << 0 << "lbl_b" << "Is That Your Final Answer?" << "lbl_b" << right << 1;
         QTest::newRow("Take Money under the wrong answer's messages")
-            << 6 << "lbl_d" << "I'm Afraid" << "Command1"
-            << QStringList{final, "I'm Afraid Its The Wrong Answer...|Wrong",
-                           "The Correct Answer Was B|Wrong", "You Leave With £1000|Wrong"}
-            << 6;
+            << 6 << "lbl_d" << "I'm Afraid" << "Command1" << WRONG_AT_7 << 6;
         QTest::newRow("an answer 50:50 took away")
             << 0 << "" << "" << "lbl_a" << QStringList{} << 0;
         QTest::newRow("a lifeline under a right answer's message")
@@ -406,26 +416,24 @@ private slots:
         QCOMPARE(game.sound.plays(), QStringList{"lose_bg"});
     }
 
-    // Each lifeline once, then Take Money: what the lifeline shows is the
-    // game's (tst_game); here, its sounds, its cross, and that it works once.
-    void lifelinesThenTakeMoney_data()
+    // Each lifeline once: what it shows is the game's (tst_game); here, its
+    // sounds, its cross, and that it works once.
+    void lifelines_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("musicOn");
         QTest::addColumn<QStringList>("sounds"); // its effect, then the band's music
         QTest::addColumn<QStringList>("result");
-        QTest::newRow("50:50, level 14") << "life_50" << 14 << true
-                                         << QStringList{"fifty", "final_bg"}
+        QTest::newRow("50:50, level 14") << "life_50" << 14 << true << QStringList{"fifty", "final_bg"}
                                          << QStringList{"Computer, Take Away Two Wrong Answers...|50%"};
         QTest::newRow("Ask, level 7") << "life_ask" << 7 << true << QStringList{"ask", "second_bg"}
-                                      << QStringList{"0%", "50%", "0%", "50%"};
-        QTest::newRow("Ring, level 3, music off")
-            << "life_ring" << 3 << false << QStringList{"ring"}
-            << QStringList{"Hi Ann, I Think The Answer Is 'B'|Ring A Buddy"};
+                                      << QStringList{"100%", "0%", "0%", "0%"};
+        QTest::newRow("Ring, level 3, music off") << "life_ring" << 3 << false << QStringList{"ring"}
+                                                  << QStringList{"Hi Ann, I Think The Answer Is 'B'|Ring A Buddy"};
     }
 
-    void lifelinesThenTakeMoney()
+    void lifelines()
     {
         QFETCH(QString, name);
         QFETCH(int, level);
@@ -435,23 +443,14 @@ private slots:
         GameDriver game("b");
         GameScreen *form = game.start();
         form->show();
-        // At the first question there is nothing to take; the game goes on.
-        game.program.dialogs.clear();
-        game.click("Command1");
-        QCOMPARE(game.program.dialogs.log(), QStringList{"Leave With Nothing?|Leave"});
         game.climbTo(level);
         if (!musicOn)
             game.click("cmd_music");
         game.program.dialogs.clear();
         game.sound.calls.clear();
-
-        // While its dialog is up, the band is silent and the effect plays.
-        // Half the friends throw 0.55 (for the right answer on an eight-sided
-        // die, for D on a six-sided one), half 0.99 (the right answer).
-        for (int i = 0; name == "life_ask" && i < 100; ++i)
-            game.random.push(i % 2 ? 0.55 : 0.99);
-        for (int i = 0; name == "life_ring" && i < 2; ++i)
+        for (int i = 0; i < (name == "life_ask" ? 100 : name == "life_ring" ? 2 : 0); ++i)
             game.random.push(0.0);
+        // While its dialog is up, the band is silent and the effect plays.
         QStringList during;
         QStringList percents;
         auto duringDialog = [&] {
@@ -480,27 +479,7 @@ private slots:
         game.sound.calls.clear();
         game.click(name);
         QVERIFY(game.program.dialogs.shown.isEmpty() && game.sound.calls.isEmpty());
-
-        // No to leaving changes nothing; Yes leaves with the money.
-        game.program.dialogs.answerNo();
-        game.click("Command1");
-        QVERIFY(!form->isOver());
-        game.program.dialogs.answerYes();
-        QStringList certificate;
-        ModalWatch over([&](QWidget *modal) {
-            certificate << modal->objectName() << textOf(modal, "lbl_money") << textOf(modal, "lbl_life");
-            modal->close();
-        });
-        game.click("Command1");
-        const QString ask = "Is That Your Final Answer?|Leave";
-        const QString amount = Ladder::amount(level);
-        QCOMPARE(game.program.dialogs.log(),
-                 (QStringList{ask, ask, "You Go Away With " + amount + "|Leave",
-                              "Click Here To Continue|Leave"}));
-        QCOMPARE(certificate, (QStringList{"Form5", amount, "[ 1 LIFELINES USED ]"}));
-        QCOMPARE(game.sound.plays().last(), QString("take_bg"));
-        QVERIFY(!game.sound.backgroundPlaying());
-        QVERIFY(!form->isVisible());
+        QVERIFY(game.random.values.isEmpty());
     }
 };
 

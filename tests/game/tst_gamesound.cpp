@@ -172,8 +172,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("problem");
         QTest::newRow("good") << wav(2, 8000) << "";
-        QTest::newRow("cut short to 5000 bytes")
-            << wav(1, 8000).first(5000) << "the RIFF header claims 8044 bytes but the file has 5000";
         QTest::newRow("data claims 2 GB, 8 bytes there")
             << brokenFiles()[1].second << "its \"data\" chunk claims 2147483648 bytes but 8 follow it";
         QTest::newRow("data size 0xFFFFFFFF")
