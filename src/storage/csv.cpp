@@ -138,102 +138,13 @@ public:
     {
     }
 
-    Csv::Parsed run(const std::function<bool(Csv::Row &)> &visit)
-    {
-        m_visit = &visit;
-        while (m_i < m_text.size() && !m_stopped) {
-            if (m_quoted)
-                readQuoted();
-            else
-                readPlain();
-        }
-        if (m_stopped)
-            return m_out;
-        if (m_quoted) {
-            fail(m_row.line, QStringLiteral("a quoted field is never closed"));
-            return m_out;
-        }
-        m_row.fields << unmarked(std::move(m_value));
-        visit(m_row);
-        return m_out;
-    }
+    Csv::Parsed run(const std::function<bool(Csv::Row &)> &visit);
 
 private:
-    // Inside quotes: a doubled quote, the closing one, a line break that
-    // belongs to the value, or everything up to the next of them in one piece.
-    void readQuoted()
-    {
-        if (m_text[m_i] == u'"') {
-            if (m_i + 1 < m_text.size() && m_text[m_i + 1] == u'"') {
-                m_value += u'"';
-                m_i += 2;
-                return;
-            }
-            m_quoted = false;
-            m_afterQuote = true;
-            ++m_i;
-            return;
-        }
-        if (const qsizetype n = breakAt(m_text, m_i)) {
-            m_value += m_text.sliced(m_i, n);
-            m_i += n;
-            ++m_line;
-            return;
-        }
-        const qsizetype start = m_i;
-        while (m_i < m_text.size() && m_text[m_i] != u'"' && m_text[m_i] != u'\r'
-               && m_text[m_i] != u'\n')
-            ++m_i;
-        m_value += m_text.sliced(start, m_i - start);
-    }
-
-    void readPlain()
-    {
-        const QChar c = m_text[m_i];
-        if (c == m_separator) {
-            m_row.fields << unmarked(m_value);
-            m_value.clear();
-            m_afterQuote = false;
-            ++m_i;
-        } else if (const qsizetype n = breakAt(m_text, m_i)) {
-            endRow(n);
-        } else if (m_afterQuote) {
-            fail(m_line, QStringLiteral("text after a closing quote; a quote inside a quoted "
-                                        "field is written as two quotes"));
-        } else if (c == u'"') {
-            if (!m_value.isEmpty())
-                return fail(m_line, QStringLiteral("a quote inside a field that does not start "
-                                                   "with a quote"));
-            m_quoted = true;
-            ++m_i;
-        } else {
-            const qsizetype start = m_i;
-            while (m_i < m_text.size() && !isSpecial(m_text[m_i], m_separator, m_specials))
-                ++m_i;
-            m_value += m_text.sliced(start, m_i - start);
-        }
-    }
-
-    void endRow(qsizetype lineBreak)
-    {
-        m_row.fields << unmarked(std::move(m_value));
-        if (!(*m_visit)(m_row)) {
-            m_stopped = true;
-            return;
-        }
-        m_value = QString();
-        m_afterQuote = false;
-        m_i += lineBreak;
-        m_row.line = ++m_line;
-        m_row.fields.clear();
-    }
-
-    void fail(int line, const QString &why)
-    {
-        m_out.error = why;
-        m_out.errorLine = line;
-        m_stopped = true;
-    }
+    void readQuoted();
+    void readPlain();
+    void endRow(qsizetype lineBreak);
+    void fail(int line, const QString &why);
 
     const QStringView m_text;
     const QChar m_separator;
@@ -248,6 +159,102 @@ private:
     bool m_afterQuote = false; // a quoted field has closed, a separator must follow
     bool m_stopped = false;    // visit said enough, or the text was refused
 };
+
+Csv::Parsed RowParser::run(const std::function<bool(Csv::Row &)> &visit)
+{
+    m_visit = &visit;
+    while (m_i < m_text.size() && !m_stopped) {
+        if (m_quoted)
+            readQuoted();
+        else
+            readPlain();
+    }
+    if (m_stopped)
+        return m_out;
+    if (m_quoted) {
+        fail(m_row.line, QStringLiteral("a quoted field is never closed"));
+        return m_out;
+    }
+    m_row.fields << unmarked(std::move(m_value));
+    visit(m_row);
+    return m_out;
+}
+
+// Inside quotes: a doubled quote, the closing one, a line break that
+// belongs to the value, or everything up to the next of them in one piece.
+void RowParser::readQuoted()
+{
+    if (m_text[m_i] == u'"') {
+        if (m_i + 1 < m_text.size() && m_text[m_i + 1] == u'"') {
+            m_value += u'"';
+            m_i += 2;
+            return;
+        }
+        m_quoted = false;
+        m_afterQuote = true;
+        ++m_i;
+        return;
+    }
+    if (const qsizetype n = breakAt(m_text, m_i)) {
+        m_value += m_text.sliced(m_i, n);
+        m_i += n;
+        ++m_line;
+        return;
+    }
+    const qsizetype start = m_i;
+    while (m_i < m_text.size() && m_text[m_i] != u'"' && m_text[m_i] != u'\r'
+           && m_text[m_i] != u'\n')
+        ++m_i;
+    m_value += m_text.sliced(start, m_i - start);
+}
+
+void RowParser::readPlain()
+{
+    const QChar c = m_text[m_i];
+    if (c == m_separator) {
+        m_row.fields << unmarked(m_value);
+        m_value.clear();
+        m_afterQuote = false;
+        ++m_i;
+    } else if (const qsizetype n = breakAt(m_text, m_i)) {
+        endRow(n);
+    } else if (m_afterQuote) {
+        fail(m_line, QStringLiteral("text after a closing quote; a quote inside a quoted "
+                                    "field is written as two quotes"));
+    } else if (c == u'"') {
+        if (!m_value.isEmpty())
+            return fail(m_line, QStringLiteral("a quote inside a field that does not start "
+                                               "with a quote"));
+        m_quoted = true;
+        ++m_i;
+    } else {
+        const qsizetype start = m_i;
+        while (m_i < m_text.size() && !isSpecial(m_text[m_i], m_separator, m_specials))
+            ++m_i;
+        m_value += m_text.sliced(start, m_i - start);
+    }
+}
+
+void RowParser::endRow(qsizetype lineBreak)
+{
+    m_row.fields << unmarked(std::move(m_value));
+    if (!(*m_visit)(m_row)) {
+        m_stopped = true;
+        return;
+    }
+    m_value = QString();
+    m_afterQuote = false;
+    m_i += lineBreak;
+    m_row.line = ++m_line;
+    m_row.fields.clear();
+}
+
+void RowParser::fail(int line, const QString &why)
+{
+    m_out.error = why;
+    m_out.errorLine = line;
+    m_stopped = true;
+}
 
 Csv::Parsed parseRows(QStringView all, QChar separator, const std::function<bool(Csv::Row &)> &visit)
 {
