@@ -1,5 +1,7 @@
 #include "fakesound.h"
 
+#include <algorithm>
+
 QStringList FakeSoundService::plays(bool backgroundsOnly) const
 {
     QStringList out;
@@ -14,9 +16,5 @@ QStringList FakeSoundService::plays(bool backgroundsOnly) const
 
 bool FakeSoundService::backgroundPlaying() const
 {
-    for (GameSound sound : playing) {
-        if (GameSounds::isBackground(sound))
-            return true;
-    }
-    return false;
+    return std::any_of(playing.begin(), playing.end(), GameSounds::isBackground);
 }

@@ -11,7 +11,7 @@ GameDriver::GameDriver(const QString &rightLetter, int perRound)
     for (int k = 1; k <= perRound; ++k) {
         for (int round = 1; round <= 15; ++round)
             records << makeQuestion(round, records.size() + 1, questionText(round, k),
-                                    rightLetter.isEmpty() ? rightLetterOf(round, k) : rightLetter);
+                                    rightLetter.isEmpty() ? QString(QChar('a' + (round + k) % 4)) : rightLetter);
     }
     program.state.set.name = QStringLiteral("quiz.dat");
     program.state.set.path = program.writeSet(program.state.set.name, records);
@@ -19,16 +19,6 @@ GameDriver::GameDriver(const QString &rightLetter, int perRound)
 }
 
 GameDriver::~GameDriver() = default;
-
-QString GameDriver::questionText(int round, int k)
-{
-    return QStringLiteral("ROUND %1 QUESTION %2").arg(round).arg(k);
-}
-
-QString GameDriver::rightLetterOf(int round, int k)
-{
-    return QString(QChar('a' + (round + k) % 4));
-}
 
 GameScreen *GameDriver::start(const QString &name, int k)
 {

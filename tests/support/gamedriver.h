@@ -17,8 +17,7 @@ public:
     explicit GameDriver(const QString &rightLetter = QString(), int perRound = 1);
     ~GameDriver();
 
-    static QString questionText(int round, int k);
-    static QString rightLetterOf(int round, int k);
+    static QString questionText(int round, int k) { return QStringLiteral("ROUND %1 QUESTION %2").arg(round).arg(k); }
 
     // Opens the game screen for the player; question k of round 1 is drawn.
     GameScreen *start(const QString &name = QStringLiteral("Ann"), int k = 1);

@@ -2,7 +2,6 @@
 
 #include "manage/questionmanager.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -37,11 +36,6 @@ QStringList column(const QWidget *manager, int column)
     for (int row = 0; row < model->rowCount(); ++row)
         out << model->index(row, column).data().toString();
     return out;
-}
-
-void click(const QWidget *window, const QString &button)
-{
-    control<QAbstractButton>(window, button)->click();
 }
 
 void typeQuestion(const QWidget *mainWindow, const QString &question, int right, int round,

@@ -2,6 +2,7 @@
 
 #include "testprogram.h"
 
+#include <QAbstractButton>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,7 @@ void pickRow(QWidget *manager, int row);
 QStringList column(const QWidget *manager, int column);
 
 // Clicks the button of a window with the given object name.
-void click(const QWidget *window, const QString &button);
+inline void click(const QWidget *window, const QString &button) { control<QAbstractButton>(window, button)->click(); }
 
 // Fills the main window's add frame: answers "answer a" to "answer d", the
 // right one given as 0 to 3 (-1 none), the round as its list position (-1 none).

@@ -18,8 +18,3 @@ ModalWatch::ModalWatch(std::function<void(QWidget *modal)> action, const char *n
     });
     m_timer.start();
 }
-
-ModalWatch::~ModalWatch()
-{
-    m_timer.stop();
-}

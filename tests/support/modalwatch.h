@@ -14,7 +14,6 @@ class ModalWatch
 {
 public:
     explicit ModalWatch(std::function<void(QWidget *modal)> action, const char *name = nullptr);
-    ~ModalWatch();
     ModalWatch(const ModalWatch &) = delete;
     ModalWatch &operator=(const ModalWatch &) = delete;
 

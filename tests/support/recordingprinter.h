@@ -15,11 +15,7 @@
 class RecordingPrinter final : public PrintService
 {
 public:
-    struct Job
-    {
-        QString title;
-        QImage picture;
-    };
+    struct Job { QString title; QImage picture; };
 
     bool hasPrinter() override { return printerPresent; }
     bool print(QWidget &widget, const QString &title) override;

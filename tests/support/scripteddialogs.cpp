@@ -28,23 +28,6 @@ bool ScriptedDialogs::askYesNo(QWidget *parent, const QString &text, const QStri
     return yesNo.dequeue();
 }
 
-QString ScriptedDialogs::prompt(QWidget *, const QString &text, const QString &title,
-                                const PromptOptions &options)
-{
-    return answer({Kind::Prompt, text, title, options});
-}
-
-QString ScriptedDialogs::chooseOpenFile(QWidget *, const QString &title, const QString &filter)
-{
-    return answer({Kind::OpenFile, filter, title, {}});
-}
-
-QString ScriptedDialogs::chooseSaveFile(QWidget *, const QString &title, const QString &filter,
-                                        const QString &)
-{
-    return answer({Kind::SaveFile, filter, title, {}});
-}
-
 QString ScriptedDialogs::answer(const Shown &asked)
 {
     shown.append(asked);
@@ -56,23 +39,6 @@ QString ScriptedDialogs::answer(const Shown &asked)
         return {};
     }
     return texts.dequeue();
-}
-
-void ScriptedDialogs::answerYes(int times)
-{
-    for (int i = 0; i < times; ++i)
-        yesNo.enqueue(true);
-}
-
-void ScriptedDialogs::answerNo(int times)
-{
-    for (int i = 0; i < times; ++i)
-        yesNo.enqueue(false);
-}
-
-void ScriptedDialogs::answerText(const QString &text)
-{
-    texts.enqueue(text);
 }
 
 QStringList ScriptedDialogs::log() const

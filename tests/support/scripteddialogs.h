@@ -25,15 +25,22 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
     using DialogService::prompt;
-    QString prompt(QWidget *parent, const QString &text, const QString &title,
-                   const PromptOptions &options) override;
-    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
-    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
-                           const QString &suggestedName) override;
+    QString prompt(QWidget *, const QString &text, const QString &title, const PromptOptions &options) override
+    {
+        return answer({Kind::Prompt, text, title, options});
+    }
+    QString chooseOpenFile(QWidget *, const QString &title, const QString &filter) override
+    {
+        return answer({Kind::OpenFile, filter, title, {}});
+    }
+    QString chooseSaveFile(QWidget *, const QString &title, const QString &filter, const QString &) override
+    {
+        return answer({Kind::SaveFile, filter, title, {}});
+    }
 
-    void answerYes(int times = 1);
-    void answerNo(int times = 1);
-    void answerText(const QString &text);
+    void answerYes(int times = 1) { yesNo.append(QList<bool>(times, true)); }
+    void answerNo(int times = 1) { yesNo.append(QList<bool>(times, false)); }
+    void answerText(const QString &text) { texts.enqueue(text); }
 
     // Called after each box is recorded, while it would be on screen.
     std::function<void(const Shown &)> onShown;

@@ -28,16 +28,6 @@ TestProgram::~TestProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString TestProgram::setPath(const QString &fileName) const
-{
-    return questionsDir() + QLatin1Char('/') + fileName;
-}
-
-QString TestProgram::writeSet(const QString &fileName, const QList<QuestionRecord> &records) const
-{
-    return writeFile(fileName, bytesOf(records));
-}
-
 QString TestProgram::writeFile(const QString &fileName, const QByteArray &bytes) const
 {
     const QString path = setPath(fileName);
@@ -97,9 +87,4 @@ QuestionRecord makeQuestion(int round, int number, const QString &question, cons
     return {qint16(round), qint16(number), question, QStringLiteral("ANSWER A"),
             QStringLiteral("ANSWER B"), QStringLiteral("ANSWER C"), QStringLiteral("ANSWER D"),
             right};
-}
-
-QuestionRecord makeHeader(const QString &message, const QString &creator, const QString &password)
-{
-    return QuestionRecord::header(message, creator, password);
 }

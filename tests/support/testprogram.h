@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/services.h"
 #include "fakesound.h"
 #include "game/systemrandomsource.h"
 #include "recordingprinter.h"
@@ -26,10 +25,13 @@ public:
 
     QString dir() const { return m_dir.path(); }
     QString questionsDir() const { return state.folders.questionsDir(); }
-    QString setPath(const QString &fileName) const;
+    QString setPath(const QString &fileName) const { return questionsDir() + u'/' + fileName; }
 
     // Writes a set file made of the given records, in order.
-    QString writeSet(const QString &fileName, const QList<QuestionRecord> &records) const;
+    QString writeSet(const QString &fileName, const QList<QuestionRecord> &records) const
+    {
+        return writeFile(fileName, bytesOf(records));
+    }
     // Writes a set file holding exactly the given bytes.
     QString writeFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
@@ -59,8 +61,10 @@ private:
 // Handy record builders.
 QuestionRecord makeQuestion(int round, int number, const QString &question,
                             const QString &right = QStringLiteral("a"));
-QuestionRecord makeHeader(const QString &message, const QString &creator,
-                          const QString &password);
+inline QuestionRecord makeHeader(const QString &message, const QString &creator, const QString &password)
+{
+    return QuestionRecord::header(message, creator, password);
+}
 
 // A control of a window, found by its object name; a missing one ends the run.
 template <typename T = QWidget>

@@ -54,17 +54,12 @@ private slots:
         // The game screen's picture size, a large one and a very small one.
         for (const QSize size : {QSize(60, 49), QSize(240, 196), QSize(16, 13)}) {
             for (const auto &[name, draw] : pieces)
-                QTest::addRow("%s %dx%d", name, size.width(), size.height())
-                    << draw << size << false;
+                QTest::addRow("%s %dx%d", name, size.width(), size.height()) << draw << size << false;
         }
         QTest::newRow("certificate logo") << drawn(Artwork::paintCertificateLogo)
-                                          << QSize(Artwork::LOGO_WIDTH, Artwork::LOGO_HEIGHT)
-                                          << true;
-        for (int side : {16, 32, 48, 256}) {
-            QTest::addRow("icon %d", side)
-                << Draw([](QSize s) { return Artwork::appIcon(s.width()); }) << QSize(side, side)
-                << false;
-        }
+                                          << QSize(Artwork::LOGO_WIDTH, Artwork::LOGO_HEIGHT) << true;
+        for (int side : {16, 32, 48, 256})
+            QTest::addRow("icon %d", side) << Draw([](QSize s) { return Artwork::appIcon(s.width()); }) << QSize(side, side) << false;
     }
 
     void everyPieceIsDrawnAtItsSize()
@@ -98,8 +93,7 @@ private slots:
         // Laid over a lifeline, the cross keeps the picture visible between its
         // strokes and covers its middle in red; the three lifelines differ.
         const QSize size(58, 47);
-        QImage image = picture(Artwork::paintLifelineAsk, size).toImage().convertToFormat(
-            QImage::Format_ARGB32_Premultiplied);
+        QImage image = picture(Artwork::paintLifelineAsk, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QImage before = image;
         QVERIFY(before != picture(Artwork::paintLifelineFifty, size).toImage().convertToFormat(before.format()));
         QVERIFY(before != picture(Artwork::paintLifelineRing, size).toImage().convertToFormat(before.format()));
@@ -110,8 +104,7 @@ private slots:
                 unchanged += image.pixel(x, y) == before.pixel(x, y);
         QVERIFY2(unchanged * 2 >= size.width() * size.height(), QByteArray::number(unchanged));
         const QColor middle = image.pixelColor(size.width() / 2, size.height() / 2);
-        QVERIFY2(middle.red() > 150 && middle.green() < 110 && middle.blue() < 110,
-                 qPrintable(middle.name()));
+        QVERIFY2(middle.red() > 150 && middle.green() < 110 && middle.blue() < 110, qPrintable(middle.name()));
     }
 };
 

@@ -25,17 +25,6 @@ namespace {
 
 using Opener = std::function<QWidget *(GameDriver &)>;
 
-// A long player name and set name, so that texts filled in at run time are
-// measured as well as the fixed ones.
-void fillState(AppState &state)
-{
-    state.set.name = QStringLiteral("General Knowledge.dat");
-}
-
-const Certificate LONGEST{QStringLiteral("Bartholomew Montgomery-Smythe"),
-                          QStringLiteral("£1000000"), 3,
-                          QStringLiteral("General Knowledge.dat")};
-
 bool fits(const QWidget *widget)
 {
     QString text;
@@ -156,18 +145,14 @@ private slots:
     void everyScreenIsTidy_data()
     {
         QTest::addColumn<Opener>("open");
-        QTest::newRow("start screen") << Opener([](GameDriver &g) {
-            return new StartScreen(g.program.state, g.program.services);
-        });
-        QTest::newRow("main window") << Opener([](GameDriver &g) {
-            return new MainWindow(g.program.state, g.program.services);
-        });
+        QTest::newRow("start screen") << Opener([](GameDriver &g) { return new StartScreen(g.program.state, g.program.services); });
+        QTest::newRow("main window") << Opener([](GameDriver &g) { return new MainWindow(g.program.state, g.program.services); });
         QTest::newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); });
-        QTest::newRow("poll chart") << Opener([](GameDriver &) {
-            return new PollChart({100, 0, 0, 0});
-        });
+        QTest::newRow("poll chart") << Opener([](GameDriver &) { return new PollChart({100, 0, 0, 0}); });
         QTest::newRow("certificate") << Opener([](GameDriver &g) {
-            return new CertificateWindow(LONGEST, g.program.services);
+            // A long name, so that texts filled in at run time are measured too.
+            return new CertificateWindow({"Bartholomew Montgomery-Smythe", "£1000000", 3, g.program.state.set.name},
+                                         g.program.services);
         });
         QTest::newRow("manager") << Opener([](GameDriver &g) -> QWidget * {
             return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", "")});
@@ -190,7 +175,7 @@ private slots:
     {
         QFETCH(Opener, open);
         GameDriver game;
-        fillState(game.program.state);
+        game.program.state.set.name = QStringLiteral("General Knowledge.dat");
         QWidget *window = open(game);
         window->show();
         checkLayout(window);

@@ -4,19 +4,6 @@
 #include <QLabel>
 #include <QtTest>
 
-// A window laid out at fixed places zooms as one picture.
-class TestZoom : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
-
-    void childrenKeepTheirPlaces_data();
-    void childrenKeepTheirPlaces();
-    void keysZoomInSteps();
-};
-
 namespace {
 
 struct Window
@@ -26,9 +13,7 @@ struct Window
         window.resize(200, 100);
         label = new QLabel(QStringLiteral("Hi"), &window);
         label->setGeometry(10, 20, 50, 30);
-        QFont font = label->font();
-        font.setPointSizeF(10);
-        label->setFont(font);
+        label->setFont(QFont(label->font().family(), 10));
         inner = new QWidget(&window);
         inner->setGeometry(100, 0, 100, 100);
         deep = new QWidget(inner);
@@ -45,49 +30,57 @@ struct Window
 
 } // namespace
 
-void TestZoom::childrenKeepTheirPlaces_data()
+// A window laid out at fixed places zooms as one picture.
+class TestZoom : public QObject
 {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<qreal>("factor");
-    QTest::addColumn<QPoint>("offset"); // where the zoomed picture starts
-    QTest::newRow("three times") << QSize(600, 300) << 3.0 << QPoint(0, 0);
-    QTest::newRow("wider than tall: centred") << QSize(600, 200) << 2.0 << QPoint(100, 0);
-    QTest::newRow("taller than wide: centred") << QSize(300, 400) << 1.5 << QPoint(0, 125);
-}
+    Q_OBJECT
 
-void TestZoom::childrenKeepTheirPlaces()
-{
-    QFETCH(QSize, size);
-    QFETCH(qreal, factor);
-    QFETCH(QPoint, offset);
-    Window w;
-    w.window.resize(size);
-    QCOMPARE(w.zoom->factor(), factor);
-    auto near = [](const QRect &a, const QRect &b) {
-        return std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1
-               && std::abs(a.right() - b.right()) <= 1 && std::abs(a.bottom() - b.bottom()) <= 1;
-    };
-    const QRect label(offset + QPoint(10, 20) * factor, QSize(50, 30) * factor);
-    QVERIFY2(near(w.label->geometry(), label), qPrintable(QString("%1").arg(w.label->x())));
-    QVERIFY(near(w.inner->geometry(), QRect(offset + QPoint(100, 0) * factor, QSize(100, 100) * factor)));
-    // Inside a child, places scale without the window's offset.
-    QVERIFY(near(w.deep->geometry(), QRect(QPoint(25, 50) * factor, QSize(50, 25) * factor)));
-    QCOMPARE(w.label->font().pointSizeF(), 10 * factor);
-}
+private slots:
+    void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
 
-void TestZoom::keysZoomInSteps()
-{
-    Window w;
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    QTest::keyClick(&w.window, Qt::Key_Plus, Qt::ControlModifier);
-    QTest::keyClick(&w.window, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(w.window.size(), QSize(300, 150));
-    QTest::keyClick(&w.window, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(w.window.size(), QSize(250, 125));
-    QTest::keyClick(&w.window, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(w.window.size(), QSize(200, 100));
-    QCOMPARE(w.label->geometry(), QRect(10, 20, 50, 30));
-}
+    void childrenKeepTheirPlaces_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("factor");
+        QTest::addColumn<QPoint>("offset"); // where the zoomed picture starts
+        QTest::newRow("three times") << QSize(600, 300) << 3.0 << QPoint(0, 0);
+        QTest::newRow("wider than tall: centred") << QSize(600, 200) << 2.0 << QPoint(100, 0);
+        QTest::newRow("taller than wide: centred") << QSize(300, 400) << 1.5 << QPoint(0, 125);
+    }
+
+    void childrenKeepTheirPlaces()
+    {
+        QFETCH(QSize, size);
+        QFETCH(qreal, factor);
+        QFETCH(QPoint, offset);
+        Window w;
+        w.window.resize(size);
+        QCOMPARE(w.zoom->factor(), factor);
+        auto near = [](const QRect &a, const QRect &b) {
+            return std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1
+                   && std::abs(a.right() - b.right()) <= 1 && std::abs(a.bottom() - b.bottom()) <= 1;
+        };
+        QVERIFY(near(w.label->geometry(), QRect(offset + QPoint(10, 20) * factor, QSize(50, 30) * factor)));
+        QVERIFY(near(w.inner->geometry(), QRect(offset + QPoint(100, 0) * factor, QSize(100, 100) * factor)));
+        // Inside a child, places scale without the window's offset.
+        QVERIFY(near(w.deep->geometry(), QRect(QPoint(25, 50) * factor, QSize(50, 25) * factor)));
+        QCOMPARE(w.label->font().pointSizeF(), 10 * factor);
+    }
+
+    void keysZoomInSteps()
+    {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(&w.window, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(w.window.size(), QSize(300, 150));
+        QTest::keyClick(&w.window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(w.window.size(), QSize(250, 125));
+        QTest::keyClick(&w.window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(w.window.size(), QSize(200, 100));
+        QCOMPARE(w.label->geometry(), QRect(10, 20, 50, 30));
+    }
+};
 
 QTEST_MAIN(TestZoom)
 #include "tst_zoom.moc"
