@@ -282,8 +282,11 @@ private slots:
         QCOMPARE(form->isVisible(), !yes);
         if (how == "lbl_a")
             QCOMPARE(rightBox, GameScreen::boxRight());
-        for (const QString &l : GameRules::letters())
-            QCOMPARE(fillOf(form, l), GameScreen::boxNormal());
+        // No box is left lit; the pointer may rest on one as a box closes.
+        for (const QString &l : GameRules::letters()) {
+            const QColor fill = fillOf(form, l);
+            QVERIFY(fill == GameScreen::boxNormal() || fill == GameScreen::boxHover());
+        }
         if (!yes) {
             game.program.dialogs.yesNo.clear(); // a No nothing asked for
             game.answerRight(); // the game goes on where it was
