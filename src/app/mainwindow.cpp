@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -78,6 +79,9 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     TextDisplay::plainLabels(this);
     load();
     Zoom::attach(this);
+    // Ctrl+Q ends the program as the close box does.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
     if (m_setOpened)
         connect(new FileWatch(m_set.path(), this), &FileWatch::changed, this,
                 &MainWindow::followSet);

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -124,6 +125,9 @@ void StartScreen::buildControls()
 
 void StartScreen::connectControls()
 {
+    // Ctrl+Q ends the program as the close box does.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
     setTabOrder(m_fileNameBox, m_creatorBox);
     setTabOrder(m_creatorBox, m_messageBox);
     setTabOrder(m_messageBox, m_passwordBox);

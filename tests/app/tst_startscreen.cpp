@@ -1,3 +1,4 @@
+#include "app/mainwindow.h"
 #include "app/navigator.h"
 #include "app/startscreen.h"
 #include "managerhelpers.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -187,6 +189,30 @@ private slots:
         QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{name});
         QVERIFY(TestProgram::visibleWindow(QStringLiteral("Form1")));
         QVERIFY(program.dialogs.shown.isEmpty());
+    }
+
+    // Ctrl+Q ends the program from either top-level screen, as its close box does.
+    void ctrlQCloses_data()
+    {
+        QTest::addColumn<bool>("main");
+        QTest::newRow("start screen") << false;
+        QTest::newRow("main window") << true;
+    }
+
+    void ctrlQCloses()
+    {
+        QFETCH(bool, main);
+        TestProgram program;
+        program.state.set.name = QStringLiteral("q.dat");
+        QPointer<QWidget> form;
+        if (main)
+            form = Navigator::openMainWindow(program.state, program.services);
+        else
+            form = Navigator::openStartScreen(program.state, program.services);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(form.isNull());
     }
 
     // Another program adds and removes sets while the start screen shows: the
