@@ -25,6 +25,10 @@ class SilentDialogs final : public DialogService
 public:
     void message(QWidget *, const QString &, const QString &) override { ++shown; }
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+    int choose(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return -1;
+    }
     using DialogService::prompt;
     QString prompt(QWidget *, const QString &, const QString &, const PromptOptions &) override
     {

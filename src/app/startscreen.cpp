@@ -7,6 +7,7 @@
 #include "storage/plainfile.h"
 #include "storage/questionset.h"
 #include "storage/saferewrite.h"
+#include "storage/setadding.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
 #include "ui/modalscreen.h"
@@ -16,6 +17,8 @@
 #include "ui/zoom.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -25,6 +28,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -95,6 +99,9 @@ void StartScreen::buildControls()
     auto *divider = named(new QFrame, "Line2");
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
+    m_addFileButton = named(new QPushButton(tr("&Add a Set from a File\u2026")), "cmd_addfile");
+    m_addFileButton->setToolTip(tr("Copies a .dat file, such as one a friend sent, into your "
+                                   "question sets. You can also drop files onto the list."));
     m_continueButton = named(new QPushButton(QStringLiteral("Continue")), "Command1");
     m_continueButton->setDefault(true);
 
@@ -111,6 +118,7 @@ void StartScreen::buildControls()
     columns->addLayout(buildNotes(), 2);
 
     auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_addFileButton);
     bottom->addStretch(1);
     bottom->addWidget(m_continueButton);
 
@@ -132,7 +140,8 @@ void StartScreen::connectControls()
     setTabOrder(m_creatorBox, m_messageBox);
     setTabOrder(m_messageBox, m_passwordBox);
     setTabOrder(m_passwordBox, m_setList);
-    setTabOrder(m_setList, m_continueButton);
+    setTabOrder(m_setList, m_addFileButton);
+    setTabOrder(m_addFileButton, m_continueButton);
 
     // Only a choice in the list fills the name box: tabbing into the list
     // makes a row current without selecting it, and must not replace a typed
@@ -140,6 +149,9 @@ void StartScreen::connectControls()
     connect(m_setList, &QListWidget::itemSelectionChanged, this, &StartScreen::useChosenSet);
     connect(m_setList, &QListWidget::itemClicked, this, &StartScreen::useChosenSet);
     connect(m_continueButton, &QPushButton::clicked, this, &StartScreen::openChosenSet);
+    connect(m_addFileButton, &QPushButton::clicked, this, &StartScreen::addSetFromFile);
+    m_setList->setAcceptDrops(true);
+    m_setList->viewport()->installEventFilter(this);
     // Enter in any field means "Continue", as in a dialog.
     for (QLineEdit *box : {m_fileNameBox, m_creatorBox, m_messageBox, m_passwordBox})
         connect(box, &QLineEdit::returnPressed, m_continueButton, &QPushButton::click);
@@ -332,4 +344,94 @@ bool StartScreen::setFileUsable(const QString &setName)
         return true;
     m_services.dialogs->message(this, problem, kSetTitle);
     return false;
+}
+
+bool StartScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (watched != m_setList->viewport()
+        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QWidget::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    QStringList paths;
+    for (const QUrl &url : drop->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    if (paths.isEmpty() || Modal::blocks(this))
+        return false;
+    drop->acceptProposedAction();
+    // The files are added once the drop is over: the program they came from
+    // waits for it to end, and adding may ask questions.
+    if (type == QEvent::Drop)
+        QTimer::singleShot(0, this, [this, paths] { addSetFiles(paths); });
+    return true;
+}
+
+void StartScreen::addSetFromFile()
+{
+    if (Modal::blocks(this))
+        return;
+    const QString path = m_services.dialogs->chooseOpenFile(
+        this, tr("Add a Set from a File"), tr("Question sets (*.dat);;All files (*)"));
+    if (!path.isEmpty())
+        addSetFiles({path});
+}
+
+// Each file in turn; the last one added is picked.
+void StartScreen::addSetFiles(const QStringList &paths)
+{
+    QString added;
+    for (const QString &path : paths) {
+        if (const QString name = addSetFile(path); !name.isEmpty())
+            added = name;
+    }
+    listSets();
+    if (!added.isEmpty())
+        pickSet(added);
+}
+
+// Checks the file and copies it in. The name it now has, or empty when it
+// was not added.
+QString StartScreen::addSetFile(const QString &source)
+{
+    if (const QString why = SetAdding::refusal(source); !why.isEmpty()) {
+        m_services.dialogs->message(this, why, tr("Add a Set"));
+        return {};
+    }
+    const QString own = QFileInfo(source).fileName();
+    QString name = QuestionSet::freeName(m_state.folders.questionsDir(), own);
+    auto way = SetAdding::Way::AsNew;
+    if (name != own && !replaceOrKeepBoth(own, name, way))
+        return {};
+    QString error;
+    if (SetAdding::copy(source, m_state.folders.setPathFor(name), way, &error))
+        return name;
+    m_services.dialogs->message(this, error, tr("Add a Set"));
+    return {};
+}
+
+// A set named own is there already: the user says whether the new one goes
+// beside it under the free name (Enter's choice, as nothing is lost) or
+// replaces it. False for neither.
+bool StartScreen::replaceOrKeepBoth(const QString &own, QString &name, SetAdding::Way &way)
+{
+    const int choice = m_services.dialogs->choose(
+        this, tr("A set named \"%1\" is already there. Keep both, or replace it?").arg(own),
+        tr("Add a Set"), {tr("&Keep Both"), tr("&Replace")});
+    if (choice == 1) {
+        name = own;
+        way = SetAdding::Way::Replacing;
+    }
+    return choice >= 0;
+}
+
+void StartScreen::pickSet(const QString &fileName)
+{
+    const QList<QListWidgetItem *> found = m_setList->findItems(fileName, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    m_setList->setCurrentItem(found.first());
+    m_setList->scrollToItem(found.first());
+    useChosenSet();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/setadding.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +21,10 @@ class StartScreen : public QWidget
 public:
     StartScreen(AppState &state, Services &services, QWidget *parent = nullptr);
 
+protected:
+    // Set files dropped onto the list are added.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void connectControls();
@@ -33,6 +39,11 @@ private:
     bool pickedSetStillThere(const QString &setName);
     bool headerTextsStorable();
     bool setFileUsable(const QString &setName);
+    void addSetFromFile();
+    void addSetFiles(const QStringList &paths);
+    QString addSetFile(const QString &source);
+    bool replaceOrKeepBoth(const QString &own, QString &name, SetAdding::Way &way);
+    void pickSet(const QString &fileName);
 
     AppState &m_state;
     Services &m_services;
@@ -49,5 +60,6 @@ private:
     QLineEdit *m_creatorBox = nullptr;
     QLineEdit *m_messageBox = nullptr;
     QLineEdit *m_passwordBox = nullptr;
+    QPushButton *m_addFileButton = nullptr;
     QPushButton *m_continueButton = nullptr;
 };

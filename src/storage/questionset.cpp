@@ -238,6 +238,29 @@ QString QuestionSet::nameProblem(const QString &fileName)
     return {};
 }
 
+QString QuestionSet::freeName(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    // A link leading nowhere holds its name as well as a file does.
+    auto taken = [&dir](const QString &name) {
+        const QFileInfo there(dir.filePath(name));
+        return there.exists() || there.isSymLink();
+    };
+    if (!taken(fileName))
+        return fileName;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString extension = dot > 0 ? fileName.mid(dot) : QString();
+    for (int n = 2;; ++n) {
+        const QString tail = QStringLiteral(" (%1)").arg(n) + extension;
+        QString stem = fileName.left(fileName.size() - extension.size());
+        while (!stem.isEmpty()
+               && QFile::encodeName(stem + tail).size() > SafeRewrite::LONGEST_NAME)
+            stem.chop(stem.size() > 1 && stem.back().isLowSurrogate() ? 2 : 1);
+        if (!taken(stem + tail))
+            return stem + tail;
+    }
+}
+
 QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rule)
 {
     const bool noCreatorGiven = FixedText::trimSpaces(details.creator).isEmpty();

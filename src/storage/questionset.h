@@ -158,6 +158,11 @@ public:
     // empty when it can. A name too long for the hidden copy every change
     // writes beside the set is refused too.
     static QString nameProblem(const QString &fileName);
+    // The name a set called fileName takes in folder: its own while nothing
+    // there has it, else the first free one of "Name (2).dat", "Name (3).dat"
+    // and on, Name cut short where the number would make it longer than
+    // nameProblem() allows.
+    static QString freeName(const QString &folder, const QString &fileName);
     // Details with the blank creator or message filled in; a text counts as
     // blank when only spaces are left, and texts that are not blank stay as given.
     static Details withDefaults(Details details, BlankDetails rule);

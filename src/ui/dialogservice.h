@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,6 +19,11 @@ public:
     virtual void message(QWidget *parent, const QString &text, const QString &title) = 0;
     // A Yes/No box with no icon; true on Yes.
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;
+    // A box with a button for each of choices (texts with their mnemonics,
+    // the first Enter's) and Cancel, no icon; the index of the button
+    // pressed, or -1 for Cancel, Escape or the close box.
+    virtual int choose(QWidget *parent, const QString &text, const QString &title,
+                       const QStringList &choices) = 0;
 
     struct PromptOptions
     {

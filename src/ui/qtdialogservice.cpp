@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -41,6 +42,22 @@ bool QtDialogService::askYesNo(QWidget *parent, const QString &text, const QStri
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Yes);
     return box.run() && box.result() == QMessageBox::Yes;
+}
+
+int QtDialogService::choose(QWidget *parent, const QString &text, const QString &title,
+                            const QStringList &choices)
+{
+    ModalScreen box(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Cancel, parent));
+    box->setTextFormat(Qt::PlainText);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box->addButton(choice, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty())
+        box->setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+    box->setEscapeButton(QMessageBox::Cancel);
+    if (!box.run())
+        return -1;
+    return int(buttons.indexOf(box->clickedButton()));
 }
 
 QString QtDialogService::prompt(QWidget *parent, const QString &text, const QString &title,

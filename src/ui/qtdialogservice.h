@@ -7,6 +7,8 @@ class QtDialogService final : public DialogService
 public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    int choose(QWidget *parent, const QString &text, const QString &title,
+               const QStringList &choices) override;
     using DialogService::prompt;
     QString prompt(QWidget *parent, const QString &text, const QString &title,
                    const PromptOptions &options) override;

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/navigator.h"
 #include "app/startscreen.h"
+#include "storage/setlock.h"
 #include "managerhelpers.h"
 #include "testprogram.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPointer>
 #include <QtTest>
 
@@ -236,6 +238,86 @@ private slots:
         QCOMPARE(list->selectedItems().size(), 1);
         QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("c.dat"));
         QCOMPARE(name->text(), QStringLiteral("typed"));
+    }
+
+    void addSetFromFile_data()
+    {
+        QTest::addColumn<QStringList>("files"); // beside Questions; "bad..." have no header
+        QTest::addColumn<QString>("answer");    // to "Keep both, or replace it?"
+        QTest::addColumn<bool>("held");         // old.dat, by another program
+        QTest::addColumn<QStringList>("says");  // the boxes shown
+        QTest::addColumn<QStringList>("sets");  // in Questions afterwards; * holds the copy
+        QTest::addColumn<QString>("picked");
+
+        const QStringList none;
+        QTest::newRow("good file") << QStringList{"friend.dat"} << "" << false << none
+                                   << QStringList{"*friend.dat", "old.dat"} << "friend.dat";
+        QTest::newRow("refused, with the check's reason") << QStringList{"bad.dat"} << "" << false
+            << QStringList{"\"bad.dat\" cannot be added as a question set:\nno header (no record has number "
+                           "9999)\n1 problem(s): 15 record(s), 15 question(s); the set can be played."}
+            << QStringList{"old.dat"} << "";
+        const QString taken = "A set named \"old.dat\" is already there. Keep both, or replace it?";
+        QTest::newRow("taken, keep both") << QStringList{"old.dat"} << "&Keep Both" << false << QStringList{taken}
+                                          << QStringList{"*old (2).dat", "old.dat"} << "old (2).dat";
+        QTest::newRow("taken, replace") << QStringList{"old.dat"} << "&Replace" << false << QStringList{taken}
+                                        << QStringList{"*old.dat"} << "old.dat";
+        QTest::newRow("taken, replace while another program changes it") << QStringList{"old.dat"} << "&Replace"
+            << true << QStringList{taken, "\"old.dat\" is being changed by another program; try again."}
+            << QStringList{"old.dat"} << "";
+        // Several files come in by dropping them onto the list.
+        QTest::newRow("two dropped") << QStringList{"a.dat", "b.dat"} << "" << false << none
+                                     << QStringList{"*a.dat", "*b.dat", "old.dat"} << "b.dat";
+    }
+
+    // A set from anywhere comes in checked, under a free name or over the
+    // one it has, and is picked; a refused one stays out, and says why.
+    void addSetFromFile()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, answer);
+        QFETCH(bool, held);
+        QFETCH(QStringList, says);
+        QFETCH(QStringList, sets);
+        QFETCH(QString, picked);
+        TestProgram program;
+        const QByteArray old = program.readFile(program.writeSet("old.dat", {makeHeader("Mine", "Me", "pw")}));
+        QList<QuestionRecord> friendSet{makeHeader("Hi", "Ann", "")};
+        for (int round = 1; round <= 15; ++round)
+            friendSet << makeQuestion(round, round + 1, "Q");
+        const QByteArray good = TestProgram::bytesOf(friendSet);
+        QList<QUrl> urls;
+        for (const QString &name : files)
+            urls << QUrl::fromLocalFile(program.writeFile("../" + name, name.startsWith("bad") ? good.mid(405) : good));
+        QMimeData dropped;
+        dropped.setUrls(urls);
+        std::optional<SetLock> hold;
+        if (held)
+            hold.emplace(program.setPath("old.dat"));
+        QWidget *form = Navigator::openStartScreen(program.state, program.services);
+        auto *list = control<QListWidget>(form, "File1");
+        if (files.size() == 1) {
+            program.dialogs.answerText(urls.first().toLocalFile());
+            program.dialogs.answerText(answer);
+            click(form, "cmd_addfile");
+        } else {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+            QVERIFY(QCoreApplication::sendEvent(list->viewport(), &enter) && QCoreApplication::sendEvent(list->viewport(), &drop));
+        }
+        QTRY_COMPARE(filesIn(program.questionsDir()).size(), sets.size());
+        QStringList boxes;
+        for (const ScriptedDialogs::Shown &box : program.dialogs.shown.mid(files.size() == 1 ? 1 : 0))
+            boxes << box.text;
+        QCOMPARE(boxes, says);
+        QStringList holding;
+        for (const QString &name : filesIn(program.questionsDir()))
+            holding << (program.readFile(program.setPath(name)) == good ? "*" + name : name);
+        QCOMPARE(holding, sets);
+        QVERIFY(holding.contains("*old.dat") || program.readFile(program.setPath("old.dat")) == old);
+        QCOMPARE(listed(list), filesIn(program.questionsDir()));
+        QCOMPARE(control<QLineEdit>(form, "Text1")->text(), picked);
+        QCOMPARE(list->selectedItems().size(), int(!picked.isEmpty()));
+        delete form;
     }
 };
 

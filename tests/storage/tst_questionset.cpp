@@ -393,6 +393,34 @@ private slots:
         QVERIFY2(error.isEmpty() && count == 2, qPrintable(error));
     }
 
+    void freeName_data()
+    {
+        QTest::addColumn<QStringList>("there"); // the first is the name asked for; "->" a link to nowhere
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("taken, and the next") << QStringList{"quiz.dat", "quiz (2).dat"} << "quiz (3).dat";
+        QTest::newRow("held by a link to nowhere") << QStringList{"->quiz.dat"} << "quiz (2).dat";
+        // Measured in bytes: the accented letter takes two, and goes whole.
+        QTest::newRow("cut to fit, in bytes") << QStringList{QString(229, u'x') + QStringLiteral("\u00E9.dat")}
+                                              << QString(229, u'x') + " (2).dat";
+    }
+
+    // The name a set brought in takes where its own is taken.
+    void freeName()
+    {
+        QFETCH(QStringList, there);
+        QFETCH(QString, expected);
+        TestProgram program;
+        for (const QString &name : there) {
+            if (name.startsWith("->"))
+                QVERIFY(QFile::link("nowhere", program.setPath(name.mid(2))));
+            else
+                program.writeSet(name, {});
+        }
+        const QString free = QuestionSet::freeName(program.questionsDir(), there.first().remove("->"));
+        QCOMPARE(free, expected);
+        QVERIFY(QuestionSet::nameProblem(free).isEmpty());
+    }
+
     // Sets merged from several sources can hold two questions with one number, so
     // a pick is known by its position and must still hold the bytes it was read with.
     void editAndRemoveThePickedRecord()

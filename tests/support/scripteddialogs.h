@@ -13,7 +13,7 @@
 class ScriptedDialogs final : public DialogService
 {
 public:
-    enum class Kind { Message, YesNo, Prompt, OpenFile, SaveFile };
+    enum class Kind { Message, YesNo, Choice, Prompt, OpenFile, SaveFile };
     struct Shown
     {
         Kind kind;
@@ -24,6 +24,12 @@ public:
 
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    // Answered from the texts: the index of the choice queued, -1 for any
+    // other text (Cancel).
+    int choose(QWidget *, const QString &text, const QString &title, const QStringList &choices) override
+    {
+        return int(choices.indexOf(answer({Kind::Choice, text, title, {}})));
+    }
     using DialogService::prompt;
     QString prompt(QWidget *, const QString &text, const QString &title, const PromptOptions &options) override
     {
