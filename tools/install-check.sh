@@ -3,7 +3,7 @@
 # who is not root and has a fresh home, on a virtual display: makes a new set,
 # which must land in the user's own folder, and starts a game on the bundled
 # set, which must be left as it was. The package is removed again however the
-# check ends. Needs root, dpkg, xvfb-run and xdotool; without them, or where
+# check ends. Needs root, dpkg, Xvfb and xdotool; without them, or where
 # Quorvane is installed already (which this never touches), it says so and
 # exits with 77 (skipped).
 #
