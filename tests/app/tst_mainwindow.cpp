@@ -44,11 +44,15 @@ void press(QWidget *control)
         QAccessibleActionInterface::pressAction());
 }
 
-// Scripts the answers to the prompts in order, "yes" to a Yes/No box.
+// Scripts the answers to the prompts in order, "yes" or "no" to a Yes/No box.
 void answer(TestProgram &program, const QStringList &answers)
 {
-    for (const QString &answer : answers)
-        answer == QLatin1String("yes") ? program.dialogs.answerYes() : program.dialogs.answerText(answer);
+    for (const QString &answer : answers) {
+        if (answer == QLatin1String("yes") || answer == QLatin1String("no"))
+            program.dialogs.yesNo.enqueue(answer == QLatin1String("yes"));
+        else
+            program.dialogs.answerText(answer);
+    }
 }
 
 MainWindow *openSet(TestProgram &program, const QList<QuestionRecord> &records)
@@ -385,14 +389,10 @@ private slots:
         TestProgram program;
         program.state.folders.bundledSetsDir = program.dir() + QStringLiteral("/bundled");
         QVERIFY(QDir().mkpath(program.state.folders.bundledSetsDir));
-        const QString bundled = program.state.folders.bundledSetsDir + QStringLiteral("/q.dat");
         const QByteArray bytes = TestProgram::bytesOf({makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q")});
-        program.writeFile(QStringLiteral("../bundled/q.dat"), bytes);
+        const QString bundled = QDir::cleanPath(program.writeFile(QStringLiteral("../bundled/q.dat"), bytes));
         program.state.set.name = QStringLiteral("q.dat");
-        for (const QString &reply : answers)
-            reply == QLatin1String("yes") || reply == QLatin1String("no")
-                ? program.dialogs.yesNo.enqueue(reply == QLatin1String("yes"))
-                : program.dialogs.answerText(reply);
+        answer(program, answers);
         auto *form = Navigator::openMainWindow(program.state, program.services);
         QCOMPARE(program.state.set.path, bundled);
         typeQuestion(form, QStringLiteral("new?"), 0, 0, QStringLiteral("pw"));
