@@ -18,6 +18,8 @@ packages+=(lld)
 # The Debian package: dpkg-shlibdeps finds its dependencies, and the tests run
 # Debian's checkers on it.
 packages+=(dpkg-dev lintian desktop-file-utils appstream)
+# tools/install-check.sh plays the installed package by keyboard on Xvfb.
+packages+=(xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

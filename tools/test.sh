@@ -12,6 +12,15 @@ export QT_QPA_PLATFORM=offscreen
 bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
+# The Debian package installed as a user would install it, played by a user
+# with a fresh home and removed again (skipped without root or dpkg).
+if command -v dpkg >/dev/null; then
+    (cd build && cpack -G DEB >/dev/null)
+    status=0
+    bash tools/install-check.sh "$(ls -t build/quorvane_*.deb | head -n 1)" || status=$?
+    ((status == 0 || status == 77)) || exit "$status"
+fi
+
 # --- Reliability: every test again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then each fuzz target for 30 seconds. The
 # sanitizer build uses clang, whose objects also carry libFuzzer's coverage, so

@@ -4,11 +4,11 @@
 #include "game/qtsoundservice.h"
 #include "game/systemrandomsource.h"
 #include "storage/appstate.h"
-#include "storage/installlayout.h"
 #include "ui/qtdialogservice.h"
 #include "ui/windowicon.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -19,8 +19,12 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(WindowIcon::icon());
 
     AppState state;
-    // Installed from the package, the data lies apart from the program.
-    state.folders.programDir = InstallLayout::dataDir(QApplication::applicationDirPath());
+    // Installed from the package, the data lies apart from the program and
+    // the user's sets go where the desktop keeps a user's data.
+    state.folders = ProgramFolders::forProgram(
+        QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/quorvane"));
 
     QtDialogService dialogs;
     QtSoundService sound;

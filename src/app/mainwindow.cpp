@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,8 +84,14 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &QWidget::close);
     if (m_setOpened)
-        connect(new FileWatch(m_set.path(), this), &FileWatch::changed, this,
-                &MainWindow::followSet);
+        watchSet();
+}
+
+void MainWindow::watchSet()
+{
+    delete m_watch;
+    m_watch = new FileWatch(m_set.path(), this);
+    connect(m_watch, &FileWatch::changed, this, &MainWindow::followSet);
 }
 
 // ---------------------------------------------------------------- controls
@@ -440,7 +447,7 @@ void MainWindow::play()
 
 void MainWindow::manageQuestions()
 {
-    if (Modal::blocks(this))
+    if (Modal::blocks(this) || !changeableSet())
         return;
     // A refused password opened nothing, so there is nothing to refresh and
     // the add-question fields keep what was typed.
@@ -490,7 +497,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::addQuestion()
 {
-    if (Modal::blocks(this) || !passwordAccepted())
+    if (Modal::blocks(this) || !changeableSet() || !passwordAccepted())
         return;
     const std::optional<QuestionRecord> typed = typedQuestion();
     if (!typed)
@@ -508,6 +515,29 @@ void MainWindow::addQuestion()
     m_services.dialogs->message(this, QStringLiteral("Question Added"), QStringLiteral("Added"));
     clearFields();
     recount();
+}
+
+// A set the program came with is never changed; the user may change a copy
+// of it among their own sets instead, which this window then holds.
+bool MainWindow::changeableSet()
+{
+    if (!m_state.folders.isBundled(m_set.path()))
+        return true;
+    const QString text = tr("\"%1\" came with Quorvane and cannot be changed.\n"
+                            "Copy it into your own question sets and change the copy?")
+                             .arg(QFileInfo(m_set.path()).fileName());
+    if (!m_services.dialogs->askYesNo(this, text, kFileTitle))
+        return false;
+    QString error;
+    const QString copy = m_state.folders.copyToUser(m_set.path(), &error);
+    if (copy.isEmpty()) {
+        reportFileProblem(tr("The question set cannot be copied."), error);
+        return false;
+    }
+    m_set = QuestionSet(copy);
+    m_state.set.path = copy;
+    watchSet();
+    return true;
 }
 
 bool MainWindow::passwordAccepted()

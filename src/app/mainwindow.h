@@ -10,6 +10,7 @@
 struct AppState;
 struct Services;
 class QButtonGroup;
+class FileWatch;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -44,6 +45,7 @@ private:
     bool headerStep();
     bool showHeader();
     void showDetails(const QuestionRecord &header);
+    void watchSet();
     void followSet();
     bool writeNewHeader();
     // Recounts from the file and shows the counts; nothing when it cannot be read.
@@ -56,6 +58,7 @@ private:
     void startNewSet();
     void showAbout();
     void addQuestion();
+    bool changeableSet();
     bool passwordAccepted();
     std::optional<QuestionRecord> typedQuestion();
     // List position + 1, or 0 when no round is picked from the list.
@@ -72,6 +75,8 @@ private:
     // the set still needs its header. Adding finds the file's real last
     // record under the lock, so nothing else needs this count.
     int m_recordCount = 0;
+
+    FileWatch *m_watch = nullptr;
 
     QLabel *m_setNameLabel = nullptr;
     QLabel *m_creatorLabel = nullptr;

@@ -51,6 +51,7 @@ QLabel *wrapped(const QString &text, const char *name)
 }
 
 const QString kSetTitle = QStringLiteral("Question Set");
+constexpr int kBundledRole = Qt::UserRole;
 constexpr int kTypedNameLength = 30;
 
 } // namespace
@@ -91,6 +92,9 @@ void StartScreen::buildControls()
     pickNote->setBuddy(m_setList);
     m_setList->setAccessibleName(QStringLiteral("Question sets"));
     m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
+    m_bundledNote = wrapped(tr("Sets in italics came with Quorvane: they play, and can be "
+                               "copied into your own sets to be changed."),
+                            "lbl_bundled");
 
     auto *newSetNote = wrapped(QStringLiteral("If you would like to create a new set of questions, "
                                               "enter the file name below. Do NOT add any file "
@@ -111,6 +115,7 @@ void StartScreen::buildControls()
     left->addWidget(pickNote);
     left->addWidget(m_setList, 1);
     left->addWidget(m_unlistedLabel);
+    left->addWidget(m_bundledNote);
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
@@ -224,25 +229,45 @@ void StartScreen::listSets()
     // What killed writers left behind goes; copies being written stay.
     SafeRewrite::sweep(m_state.folders.questionsDir());
     showUnlisted();
-    const QStringList sets = QuestionSet::namesIn(m_state.folders.questionsDir());
+    const QList<ProgramFolders::Listed> sets = m_state.folders.listedSets();
+    m_bundledNote->setVisible(std::any_of(sets.begin(), sets.end(),
+                                          [](const auto &set) { return set.bundled; }));
     if (sets == listedSets())
         return;
     const QList<QListWidgetItem *> chosen = m_setList->selectedItems();
     const QString picked = chosen.isEmpty() ? QString() : chosen.first()->text();
     const QSignalBlocker quiet(m_setList);
     m_setList->clear();
-    m_setList->addItems(sets);
+    for (const ProgramFolders::Listed &set : sets)
+        m_setList->addItem(listItem(set));
     if (const auto again = m_setList->findItems(picked, Qt::MatchExactly);
         !picked.isEmpty() && !again.isEmpty())
         m_setList->setCurrentItem(again.first());
 }
 
-QStringList StartScreen::listedSets() const
+// A bundled set shows in italics, and says so to the pointer and to screen
+// readers; its text stays its name.
+QListWidgetItem *StartScreen::listItem(const ProgramFolders::Listed &set) const
 {
-    QStringList names;
+    auto *item = new QListWidgetItem(set.name);
+    item->setData(kBundledRole, set.bundled);
+    if (!set.bundled)
+        return item;
+    QFont italic = m_setList->font();
+    italic.setItalic(true);
+    item->setFont(italic);
+    const QString bundled = tr("%1 (came with Quorvane, cannot be changed)").arg(set.name);
+    item->setToolTip(bundled);
+    item->setData(Qt::AccessibleTextRole, bundled);
+    return item;
+}
+
+QList<ProgramFolders::Listed> StartScreen::listedSets() const
+{
+    QList<ProgramFolders::Listed> sets;
     for (int i = 0; i < m_setList->count(); ++i)
-        names << m_setList->item(i)->text();
-    return names;
+        sets.append({m_setList->item(i)->text(), m_setList->item(i)->data(kBundledRole).toBool()});
+    return sets;
 }
 
 // Qt lists no name that is not valid UTF-8; the user is told they are there.
@@ -405,7 +430,10 @@ QString StartScreen::addSetFile(const QString &source)
     if (name != own && !replaceOrKeepBoth(own, name, way))
         return {};
     QString error;
-    if (SetAdding::copy(source, m_state.folders.setPathFor(name), way, &error))
+    // Into the user's folder even where a bundled set has that name: the
+    // user's copy then stands in for it, as any set of the user's does.
+    const QString target = QDir(m_state.folders.questionsDir()).filePath(name);
+    if (SetAdding::copy(source, target, way, &error))
         return name;
     m_services.dialogs->message(this, error, tr("Add a Set"));
     return {};

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "storage/setadding.h"
+#include "storage/appstate.h"
 
 #include <QString>
 #include <QWidget>
 
-struct AppState;
 struct Services;
 class QLabel;
 class QLayout;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // The start screen: pick a set from the Questions folder or name a new one.
@@ -31,7 +32,8 @@ private:
     QLayout *buildFields();
     QLayout *buildNotes();
     void listSets();
-    QStringList listedSets() const;
+    QListWidgetItem *listItem(const ProgramFolders::Listed &set) const;
+    QList<ProgramFolders::Listed> listedSets() const;
     void showUnlisted();
     void useChosenSet();
     QString chosenSetName();
@@ -53,6 +55,8 @@ private:
     QListWidget *m_setList = nullptr;
     // Says how many files the list leaves out, and why.
     QLabel *m_unlistedLabel = nullptr;
+    // Shown while the list holds a set the program came with.
+    QLabel *m_bundledNote = nullptr;
     QLabel *m_creatorLabel = nullptr;
     QLabel *m_messageLabel = nullptr;
     QLabel *m_passwordLabel = nullptr;

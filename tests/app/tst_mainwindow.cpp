@@ -44,11 +44,15 @@ void press(QWidget *control)
         QAccessibleActionInterface::pressAction());
 }
 
-// Scripts the answers to the prompts in order, "yes" to a Yes/No box.
+// Scripts the answers to the prompts in order, "yes" or "no" to a Yes/No box.
 void answer(TestProgram &program, const QStringList &answers)
 {
-    for (const QString &answer : answers)
-        answer == QLatin1String("yes") ? program.dialogs.answerYes() : program.dialogs.answerText(answer);
+    for (const QString &answer : answers) {
+        if (answer == QLatin1String("yes") || answer == QLatin1String("no"))
+            program.dialogs.yesNo.enqueue(answer == QLatin1String("yes"));
+        else
+            program.dialogs.answerText(answer);
+    }
 }
 
 MainWindow *openSet(TestProgram &program, const QList<QuestionRecord> &records)
@@ -361,6 +365,49 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QString());
         QCOMPARE(roundBox->currentText(), QStringLiteral("Select Round"));
         QCOMPARE(passwordBox->text(), password);
+    }
+
+    void bundledSetChangesOnlyAsACopy_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("answers"); // to the prompts, in order
+        QTest::addColumn<QStringList>("shown");   // after the offer to copy
+        QTest::newRow("add, declined") << "cmd_add" << QStringList{"no"} << QStringList();
+        QTest::newRow("add, copied") << "cmd_add" << QStringList{"yes"} << QStringList{"Question Added|Added"};
+        QTest::newRow("manage, declined") << "cmd_view" << QStringList{"no"} << QStringList();
+        QTest::newRow("manage, copied") << "cmd_view" << QStringList{"yes", "p w"}
+            << QStringList{"Type In Password|Password", "Password Incorrect|Password"};
+    }
+
+    // A set the program came with is never written: the user is offered a
+    // copy among their own sets, and the window goes on with that.
+    void bundledSetChangesOnlyAsACopy()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, shown);
+        TestProgram program;
+        program.state.folders.bundledSetsDir = program.dir() + QStringLiteral("/bundled");
+        QVERIFY(QDir().mkpath(program.state.folders.bundledSetsDir));
+        const QByteArray bytes = TestProgram::bytesOf({makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q")});
+        const QString bundled = QDir::cleanPath(program.writeFile(QStringLiteral("../bundled/q.dat"), bytes));
+        program.state.set.name = QStringLiteral("q.dat");
+        answer(program, answers);
+        auto *form = Navigator::openMainWindow(program.state, program.services);
+        QCOMPARE(program.state.set.path, bundled);
+        typeQuestion(form, QStringLiteral("new?"), 0, 0, QStringLiteral("pw"));
+        click(form, button);
+
+        const QString offer = QStringLiteral("\"q.dat\" came with Quorvane and cannot be changed.\n"
+                                             "Copy it into your own question sets and change the copy?|Question Set");
+        QCOMPARE(program.dialogs.log(), QStringList{offer} + shown);
+        QCOMPARE(program.readFile(bundled), bytes);
+        const bool copied = answers.first() == QLatin1String("yes");
+        QCOMPARE(filesIn(program.questionsDir()), copied ? QStringList{"q.dat"} : QStringList());
+        QCOMPARE(program.state.set.path, copied ? program.setPath(QStringLiteral("q.dat")) : bundled);
+        if (copied)
+            QCOMPARE(program.readFile(program.state.set.path).left(bytes.size()), bytes);
+        QVERIFY(program.dialogs.queuesEmpty());
     }
 
     // A set named after "New Question Set" is new: the record count of the set

@@ -146,6 +146,35 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("a.dat"));
     }
 
+    // The sets the program came with are listed beside the user's, marked;
+    // where both have a name, the user's is the one listed and opened.
+    void bundledSetsListedBesideTheUsers()
+    {
+        TestProgram program;
+        program.state.folders.bundledSetsDir = program.dir() + QStringLiteral("/bundled");
+        QVERIFY(QDir().mkpath(program.state.folders.bundledSetsDir));
+        for (const char *name : {"../bundled/a.dat", "../bundled/b.dat", "b.dat", "c.dat"})
+            program.writeSet(QString::fromLatin1(name), {makeHeader("Hi", "Ann", "pw")});
+        QWidget *form = Navigator::openStartScreen(program.state, program.services);
+        auto *list = control<QListWidget>(form, "File1");
+        QCOMPARE(listed(list), QStringList({"a.dat", "b.dat", "c.dat"}));
+        QStringList marked;
+        for (int i = 0; i < list->count(); ++i)
+            marked << QString::number(list->item(i)->font().italic()) + list->item(i)->data(Qt::AccessibleTextRole).toString();
+        QCOMPARE(marked, QStringList({"1a.dat (came with Quorvane, cannot be changed)", "0", "0"}));
+        QVERIFY(control<QLabel>(form, "lbl_bundled")->isVisibleTo(form));
+
+        for (int row : {1, 0}) {
+            clickRow(list, row);
+            click(form, "Command1");
+            QCOMPARE(program.state.set.path, row ? program.setPath("b.dat") : program.state.folders.bundledSetsDir + "/a.dat");
+            click(TestProgram::visibleWindow(QStringLiteral("Form1")), "cmd_new");
+            form = TestProgram::visibleWindow(QStringLiteral("Form4"));
+            list = control<QListWidget>(form, "File1");
+        }
+        QCOMPARE(filesIn(program.questionsDir()), QStringList({"b.dat", "c.dat"}));
+    }
+
     void pickingOpensThatFile_data()
     {
         QTest::addColumn<QString>("name");

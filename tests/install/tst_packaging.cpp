@@ -10,6 +10,7 @@
 #include "game/soundmodule.h"
 #include "game/soundservice.h"
 #include "recordingprinter.h"
+#include "storage/appstate.h"
 #include "storage/installlayout.h"
 #include "testprogram.h"
 
@@ -301,14 +302,22 @@ private slots:
         QCOMPARE(InstallLayout::dataDir(games), inDeb(QStringLiteral("share/games/quorvane")));
         QCOMPARE(InstallLayout::dataDir(m_prefix), m_prefix);
 
-        // The installed game starts and leaves its own folder as it was, rather
-        // than making an empty Questions folder there.
+        // The installed game keeps the user's sets where the desktop keeps a
+        // user's data, even where it could write its own folders, and lists
+        // its own sets beside them; the portable folder keeps its sets.
+        const QString userData = m_tmp.filePath(QStringLiteral("home/data"));
+        const ProgramFolders installed = ProgramFolders::forProgram(games, userData + "/quorvane");
+        QCOMPARE(installed.questionsDir(), userData + "/quorvane/Questions");
+        QCOMPARE(installed.setPathFor("General Knowledge.dat"), inDeb("share/games/quorvane/") + kBundledSet);
+        QCOMPARE(ProgramFolders::forProgram(m_prefix, userData).questionsDir(), file("Questions"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QUORVANE_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), userData);
         const Run game = run(games + QStringLiteral("/quorvane"), {}, env);
         QVERIFY2(game.ok, game.out.constData());
         QCOMPARE(QDir(games).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"quorvane", "quorvane-sets"}));
+        QVERIFY(QFileInfo(installed.questionsDir()).isDir());
 
         // The sound module is found and loads where the package put it.
         const QStringList dirs = InstallLayout::moduleDirs(games);
