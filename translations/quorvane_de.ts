@@ -108,7 +108,7 @@ Wir freuen uns auch über Ihre Meinung und Ihre Wünsche zur Software. Sagen Sie
     </message>
     <message>
         <source>by answering questions about the following subject:</source>
-        <translation>mit Antworten auf Fragen zu folgendem Thema gewonnen hat:</translation>
+        <translation>mit Antworten auf Fragen zum Thema:</translation>
     </message>
     <message>
         <source>SUBJECT</source>
@@ -128,7 +128,7 @@ Wir freuen uns auch über Ihre Meinung und Ihre Wünsche zur Software. Sagen Sie
     </message>
     <message>
         <source>[ %1 LIFELINES USED ]</source>
-        <translation>[ %1 JOKER EINGESETZT ]</translation>
+        <translation>[ %1 JOKER GENUTZT ]</translation>
     </message>
     <message>
         <source>Quorvane Certificate</source>
@@ -157,6 +157,10 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>Die Urkunde konnte nicht als %1 gespeichert werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>folgenden Gewinn erzielt hat</translation>
     </message>
 </context>
 <context>
@@ -202,7 +206,7 @@ Stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>50% Remove</source>
-        <translation>50:50</translation>
+        <translation>50 % Streichen</translation>
     </message>
     <message>
         <source>Ask Your Friends</source>
@@ -349,6 +353,10 @@ Stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Used</source>
         <translation>Eingesetzt</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
     </message>
 </context>
 <context>

@@ -128,7 +128,7 @@ También nos encantará conocer tus comentarios y deseos sobre el programa. Dino
     </message>
     <message>
         <source>[ %1 LIFELINES USED ]</source>
-        <translation>[ %1 COMODINES USADOS ]</translation>
+        <translation>[ USÓ %1 COMODINES ]</translation>
     </message>
     <message>
         <source>Quorvane Certificate</source>
@@ -157,6 +157,10 @@ Save it as a PDF file instead?</source>
         <translation>No se ha podido guardar el diploma como %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>ha ganado</translation>
     </message>
 </context>
 <context>
@@ -202,7 +206,7 @@ Save it as a PDF file instead?</source>
     </message>
     <message>
         <source>50% Remove</source>
-        <translation>50:50</translation>
+        <translation>Quitar 50%</translation>
     </message>
     <message>
         <source>Ask Your Friends</source>
@@ -349,6 +353,10 @@ Save it as a PDF file instead?</source>
     <message>
         <source>Used</source>
         <translation>Usado</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminada</translation>
     </message>
 </context>
 <context>

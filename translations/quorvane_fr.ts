@@ -158,6 +158,10 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>won</source>
+        <translation>a gagné</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -186,7 +190,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Music Off</source>
-        <translation>Couper la Musique</translation>
+        <translation>Sans Musique</translation>
     </message>
     <message>
         <source>Question</source>
@@ -202,7 +206,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>50% Remove</source>
-        <translation>50:50</translation>
+        <translation>Retirer 50 %</translation>
     </message>
     <message>
         <source>Ask Your Friends</source>
@@ -340,7 +344,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Music On</source>
-        <translation>Mettre la Musique</translation>
+        <translation>Avec Musique</translation>
     </message>
     <message>
         <source>Computer, Take Away Two Wrong Answers...</source>
@@ -349,6 +353,10 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     <message>
         <source>Used</source>
         <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>retirée</translation>
     </message>
 </context>
 <context>

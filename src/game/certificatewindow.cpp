@@ -128,7 +128,7 @@ void CertificateWindow::buildCertificate()
                      240, 6615);
     m_nameLabel = certificateLabel(c, "lbl_name", tr("NAME"), Style::Filled, 3000, 600,
                                    4815);
-    certificateLabel(c, "Label3", QStringLiteral("won"), Style::Heading, 3000, 960, 6615);
+    certificateLabel(c, "Label3", tr("won"), Style::Heading, 3000, 960, 6615);
     m_moneyLabel = certificateLabel(c, "lbl_money", tr("£MONEY"), Style::Filled, 3000,
                                     1320, 1455);
     m_lifelinesLabel = certificateLabel(c, "lbl_life", tr("[LIFELINES]"),

@@ -346,7 +346,7 @@ void GameScreen::speakAnswers()
 {
     for (int i = 0; i < 4; ++i) {
         const QString shown = m_game.removed().contains(letters().at(i))
-                                  ? QStringLiteral("removed")
+                                  ? tr("removed")
                                   : answerOf(m_game.question(), i);
         TextDisplay::setSpokenName(m_answerLabels[i],
                                    letters().at(i).toUpper() + QStringLiteral(": ") + shown);
