@@ -579,7 +579,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation>Bonne</translation>
+        <translation>Bonne rép.</translation>
     </message>
 </context>
 <context>
@@ -698,7 +698,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation>Bonne</translation>
+        <translation>Bonne rép.</translation>
     </message>
     <message>
         <source>Round</source>

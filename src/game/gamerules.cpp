@@ -117,12 +117,15 @@ QString buddyReply(RandomSource &random, const QString &playerName, const QStrin
     const int reply = random.pick(7);
     const QString wrong = wrongGuess(rightLetter, random.pick(3));
     const QString right = rightLetter.toUpper();
+    const QString think = QCoreApplication::translate("GameRules", "Hi %1, I Think The Answer Is '%2'");
+    const QString unsure =
+        QCoreApplication::translate("GameRules", "Sorry %1, I'm Not Sure. I'd Guess At '%2'");
     switch (reply) {
     case 1:
-    case 5: return QCoreApplication::translate("GameRules", "Hi %1, I Think The Answer Is '%2'").arg(playerName, right);
-    case 2: return QCoreApplication::translate("GameRules", "Hi %1, I Think The Answer Is '%2'").arg(playerName, wrong);
-    case 3: return QCoreApplication::translate("GameRules", "Sorry %1, I'm Not Sure. I'd Guess At '%2'").arg(playerName, wrong);
-    case 4: return QCoreApplication::translate("GameRules", "Sorry %1, I'm Not Sure. I'd Guess At '%2'").arg(playerName, right);
+    case 5: return think.arg(playerName, right);
+    case 2: return think.arg(playerName, wrong);
+    case 3: return unsure.arg(playerName, wrong);
+    case 4: return unsure.arg(playerName, right);
     case 6: return QCoreApplication::translate("GameRules", "I Haven't A Clue");
     default: return QCoreApplication::translate("GameRules", "The Answer Is '%1'. Definitely").arg(right);
     }

@@ -10,7 +10,6 @@
 #include "setlock.h"
 #include "systemio.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -161,7 +160,7 @@ QString QuestionSet::textProblem(const QString &field, const QString &text)
     }
     if (missing.isEmpty())
         return {};
-    return QCoreApplication::translate("QuestionSet", "%1 holds characters that a question set cannot store: %2")
+    return tr("%1 holds characters that a question set cannot store: %2")
         .arg(field, missing.join(QLatin1Char(' ')));
 }
 
@@ -208,11 +207,11 @@ QString QuestionSet::storedText(const QString &typed)
 QString QuestionSet::questionProblem(const QuestionRecord &typed)
 {
     const std::pair<QString, const QString *> fields[] = {
-        {QCoreApplication::translate("QuestionSet", "The question"), &typed.question},
-        {QCoreApplication::translate("QuestionSet", "Answer A"), &typed.answer_a},
-        {QCoreApplication::translate("QuestionSet", "Answer B"), &typed.answer_b},
-        {QCoreApplication::translate("QuestionSet", "Answer C"), &typed.answer_c},
-        {QCoreApplication::translate("QuestionSet", "Answer D"), &typed.answer_d}};
+        {tr("The question"), &typed.question},
+        {tr("Answer A"), &typed.answer_a},
+        {tr("Answer B"), &typed.answer_b},
+        {tr("Answer C"), &typed.answer_c},
+        {tr("Answer D"), &typed.answer_d}};
     for (const auto &[field, text] : fields) {
         if (QString problem = textProblem(field, upperCased(*text)); !problem.isEmpty())
             return problem;
@@ -223,18 +222,18 @@ QString QuestionSet::questionProblem(const QuestionRecord &typed)
 QString QuestionSet::nameProblem(const QString &fileName)
 {
     if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
-        return QCoreApplication::translate("QuestionSet", "The set name must not contain / or \\.");
+        return tr("The set name must not contain / or \\.");
     if (fileName == QLatin1String(".") || fileName == QLatin1String(".."))
-        return QCoreApplication::translate("QuestionSet", "The set name must not be \".\" or \"..\".");
+        return tr("The set name must not be \".\" or \"..\".");
     for (const QChar c : fileName) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control)
-            return QCoreApplication::translate("QuestionSet", "The set name must not contain control characters.");
+            return tr("The set name must not contain control characters.");
     }
     // Every change writes a copy whose name is longer than the set's, and
     // a set that can never be changed is no use.
     if (QFile::encodeName(fileName).size() > SafeRewrite::LONGEST_NAME)
-        return QCoreApplication::translate("QuestionSet", "The set name is too long: a set's file name may take at most %1 "
-                              "bytes (an accented letter takes two).")
+        return tr("The set name is too long: a set's file name may take at most %1 bytes (an "
+                  "accented letter takes two).")
             .arg(SafeRewrite::LONGEST_NAME);
     return {};
 }
@@ -304,7 +303,7 @@ QString QuestionSet::openProblem() const
     }
     if (why.isEmpty())
         return {};
-    return QCoreApplication::translate("QuestionSet", "The question set \"%1\" cannot be opened or created: %2")
+    return tr("The question set \"%1\" cannot be opened or created: %2")
         .arg(QFileInfo(m_path).fileName(), why);
 }
 
@@ -379,9 +378,8 @@ QString QuestionSet::missingHeader() const
 {
     const QString name = QFileInfo(m_path).fileName();
     if (!QFileInfo::exists(m_path))
-        return QCoreApplication::translate("QuestionSet", "The question set \"%1\" no longer exists.").arg(name);
-    return QCoreApplication::translate("QuestionSet", "The question set \"%1\" has lost its header and cannot be changed.")
-        .arg(name);
+        return tr("The question set \"%1\" no longer exists.").arg(name);
+    return tr("The question set \"%1\" has lost its header and cannot be changed.").arg(name);
 }
 
 std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
@@ -426,8 +424,8 @@ std::optional<QuestionSet::Slot> slotFrom(const std::optional<QuestionSet::Numbe
     if (!numbering)
         return std::nullopt;
     if (numbering->room() < 1) {
-        setText(problem, QCoreApplication::translate("QuestionSet", "This question set is full: no more questions can be "
-                                        "added to it."));
+        setText(problem, QuestionSet::tr("This question set is full: no more questions can be "
+                                         "added to it."));
         return std::nullopt;
     }
     return QuestionSet::Slot{numbering->records + 1, numbering->next()};

@@ -109,7 +109,8 @@ QString SetLock::busyText() const
 
 QString SetLock::readOnlyText() const
 {
-    return QCoreApplication::translate("SetLock", "%1 is read-only: nothing in it can be changed.").arg(quotedName(m_path));
+    return QCoreApplication::translate("SetLock", "%1 is read-only: nothing in it can be changed.")
+        .arg(quotedName(m_path));
 }
 
 SetLock::~SetLock()

@@ -14,7 +14,9 @@ const QString kFolder = QStringLiteral(":/i18n");
 QString languageOf(const QString &name)
 {
     const QLocale locale(name);
-    return locale.language() == QLocale::C ? QString() : QLocale(locale.language()).name().section(u'_', 0, 0);
+    if (locale.language() == QLocale::C)
+        return {};
+    return QLocale(locale.language()).name().section(u'_', 0, 0);
 }
 
 } // namespace
@@ -24,7 +26,8 @@ namespace Language {
 QStringList available()
 {
     QStringList found;
-    for (const QString &file : QDir(kFolder).entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name))
+    const QDir folder(kFolder);
+    for (const QString &file : folder.entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name))
         found << file.section(u'_', 1).section(u'.', 0, 0);
     return found;
 }

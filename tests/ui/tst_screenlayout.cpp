@@ -142,6 +142,7 @@ class MarkingTranslator : public QTranslator
 {
 public:
     MarkingTranslator()
+        : QTranslator(qApp)
     {
         QFile ts(QStringLiteral(QUORVANE_SOURCE_DIR "/translations/quorvane_de.ts"));
         QVERIFY(ts.open(QIODevice::ReadOnly));
