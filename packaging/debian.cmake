@@ -50,7 +50,9 @@ install(FILES packaging/copyright ${DEB_OUT}/changelog.gz DESTINATION ${DEB_DOC}
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# Qt's own translations turn its standard buttons (OK, Cancel, Yes, No) into
+# the player's language; without them those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quorvane team <feedback@quorvane.example>")

@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(qt6-base-dev qt6-multimedia-dev cmake ninja-build g++ xvfb fonts-liberation2)
 packages+=(cups printer-driver-cups-pdf)
+# lupdate and lrelease build the translations; Qt's own translations give its
+# standard buttons the player's language.
+packages+=(qt6-l10n-tools qt6-translations-l10n)
 packages+=(libbenchmark-dev)
 packages+=(time)
 # A font with Arabic letters, so that names in every script reach the certificate.

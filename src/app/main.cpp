@@ -4,10 +4,13 @@
 #include "game/qtsoundservice.h"
 #include "game/systemrandomsource.h"
 #include "storage/appstate.h"
+#include "ui/language.h"
 #include "ui/qtdialogservice.h"
 #include "ui/windowicon.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -17,6 +20,20 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setWindowIcon(WindowIcon::icon());
+
+    // The desktop's language, unless --language names another ("en" for the
+    // English the program is written in).
+    QCommandLineParser options;
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Show the program in this language: en, ")
+                                          + Language::available().join(QStringLiteral(", ")) + u'.',
+                                      QStringLiteral("code"));
+    options.addOption(language);
+    options.addHelpOption();
+    options.process(app);
+    const QString chosen = Language::pick(options.value(language), QLocale::system().uiLanguages());
+    if (!chosen.isEmpty())
+        Language::install(app, chosen);
 
     AppState state;
     // Installed from the package, the data lies apart from the program and

@@ -62,8 +62,8 @@ QGroupBox *frame(const QString &title, const QString &name, QLayout *contents)
     return box;
 }
 
-const QString kFileTitle = QStringLiteral("Question Set");
-const QString kNotAdded = QStringLiteral("The question was not added.");
+const char *const kFileTitle = QT_TRANSLATE_NOOP("MainWindow", "Question Set");
+const char *const kNotAdded = QT_TRANSLATE_NOOP("MainWindow", "The question was not added.");
 
 } // namespace
 
@@ -74,7 +74,7 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     , m_set(state.folders.setPathFor(state.set.name))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quorvane?"));
+    setWindowTitle(tr("Quorvane?"));
     WindowIcon::apply(this);
     buildControls();
     TextDisplay::plainLabels(this);
@@ -98,20 +98,20 @@ void MainWindow::watchSet()
 
 void MainWindow::buildControls()
 {
-    auto *title = label(QStringLiteral("Quorvane?"), QStringLiteral("Label1"));
+    auto *title = label(tr("Quorvane?"), QStringLiteral("Label1"));
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     title->setFont(titleFont);
     Colors::setForeground(title, QColor(20, 40, 140)); // as on the start screen
-    auto *hint = label(QStringLiteral("Add a question for every round, then press Play Game."),
+    auto *hint = label(tr("Add a question for every round, then press Play Game."),
                        QStringLiteral("Label5"));
     hint->setWordWrap(true);
 
-    auto *stats = frame(QStringLiteral("Question Stats"), QStringLiteral("Frame2"), buildStats());
-    auto *adding = frame(QStringLiteral("Add Questions"), QStringLiteral("fra_add"),
+    auto *stats = frame(tr("Question Stats"), QStringLiteral("Frame2"), buildStats());
+    auto *adding = frame(tr("Add Questions"), QStringLiteral("fra_add"),
                          buildAddFrame());
-    auto *details = frame(QStringLiteral("Question Details"), QStringLiteral("Frame1"),
+    auto *details = frame(tr("Question Details"), QStringLiteral("Frame1"),
                           buildDetails());
 
     auto *left = new QVBoxLayout;
@@ -163,7 +163,7 @@ QLayout *MainWindow::buildStats()
         grid->addWidget(amount, row, column);
         grid->addWidget(count, row, column + 1);
     }
-    auto *totalCaption = label(QStringLiteral("TOTAL"), QStringLiteral("Label3"));
+    auto *totalCaption = label(tr("TOTAL"), QStringLiteral("Label3"));
     m_totalCount = label(QStringLiteral("0"), QStringLiteral("lbl_total"));
     m_totalCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = totalCaption->font();
@@ -179,24 +179,24 @@ QLayout *MainWindow::buildAddFrame()
 {
     auto *grid = new QGridLayout;
     auto [questionLabel, questionBox] =
-        labelledBox(QStringLiteral("Question"), QStringLiteral("lbl_question"),
+        labelledBox(tr("Question"), QStringLiteral("lbl_question"),
                     QStringLiteral("txt_q"), QuestionRecord::QUESTION_WIDTH);
     m_questionBox = questionBox;
     grid->addWidget(questionLabel, 0, 0);
     grid->addWidget(m_questionBox, 0, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("Right"), QStringLiteral("lbl_right")), 1, 2,
+    grid->addWidget(label(tr("Right"), QStringLiteral("lbl_right")), 1, 2,
                     Qt::AlignCenter);
 
     m_rightAnswer = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         const QChar letter = QChar(u'A' + i);
-        auto [beside, box] = labelledBox(QStringLiteral("Answer %1").arg(letter),
+        auto [beside, box] = labelledBox(tr("Answer %1").arg(letter),
                                          QStringLiteral("lbl_answer_%1").arg(letter.toLower()),
                                          QStringLiteral("txt_a%1").arg(i + 1),
                                          QuestionRecord::ANSWER_WIDTH);
         m_answerBoxes[i] = box;
         auto *option = named(new QRadioButton, QStringLiteral("opt_%1").arg(letter.toLower()));
-        option->setAccessibleName(QStringLiteral("Answer %1 is right").arg(letter));
+        option->setAccessibleName(tr("Answer %1 is right").arg(letter));
         option->setToolTip(option->accessibleName());
         m_rightAnswer->addButton(option, i);
         grid->addWidget(beside, 2 + i, 0);
@@ -214,16 +214,16 @@ void MainWindow::addRoundAndPassword(QGridLayout *grid)
     m_roundBox = named(new QComboBox, QStringLiteral("cmb_round"));
     m_roundBox->setEditable(true);
     m_roundBox->setInsertPolicy(QComboBox::NoInsert);
-    m_roundBox->setAccessibleName(QStringLiteral("Round"));
+    m_roundBox->setAccessibleName(tr("Round"));
     m_roundBox->setMinimumContentsLength(12);
     m_roundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto *roundLabel = label(QStringLiteral("Round"), QStringLiteral("lbl_round"));
+    auto *roundLabel = label(tr("Round"), QStringLiteral("lbl_round"));
     roundLabel->setBuddy(m_roundBox);
     grid->addWidget(roundLabel, 6, 0);
     grid->addWidget(m_roundBox, 6, 1, Qt::AlignLeft);
 
     auto [passwordLabel, passwordBox] =
-        labelledBox(QStringLiteral("Password"), QStringLiteral("lbl_pass"),
+        labelledBox(tr("Password"), QStringLiteral("lbl_pass"),
                     QStringLiteral("txt_pass"), QuestionRecord::ANSWER_WIDTH);
     m_passwordBox = passwordBox;
     TextDisplay::maskWithStars(m_passwordBox);
@@ -231,7 +231,7 @@ void MainWindow::addRoundAndPassword(QGridLayout *grid)
     grid->addWidget(m_passwordBox, 7, 1, Qt::AlignLeft);
     m_passwordBox->setMinimumWidth(m_roundBox->sizeHint().width());
 
-    m_addButton = named(new QPushButton(QStringLiteral("Add Question")),
+    m_addButton = named(new QPushButton(tr("Add Question")),
                         QStringLiteral("cmd_add"));
     grid->addWidget(m_addButton, 8, 1, 1, 2, Qt::AlignRight);
     connect(m_addButton, &QPushButton::clicked, this, &MainWindow::addQuestion);
@@ -246,11 +246,11 @@ QLayout *MainWindow::buildButtons()
         buttons->addWidget(b);
         return b;
     };
-    m_playButton = button(QStringLiteral("Play Game"), QStringLiteral("cmd_play"));
-    m_manageButton = button(QStringLiteral("Manage Questions"), QStringLiteral("cmd_view"));
-    m_newSetButton = button(QStringLiteral("New Question Set"), QStringLiteral("cmd_new"));
-    m_aboutButton = button(QStringLiteral("About Game"), QStringLiteral("cmd_about"));
-    m_quitButton = button(QStringLiteral("Quit"), QStringLiteral("cmd_quit"));
+    m_playButton = button(tr("Play Game"), QStringLiteral("cmd_play"));
+    m_manageButton = button(tr("Manage Questions"), QStringLiteral("cmd_view"));
+    m_newSetButton = button(tr("New Question Set"), QStringLiteral("cmd_new"));
+    m_aboutButton = button(tr("About Game"), QStringLiteral("cmd_about"));
+    m_quitButton = button(tr("Quit"), QStringLiteral("cmd_quit"));
     buttons->addStretch(1);
     connect(m_playButton, &QPushButton::clicked, this, &MainWindow::play);
     connect(m_manageButton, &QPushButton::clicked, this, &MainWindow::manageQuestions);
@@ -262,11 +262,11 @@ QLayout *MainWindow::buildButtons()
 
 QLayout *MainWindow::buildDetails()
 {
-    auto *setCaption = label(QStringLiteral("Current Question Set:"), QStringLiteral("lbl_qset1"));
+    auto *setCaption = label(tr("Current Question Set:"), QStringLiteral("lbl_qset1"));
     m_setNameLabel = label(QString(), QStringLiteral("lbl_qset2"));
-    auto *creatorCaption = label(QStringLiteral("Created By:"), QStringLiteral("Label2"));
+    auto *creatorCaption = label(tr("Created By:"), QStringLiteral("Label2"));
     m_creatorLabel = label(QString(), QStringLiteral("lbl_name"));
-    m_messageCaption = label(QStringLiteral("Message"), QStringLiteral("lbl_m"));
+    m_messageCaption = label(tr("Message"), QStringLiteral("lbl_m"));
     m_messageLabel = label(QString(), QStringLiteral("lbl_message"));
     m_messageLabel->setWordWrap(true);
     m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -304,7 +304,7 @@ void MainWindow::load()
     // records may be behind the error.
     m_setOpened = records.has_value();
     if (!m_setOpened)
-        reportFileProblem(QStringLiteral("The question set cannot be opened."), error);
+        reportFileProblem(tr("The question set cannot be opened."), error);
     else
         m_recordCount = *records;
     activate();
@@ -331,12 +331,12 @@ bool MainWindow::showHeader()
     QString error;
     const auto header = m_set.findHeader(&error);
     if (!error.isEmpty()) {
-        reportFileProblem(QStringLiteral("The question set cannot be read."), error);
+        reportFileProblem(tr("The question set cannot be read."), error);
         return false;
     }
     if (!header) {
-        m_services.dialogs->message(this, QStringLiteral("Question creator not found"),
-                                    QStringLiteral("Creator"));
+        m_services.dialogs->message(this, tr("Question creator not found"),
+                                    tr("Creator"));
         return true;
     }
     showDetails(header->record);
@@ -347,7 +347,7 @@ void MainWindow::showDetails(const QuestionRecord &header)
 {
     m_creatorLabel->setText(header.answer_a);
     m_messageLabel->setText(header.question);
-    m_messageCaption->setText(QStringLiteral("Message from ") + header.answer_a);
+    m_messageCaption->setText(tr("Message from %1").arg(header.answer_a));
 }
 
 // Another program changed the set: its details and counts follow without a
@@ -370,7 +370,7 @@ bool MainWindow::writeNewHeader()
                                m_state.newSet.password);
     QString error;
     if (m_set.writeHeader(m_recordCount, header, &error) != QuestionSet::Change::Done) {
-        reportFileProblem(QStringLiteral("The details of the new question set cannot be saved."),
+        reportFileProblem(tr("The details of the new question set cannot be saved."),
                           error);
         return false;
     }
@@ -388,7 +388,7 @@ std::optional<QuestionSet::RoundCounts> MainWindow::recount()
     QString error;
     const QuestionSet::RoundCounts counts = m_set.countRounds(&error);
     if (!error.isEmpty()) {
-        reportFileProblem(QStringLiteral("The questions cannot be counted."), error);
+        reportFileProblem(tr("The questions cannot be counted."), error);
         return std::nullopt;
     }
     showCounts(counts);
@@ -401,13 +401,13 @@ void MainWindow::showCounts(const QuestionSet::RoundCounts &counts)
     for (int i = 0; i < 15; ++i) {
         m_roundCounts[i]->setText(QString::number(counts[i]));
         TextDisplay::setSpokenName(m_roundCounts[i],
-                                   QStringLiteral("Questions for %1: %2")
+                                   tr("Questions for %1: %2")
                                        .arg(Ladder::amount(i + 1), m_roundCounts[i]->text()));
         total += counts[i];
     }
     m_totalCount->setText(QString::number(total));
     TextDisplay::setSpokenName(m_totalCount,
-                               QStringLiteral("Total questions: ") + m_totalCount->text());
+                               tr("Total questions: %1").arg(m_totalCount->text()));
 }
 
 void MainWindow::clearFields()
@@ -418,7 +418,7 @@ void MainWindow::clearFields()
         option->setChecked(false);
     m_rightAnswer->setExclusive(true);
     m_roundBox->setCurrentIndex(-1);
-    m_roundBox->setEditText(QStringLiteral("Select Round"));
+    m_roundBox->setEditText(tr("Select Round"));
     m_questionBox->clear();
     for (QLineEdit *box : m_answerBoxes)
         box->clear();
@@ -437,8 +437,8 @@ void MainWindow::play()
         return;
     if (!QuestionSet::playable(*counts)) {
         m_services.dialogs->message(
-            this, QStringLiteral("You Must Have At Least One Question For Each Round"),
-            QStringLiteral("Questions"));
+            this, tr("You Must Have At Least One Question For Each Round"),
+            tr("Questions"));
         return;
     }
     if (GameScreen::play(this, m_state.folders, m_state.set, m_services))
@@ -505,14 +505,14 @@ void MainWindow::addQuestion()
     QString problem;
     const QuestionSet::Change added = m_set.add(*typed, m_recordCount, &problem);
     if (added == QuestionSet::Change::Failed) {
-        reportFileProblem(kNotAdded, problem);
+        reportFileProblem(tr(kNotAdded), problem);
         return;
     }
     if (added != QuestionSet::Change::Done) {
-        m_services.dialogs->message(this, problem, QStringLiteral("Add Question"));
+        m_services.dialogs->message(this, problem, tr("Add Question"));
         return;
     }
-    m_services.dialogs->message(this, QStringLiteral("Question Added"), QStringLiteral("Added"));
+    m_services.dialogs->message(this, tr("Question Added"), tr("Added"));
     clearFields();
     recount();
 }
@@ -547,11 +547,11 @@ bool MainWindow::passwordAccepted()
     case QuestionSet::Unlock::Opened:
         return true;
     case QuestionSet::Unlock::WrongPassword:
-        m_services.dialogs->message(this, QStringLiteral("Password Incorrect"),
-                                    QStringLiteral("Password"));
+        m_services.dialogs->message(this, tr("Password Incorrect"),
+                                    tr("Password"));
         return false;
     default:
-        reportFileProblem(kNotAdded, error);
+        reportFileProblem(tr(kNotAdded), error);
         return false;
     }
 }
@@ -574,13 +574,13 @@ std::optional<QuestionRecord> MainWindow::typedQuestion()
         anyEmpty = anyEmpty || answers[i]->isEmpty();
     }
     if (anyEmpty)
-        return refuse(QStringLiteral("Fill In All Fields"), QStringLiteral("Fields"));
+        return refuse(tr("Fill In All Fields"), tr("Fields"));
     const int checked = m_rightAnswer->checkedId();
     if (checked < 0)
-        return refuse(QStringLiteral("Choose Correct Answer Box"), QStringLiteral("Answer"));
+        return refuse(tr("Choose Correct Answer Box"), tr("Answer"));
     typed.right_answer = QuestionSet::typedRight(QString(QChar(u'A' + checked)));
     if (const QString problem = QuestionSet::questionProblem(typed); !problem.isEmpty())
-        return refuse(problem, QStringLiteral("Add Question"));
+        return refuse(problem, tr("Add Question"));
     return typed;
 }
 
@@ -595,5 +595,5 @@ int MainWindow::chosenRound() const
 
 void MainWindow::reportFileProblem(const QString &what, const QString &error)
 {
-    m_services.dialogs->message(this, what + QLatin1Char('\n') + error, kFileTitle);
+    m_services.dialogs->message(this, what + QLatin1Char('\n') + error, tr(kFileTitle));
 }

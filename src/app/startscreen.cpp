@@ -50,7 +50,7 @@ QLabel *wrapped(const QString &text, const char *name)
     return label;
 }
 
-const QString kSetTitle = QStringLiteral("Question Set");
+const char *const kSetTitle = QT_TRANSLATE_NOOP("StartScreen", "Question Set");
 constexpr int kBundledRole = Qt::UserRole;
 constexpr int kTypedNameLength = 30;
 
@@ -62,7 +62,7 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Startup"));
+    setWindowTitle(tr("Startup"));
     WindowIcon::apply(this);
     buildControls();
     TextDisplay::plainLabels(this);
@@ -77,26 +77,26 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
 
 void StartScreen::buildControls()
 {
-    auto *title = named(new QLabel(QStringLiteral("Quorvane?")), "Label1");
+    auto *title = named(new QLabel(tr("Quorvane?")), "Label1");
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     title->setFont(titleFont);
     Colors::setForeground(title, QColor(20, 40, 140));
 
-    auto *pickNote = wrapped(QStringLiteral("If you would like to load a set of questions, select "
+    auto *pickNote = wrapped(tr("If you would like to load a set of questions, select "
                                             "it from the list below."),
                              "Label4");
     m_setList = named(new QListWidget, "File1");
     m_setList->setMinimumHeight(120);
     pickNote->setBuddy(m_setList);
-    m_setList->setAccessibleName(QStringLiteral("Question sets"));
+    m_setList->setAccessibleName(tr("Question sets"));
     m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
     m_bundledNote = wrapped(tr("Sets in italics came with Quorvane: they play, and can be "
                                "copied into your own sets to be changed."),
                             "lbl_bundled");
 
-    auto *newSetNote = wrapped(QStringLiteral("If you would like to create a new set of questions, "
+    auto *newSetNote = wrapped(tr("If you would like to create a new set of questions, "
                                               "enter the file name below. Do NOT add any file "
                                               "extensions or it will not run properly."),
                                "Label2");
@@ -106,7 +106,7 @@ void StartScreen::buildControls()
     m_addFileButton = named(new QPushButton(tr("&Add a Set from a File\u2026")), "cmd_addfile");
     m_addFileButton->setToolTip(tr("Copies a .dat file, such as one a friend sent, into your "
                                    "question sets. You can also drop files onto the list."));
-    m_continueButton = named(new QPushButton(QStringLiteral("Continue")), "Command1");
+    m_continueButton = named(new QPushButton(tr("Continue")), "Command1");
     m_continueButton->setDefault(true);
 
     auto *left = new QVBoxLayout;
@@ -176,22 +176,22 @@ QLayout *StartScreen::buildFields()
         fields->addWidget(box, row++, 1);
         return std::pair{label, box};
     };
-    m_fileNameBox = field(QStringLiteral("File Name"), "Label14", "Text1", kTypedNameLength).second;
+    m_fileNameBox = field(tr("File Name"), "Label14", "Text1", kTypedNameLength).second;
     connect(m_fileNameBox, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_fileNameBox->setMaxLength(std::max(kTypedNameLength, int(text.size())));
     });
     std::tie(m_creatorLabel, m_creatorBox) =
-        field(QStringLiteral("Your Name"), "Label15", "txt_name", 30);
+        field(tr("Your Name"), "Label15", "txt_name", 30);
     std::tie(m_messageLabel, m_messageBox) =
-        field(QStringLiteral("Message"), "Label16", "txt_message", 150);
+        field(tr("Message"), "Label16", "txt_message", 150);
     std::tie(m_passwordLabel, m_passwordBox) =
-        field(QStringLiteral("Password"), "Label5", "txt_pass", 6);
+        field(tr("Password"), "Label5", "txt_pass", 6);
     return fields;
 }
 
 QLayout *StartScreen::buildNotes()
 {
-    auto *passwordNote = wrapped(QStringLiteral("NOTE: In order to stop people from altering the "
+    auto *passwordNote = wrapped(tr("NOTE: In order to stop people from altering the "
                                                 "questions you have made, type in a password into "
                                                 "the password box. It must be no more than 6 "
                                                 "characters. Make sure you WRITE IT DOWN!"),
@@ -200,13 +200,13 @@ QLayout *StartScreen::buildNotes()
     passwordNote->setMargin(6);
     Colors::setBackground(passwordNote, QColor(255, 248, 214));
     auto *sharingNote = wrapped(
-        QStringLiteral("The beauty of this system is you can send and receive the question "
+        tr("The beauty of this system is you can send and receive the question "
                        "files between friends across the net and play what they have made. "
                        "Other people may also want to play with your questions. To let everyone "
                        "know who created these specific questions, enter your name and any "
                        "message you would like to give to your players."),
         "Label6");
-    auto *websiteNote = wrapped(QStringLiteral("Visit our web site for updates and new question "
+    auto *websiteNote = wrapped(tr("Visit our web site for updates and new question "
                                                "sets. Made a set you are proud of? Send us your "
                                                ".dat file and we will publish it there for "
                                                "everyone to play."),
@@ -275,8 +275,8 @@ void StartScreen::showUnlisted()
 {
     const int unlisted = PlainFile::undecodableSetNames(m_state.folders.questionsDir());
     m_unlistedLabel->setText(
-        unlisted == 1 ? QStringLiteral("1 file is not listed: its name is not valid UTF-8.")
-                      : QStringLiteral("%1 files are not listed: their names are not valid UTF-8.")
+        unlisted == 1 ? tr("1 file is not listed: its name is not valid UTF-8.")
+                      : tr("%1 files are not listed: their names are not valid UTF-8.")
                             .arg(unlisted));
     m_unlistedLabel->setVisible(unlisted > 0);
 }
@@ -334,7 +334,7 @@ bool StartScreen::pickedSetStillThere(const QString &setName)
     const QuestionSet set(m_state.folders.setPathFor(setName));
     if (setName != m_pickedName || QFileInfo::exists(set.path()))
         return true;
-    m_services.dialogs->message(this, set.missingHeader(), kSetTitle);
+    m_services.dialogs->message(this, set.missingHeader(), tr(kSetTitle));
     m_pickedName.clear();
     listSets();
     return false;
@@ -351,7 +351,7 @@ bool StartScreen::headerTextsStorable()
         const QString problem = QuestionSet::textProblem(label->text(), box->text());
         if (problem.isEmpty())
             continue;
-        m_services.dialogs->message(this, problem, kSetTitle);
+        m_services.dialogs->message(this, problem, tr(kSetTitle));
         box->setFocus();
         return false;
     }
@@ -367,7 +367,7 @@ bool StartScreen::setFileUsable(const QString &setName)
         problem = QuestionSet(m_state.folders.setPathFor(setName)).openProblem();
     if (problem.isEmpty())
         return true;
-    m_services.dialogs->message(this, problem, kSetTitle);
+    m_services.dialogs->message(this, problem, tr(kSetTitle));
     return false;
 }
 

@@ -75,7 +75,7 @@ CertificateWindow::CertificateWindow(const Certificate &shown, Services &service
 {
     Q_ASSERT(services.dialogs && services.printer);
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Winner Certificate"));
+    setWindowTitle(tr("Winner Certificate"));
     WindowIcon::apply(this);
     buildMenu();
     buildCertificate();
@@ -98,9 +98,9 @@ void CertificateWindow::buildMenu()
     m_menu->setObjectName(QStringLiteral("menu"));
     // Inside the window on every desktop, so the client area is the same.
     m_menu->setNativeMenuBar(false);
-    QAction *close = m_menu->addAction(QStringLiteral("&Close"));
+    QAction *close = m_menu->addAction(tr("&Close"));
     close->setObjectName(QStringLiteral("close"));
-    QAction *print = m_menu->addAction(QStringLiteral("&Print"));
+    QAction *print = m_menu->addAction(tr("&Print"));
     print->setObjectName(QStringLiteral("print"));
     connect(close, &QAction::triggered, this, &QDialog::accept);
     connect(print, &QAction::triggered, this, &CertificateWindow::printClicked);
@@ -121,30 +121,30 @@ void CertificateWindow::buildCertificate()
 
     auto *logo = new LogoLabel(c);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setAccessibleName(QStringLiteral("Quorvane logo"));
+    logo->setAccessibleName(tr("Quorvane logo"));
     Twips::place(logo, 240, 240, 2625, 1365);
 
-    certificateLabel(c, "Label1", QStringLiteral("This is to certify that"), Style::Heading, 3000,
+    certificateLabel(c, "Label1", tr("This is to certify that"), Style::Heading, 3000,
                      240, 6615);
-    m_nameLabel = certificateLabel(c, "lbl_name", QStringLiteral("NAME"), Style::Filled, 3000, 600,
+    m_nameLabel = certificateLabel(c, "lbl_name", tr("NAME"), Style::Filled, 3000, 600,
                                    4815);
-    certificateLabel(c, "Label3", QStringLiteral("won"), Style::Heading, 3000, 960, 6615);
-    m_moneyLabel = certificateLabel(c, "lbl_money", QStringLiteral("£MONEY"), Style::Filled, 3000,
+    certificateLabel(c, "Label3", tr("won"), Style::Heading, 3000, 960, 6615);
+    m_moneyLabel = certificateLabel(c, "lbl_money", tr("£MONEY"), Style::Filled, 3000,
                                     1320, 1455);
-    m_lifelinesLabel = certificateLabel(c, "lbl_life", QStringLiteral("[LIFELINES]"),
+    m_lifelinesLabel = certificateLabel(c, "lbl_life", tr("[LIFELINES]"),
                                         Style::Filled, 4680, 1320, 2415);
     certificateLabel(c, "Label6",
-                     QStringLiteral("by answering questions about the following subject:"),
+                     tr("by answering questions about the following subject:"),
                      Style::Heading, 240, 1680, 6615);
-    m_subjectLabel = certificateLabel(c, "lbl_subject", QStringLiteral("SUBJECT"), Style::Filled,
+    m_subjectLabel = certificateLabel(c, "lbl_subject", tr("SUBJECT"), Style::Filled,
                                       240, 2040, 7575);
     LineControl::horizontal(c, QStringLiteral("Line1"), 240, 7800, 2400, Qt::black);
-    certificateLabel(c, "Label7", QStringLiteral("QUORVANE"), Style::Footer, 240, 2520, 7575);
-    certificateLabel(c, "Label8", QStringLiteral("Download it at www.quorvane.example"),
+    certificateLabel(c, "Label7", tr("QUORVANE"), Style::Footer, 240, 2520, 7575);
+    certificateLabel(c, "Label8", tr("Download it at www.quorvane.example"),
                      Style::Footer, 240, 2760, 7575);
     certificateLabel(
         c, "Label9",
-        QStringLiteral("Create questions and send them round the world for your friends to try."),
+        tr("Create questions and send them round the world for your friends to try."),
         Style::Footer, 240, 3000, 7575);
 }
 
@@ -159,13 +159,12 @@ void CertificateWindow::fillIn(const Certificate &shown)
     m_moneyLabel->setText(shown.winnings);
     // The set's file name less its ".dat".
     fill(m_subjectLabel, shown.setName.left(qMax(0, shown.setName.size() - 4)).toUpper());
-    m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(shown.lifelinesUsed) +
-                              QStringLiteral(" LIFELINES USED ]"));
+    m_lifelinesLabel->setText(tr("[ %1 LIFELINES USED ]").arg(shown.lifelinesUsed));
 }
 
 QString CertificateWindow::documentTitle()
 {
-    return QStringLiteral("Quorvane Certificate");
+    return tr("Quorvane Certificate");
 }
 
 QString CertificateWindow::suggestedPdfPath()
@@ -187,8 +186,8 @@ void CertificateWindow::printClicked()
     Zoom::unzoomed(this, [&] { printed = m_services.printer->print(*m_client, documentTitle()); });
     if (!printed)
         m_services.dialogs->message(
-            this, QStringLiteral("The certificate could not be sent to the printer."),
-            QStringLiteral("Print"));
+            this, tr("The certificate could not be sent to the printer."),
+            tr("Print"));
 }
 
 void CertificateWindow::saveAsPdf()
@@ -196,9 +195,9 @@ void CertificateWindow::saveAsPdf()
     // Many desktops have no printer; a PDF file can still be printed or sent.
     if (!m_services.dialogs->askYesNo(
             this,
-            QStringLiteral("There is no printer set up on this computer, so the certificate "
+            tr("There is no printer set up on this computer, so the certificate "
                            "cannot be printed.\n\nSave it as a PDF file instead?"),
-            QStringLiteral("Print")))
+            tr("Print")))
         return;
     QString path = m_services.printer->askPdfPath(this, suggestedPdfPath());
     if (path.isEmpty())
@@ -211,7 +210,7 @@ void CertificateWindow::saveAsPdf()
                    [&] { saved = PrintService::savePdf(*m_client, path, documentTitle(), &why); });
     if (!saved)
         m_services.dialogs->message(
-            this, QStringLiteral("The certificate could not be saved as %1.\n\n%2")
+            this, tr("The certificate could not be saved as %1.\n\n%2")
                       .arg(QDir::toNativeSeparators(path), why),
-            QStringLiteral("Print"));
+            tr("Print"));
 }

@@ -3,6 +3,8 @@
 #include "randomsource.h"
 #include "storage/ladder.h"
 
+#include <QCoreApplication>
+
 namespace GameRules {
 
 const QStringList &letters()
@@ -115,19 +117,17 @@ QString buddyReply(RandomSource &random, const QString &playerName, const QStrin
     const int reply = random.pick(7);
     const QString wrong = wrongGuess(rightLetter, random.pick(3));
     const QString right = rightLetter.toUpper();
-    const QString hi = QStringLiteral("Hi ") + playerName;
-    const QString sorry = QStringLiteral("Sorry ") + playerName;
-    const QString think = QStringLiteral(", I Think The Answer Is '");
-    const QString unsure = QStringLiteral(", I'm Not Sure. I'd Guess At '");
-    const QChar quote = QLatin1Char('\'');
+    const QString think = QCoreApplication::translate("GameRules", "Hi %1, I Think The Answer Is '%2'");
+    const QString unsure =
+        QCoreApplication::translate("GameRules", "Sorry %1, I'm Not Sure. I'd Guess At '%2'");
     switch (reply) {
     case 1:
-    case 5: return hi + think + right + quote;
-    case 2: return hi + think + wrong + quote;
-    case 3: return sorry + unsure + wrong + quote;
-    case 4: return sorry + unsure + right + quote;
-    case 6: return QStringLiteral("I Haven't A Clue");
-    default: return QStringLiteral("The Answer Is '") + right + QStringLiteral("'. Definitely");
+    case 5: return think.arg(playerName, right);
+    case 2: return think.arg(playerName, wrong);
+    case 3: return unsure.arg(playerName, wrong);
+    case 4: return unsure.arg(playerName, right);
+    case 6: return QCoreApplication::translate("GameRules", "I Haven't A Clue");
+    default: return QCoreApplication::translate("GameRules", "The Answer Is '%1'. Definitely").arg(right);
     }
 }
 

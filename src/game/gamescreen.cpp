@@ -90,7 +90,7 @@ GameScreen::GameScreen(const ProgramFolders &folders, const ChosenSet &set, Serv
 {
     Q_ASSERT(services.dialogs && services.random && services.sound && services.printer);
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Quorvane?"));
+    setWindowTitle(tr("Quorvane?"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 8895, 5055);
     Colors::setBackground(this, Colors::fromBgr(0x800000));
@@ -121,14 +121,14 @@ bool GameScreen::play(QWidget *mainWindow, const ProgramFolders &folders, const 
 
 void GameScreen::buildQuestion()
 {
-    m_musicButton = commandButton(this, QStringLiteral("cmd_music"), QStringLiteral("Music Off"),
+    m_musicButton = commandButton(this, QStringLiteral("cmd_music"), tr("Music Off"),
                                   7.5);
     Twips::place(m_musicButton, 120, 0, 975, 255);
     connect(m_musicButton, &QPushButton::clicked, this, &GameScreen::musicClicked);
 
     ShapeBox *box = shape(this, QStringLiteral("sh_question"), 120, 360, 7095, 1215);
     box->setFillColor(Colors::fromBgr(0x200000));
-    m_questionLabel = textLabel(this, QStringLiteral("lbl_q"), QStringLiteral("Question"), 9);
+    m_questionLabel = textLabel(this, QStringLiteral("lbl_q"), tr("Question"), 9);
     m_questionLabel->setWordWrap(true);
     m_questionLabel->setAlignment(Qt::AlignCenter);
     // Tab comes here first, so a screen reader reads the question, then the answers.
@@ -154,7 +154,7 @@ void GameScreen::buildAnswers()
         Twips::place(tag, 120, tops[i] + 120, 600, 255);
 
         auto *label = textLabel<AnswerLabel>(this, QStringLiteral("lbl_") + letter,
-                                             QStringLiteral("Answer"), 8.25);
+                                             tr("Answer"), 8.25);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Twips::place(label, 720, tops[i] + 60, 6375, 375);
         connect(label, &AnswerLabel::pointedAt, this, [this, letter] { hoverAnswer(letter); });
@@ -178,7 +178,7 @@ void GameScreen::buildLadder()
         number->setAlignment(Qt::AlignCenter);
         Twips::place(number, 7440, top, 495, 255);
         QLabel *amount = textLabel(this, QStringLiteral("q") + digits,
-                                   step == Ladder::STEPS ? QStringLiteral("MILLION") : digits, 9);
+                                   step == Ladder::STEPS ? tr("MILLION") : digits, 9);
         amount->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         amount->setIndent(4);
         Twips::place(amount, 7800, top, 855, 255);
@@ -203,12 +203,12 @@ void GameScreen::buildLifelines()
         void (GameScreen::*clicked)();
     };
     const Panel panels[] = {
-        {"sh_talk", "life_50", "cross_50", "Label3", "50% Remove", LifelineButton::Kind::Fifty,
+        {"sh_talk", "life_50", "cross_50", "Label3", QT_TR_NOOP("50% Remove"), LifelineButton::Kind::Fifty,
          &m_lifelines[int(Lifeline::Fifty)], &GameScreen::fiftyClicked},
-        {"Shape1", "life_ask", "cross_ask", "Label2", "Ask Your Friends",
+        {"Shape1", "life_ask", "cross_ask", "Label2", QT_TR_NOOP("Ask Your Friends"),
          LifelineButton::Kind::Ask, &m_lifelines[int(Lifeline::AskFriends)],
          &GameScreen::askFriendsClicked},
-        {"Shape2", "life_ring", "cross_ring", "Label1", "Ring A Buddy",
+        {"Shape2", "life_ring", "cross_ring", "Label1", QT_TR_NOOP("Ring A Buddy"),
          LifelineButton::Kind::Ring, &m_lifelines[int(Lifeline::RingBuddy)],
          &GameScreen::ringBuddyClicked},
     };
@@ -217,8 +217,8 @@ void GameScreen::buildLifelines()
         shape(this, QLatin1String(p.shapeName), left, 4080, 2295, 855);
 
         auto *button = named(new LifelineButton(p.kind, this), QLatin1String(p.buttonName));
-        button->setAccessibleName(QLatin1String(p.caption));
-        button->setToolTip(QLatin1String(p.caption));
+        button->setAccessibleName(tr(p.caption));
+        button->setToolTip(tr(p.caption));
         Twips::place(button, left + 120, 4140, 900, 735);
         connect(button, &LifelineButton::clicked, this, p.clicked);
         p.lifeline->button = button;
@@ -227,7 +227,7 @@ void GameScreen::buildLifelines()
         Twips::place(p.lifeline->cross, left + 135, 4155, 870, 705);
 
         QLabel *caption = textLabel(this, QLatin1String(p.captionName),
-                                    QLatin1String(p.caption), 9);
+                                    tr(p.caption), 9);
         caption->setWordWrap(true);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Twips::place(caption, left + 1080, 4200, 1095, 615);
@@ -239,10 +239,10 @@ void GameScreen::buildLifelines()
 void GameScreen::buildCommands()
 {
     m_takeMoneyButton = commandButton(this, QStringLiteral("Command1"),
-                                      QStringLiteral("Take Money"), 8);
+                                      tr("Take Money"), 8);
     Twips::place(m_takeMoneyButton, 7320, 4080, 1455, 375);
     m_quitButton = commandButton(this, QStringLiteral("Command2"),
-                                 QStringLiteral("Quit This Game"), 8);
+                                 tr("Quit This Game"), 8);
     Twips::place(m_quitButton, 7320, 4560, 1455, 375);
     connect(m_takeMoneyButton, &QPushButton::clicked, this, &GameScreen::takeMoneyClicked);
     connect(m_quitButton, &QPushButton::clicked, this, &GameScreen::quitClicked);
@@ -268,13 +268,13 @@ void GameScreen::load()
 {
     m_sounds = &m_services.sound->loadGame(m_folders.musicDir());
     m_musicOn = true;
-    m_musicButton->setText(QStringLiteral("Music Off"));
+    m_musicButton->setText(tr("Music Off"));
     if (!readQuestions())
         return;
     askPlayerName();
     for (const LifelinePanel &lifeline : m_lifelines) {
         lifeline.cross->hide();
-        lifeline.button->setAccessibleDescription(QStringLiteral("Not used yet"));
+        lifeline.button->setAccessibleDescription(tr("Not used yet"));
     }
     showMoney();
     m_game.begin();
@@ -286,13 +286,13 @@ bool GameScreen::readQuestions()
     switch (m_game.load(m_set.path, &error)) {
     case Game::Problem::None: return true;
     case Game::Problem::Unreadable:
-        message(QStringLiteral("The questions could not be read from the question set.\n%1")
+        message(tr("The questions could not be read from the question set.\n%1")
                     .arg(error),
-                QStringLiteral("Question"));
+                tr("Question"));
         break;
     case Game::Problem::RoundWithoutQuestion:
-        message(QStringLiteral("You Must Have At Least One Question For Each Round"),
-                QStringLiteral("Questions"));
+        message(tr("You Must Have At Least One Question For Each Round"),
+                tr("Questions"));
         break;
     }
     endGame();
@@ -309,16 +309,16 @@ void GameScreen::askPlayerName()
         options.position = main->mapToGlobal(QPoint(main->width() / 4, main->height() / 4));
     QString name;
     for (;;) {
-        name = m_services.dialogs->prompt(dialogParent(), QStringLiteral("What Is Your Full Name?"),
-                                          QStringLiteral("Player"), options);
+        name = m_services.dialogs->prompt(dialogParent(), tr("What Is Your Full Name?"),
+                                          tr("Player"), options);
         if (PlayerName::isBlank(name))
             continue;
         const QString tooLong = PlayerName::lengthProblem(name);
         if (tooLong.isEmpty())
             break;
-        message(tooLong, QStringLiteral("Player"));
+        message(tooLong, tr("Player"));
     }
-    message(QStringLiteral("Lets Play Quorvane!"), QStringLiteral("Play"));
+    message(tr("Lets Play Quorvane!"), tr("Play"));
     m_game.setPlayerName(name);
 }
 
@@ -333,7 +333,7 @@ void GameScreen::showQuestion()
 void GameScreen::speakQuestion()
 {
     TextDisplay::setSpokenName(m_questionLabel,
-                               QStringLiteral("Question %1: %2")
+                               tr("Question %1: %2")
                                    .arg(m_game.questionNumber())
                                    .arg(m_game.question().question));
     speakAnswers();
@@ -346,7 +346,7 @@ void GameScreen::speakAnswers()
 {
     for (int i = 0; i < 4; ++i) {
         const QString shown = m_game.removed().contains(letters().at(i))
-                                  ? QStringLiteral("removed")
+                                  ? tr("removed")
                                   : answerOf(m_game.question(), i);
         TextDisplay::setSpokenName(m_answerLabels[i],
                                    letters().at(i).toUpper() + QStringLiteral(": ") + shown);
@@ -357,13 +357,12 @@ void GameScreen::speakLadder()
 {
     const int number = m_game.questionNumber();
     const QString step = number >= 1 && number <= Ladder::STEPS
-                             ? QStringLiteral("Question %1 for %2. ")
+                             ? tr("Question %1 for %2. ")
                                    .arg(number)
                                    .arg(Ladder::amount(number))
                              : QString();
-    TextDisplay::setSpokenName(m_ladderBox, QStringLiteral("Money ladder: ") + step +
-                                                QStringLiteral("Won so far: ") +
-                                                m_game.winnings());
+    TextDisplay::setSpokenName(m_ladderBox, tr("Money ladder: ") + step +
+                                                tr("Won so far: %1").arg(m_game.winnings()));
 }
 
 void GameScreen::showMoney()
@@ -416,7 +415,7 @@ void GameScreen::answerClicked(const QString &letter)
     if (!m_game.counts(GamePress::Answer, letter) || Modal::blocks(this))
         return;
     boxOf(letter)->setFillColor(boxChosen());
-    if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Answer?")))
+    if (!confirm(tr("Is That Your Final Answer?"), tr("Answer?")))
         return;
     switch (m_game.answer(letter)) {
     case GameRules::Outcome::Right: rightAnswer(); break;
@@ -436,9 +435,9 @@ void GameScreen::showJudged(const QString &letter, GameRules::Outcome outcome)
 
 void GameScreen::rightAnswer()
 {
-    message(QStringLiteral("Well Done. You've Just Won ") + m_game.winnings(),
-            QStringLiteral("Correct"));
-    message(QStringLiteral("Have A Look At The Next Question..."), QStringLiteral("Correct"));
+    message(tr("Well Done. You've Just Won %1").arg(m_game.winnings()),
+            tr("Correct"));
+    message(tr("Have A Look At The Next Question..."), tr("Correct"));
     resetBoxes();
     m_game.askQuestion();
 }
@@ -447,8 +446,8 @@ void GameScreen::topPrize()
 {
     stopBackground();
     playEffect(GameSound::win_bg);
-    message(QStringLiteral("You've Just Won £1000000!"), QStringLiteral("Congratulations"));
-    message(QStringLiteral("Click Here To Continue"), QStringLiteral("Congratulations"));
+    message(tr("You've Just Won £1000000!"), tr("Congratulations"));
+    message(tr("Click Here To Continue"), tr("Congratulations"));
     showCertificate();
 }
 
@@ -456,10 +455,10 @@ void GameScreen::wrongAnswer()
 {
     stopBackground();
     playEffect(GameSound::lose_bg);
-    const QString title = QStringLiteral("Wrong");
-    message(QStringLiteral("I'm Afraid Its The Wrong Answer..."), title);
-    message(QStringLiteral("The Correct Answer Was ") + m_game.rightLetter().toUpper(), title);
-    message(QStringLiteral("You Leave With ") + m_game.winnings(), title);
+    const QString title = tr("Wrong");
+    message(tr("I'm Afraid Its The Wrong Answer..."), title);
+    message(tr("The Correct Answer Was %1").arg(m_game.rightLetter().toUpper()), title);
+    message(tr("You Leave With %1").arg(m_game.winnings()), title);
     resetBoxes();
     endGame();
 }
@@ -470,17 +469,17 @@ void GameScreen::takeMoneyClicked()
         return;
     if (m_game.level() == 0) {
         m_game.setPhase(GamePhase::Announcing);
-        message(QStringLiteral("Leave With Nothing?"), QStringLiteral("Leave"));
+        message(tr("Leave With Nothing?"), tr("Leave"));
         m_game.setPhase(GamePhase::Asking);
         return;
     }
-    if (!confirm(QStringLiteral("Is That Your Final Answer?"), QStringLiteral("Leave")))
+    if (!confirm(tr("Is That Your Final Answer?"), tr("Leave")))
         return;
     m_game.takeMoney();
     stopBackground();
     playEffect(GameSound::take_bg);
-    message(QStringLiteral("You Go Away With ") + m_game.winnings(), QStringLiteral("Leave"));
-    message(QStringLiteral("Click Here To Continue"), QStringLiteral("Leave"));
+    message(tr("You Go Away With %1").arg(m_game.winnings()), tr("Leave"));
+    message(tr("Click Here To Continue"), tr("Leave"));
     showCertificate();
 }
 
@@ -494,7 +493,7 @@ void GameScreen::quitClicked()
 
 bool GameScreen::confirmQuit()
 {
-    if (!confirm(QStringLiteral("Are You Sure You Want To Quit?"), QStringLiteral("Quit")))
+    if (!confirm(tr("Are You Sure You Want To Quit?"), tr("Quit")))
         return false;
     m_game.quit();
     return true;
@@ -505,7 +504,7 @@ void GameScreen::musicClicked()
     if (!m_game.counts(GamePress::Music) || Modal::blocks(this))
         return;
     m_musicOn = !m_musicOn;
-    m_musicButton->setText(m_musicOn ? QStringLiteral("Music Off") : QStringLiteral("Music On"));
+    m_musicButton->setText(m_musicOn ? tr("Music Off") : tr("Music On"));
     if (!m_musicOn)
         stopBackground();
     else if (const auto track = GameRules::stepBackground(m_game.level()))
@@ -533,7 +532,7 @@ void GameScreen::fiftyClicked()
     if (!lifelineCounts(Lifeline::Fifty))
         return;
     m_game.useLifeline(Lifeline::Fifty);
-    message(QStringLiteral("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
+    message(tr("Computer, Take Away Two Wrong Answers..."), QStringLiteral("50%"));
     endLifeline();
 }
 
@@ -552,7 +551,7 @@ void GameScreen::ringBuddyClicked()
     if (!lifelineCounts(Lifeline::RingBuddy))
         return;
     m_game.useLifeline(Lifeline::RingBuddy);
-    message(m_game.buddyReply(), QStringLiteral("Ring A Buddy"));
+    message(m_game.buddyReply(), tr("Ring A Buddy"));
     endLifeline();
 }
 
@@ -571,7 +570,7 @@ void GameScreen::showLifelineUsed(Lifeline lifeline)
     panel.cross->show();
     // Used up: Tab passes it by, and readers hear it is used.
     panel.button->setEnabled(false);
-    panel.button->setAccessibleDescription(QStringLiteral("Used"));
+    panel.button->setAccessibleDescription(tr("Used"));
 }
 
 void GameScreen::endLifeline()

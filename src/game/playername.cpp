@@ -1,6 +1,7 @@
 #include "playername.h"
 
 #include <QChar>
+#include <QCoreApplication>
 
 namespace PlayerName {
 
@@ -20,8 +21,8 @@ QString lengthProblem(QStringView typed)
 {
     if (typed.toUcs4().size() <= MAX_LENGTH)
         return {};
-    return QStringLiteral("Your name can have at most %1 characters, so that it fits on the "
-                          "certificate.")
+    return QCoreApplication::translate("PlayerName", "Your name can have at most %1 characters, "
+                                                     "so that it fits on the certificate.")
         .arg(MAX_LENGTH);
 }
 

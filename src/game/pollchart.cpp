@@ -51,7 +51,7 @@ PollChart::PollChart(const std::array<qint16, 4> &votes, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Ask Your Friends"));
+    setWindowTitle(tr("Ask Your Friends"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 2640, 2925);
     Colors::setBackground(this, QColor(0, 0, 128));
@@ -92,7 +92,7 @@ void PollChart::buildColumns()
         m_bars[i] = bar;
     }
 
-    QLabel *title = chartLabel(this, QStringLiteral("Label8"), QStringLiteral("Results"));
+    QLabel *title = chartLabel(this, QStringLiteral("Label8"), tr("Results"));
     Twips::place(title, 120, 120, 1455, 255);
 
     // Percentages above the bars and letters below them; a full bar reaches
@@ -105,7 +105,7 @@ void PollChart::buildColumns()
         Twips::place(letter, COLUMN_LEFT[i], 2640, COLUMN_WIDTH, 255);
     }
 
-    auto *back = new QPushButton(QStringLiteral("Back"), this);
+    auto *back = new QPushButton(tr("Back"), this);
     back->setObjectName(QStringLiteral("cmd_back"));
     Twips::place(back, 1680, 600, 855, 375);
     back->setDefault(true);

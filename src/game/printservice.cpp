@@ -3,6 +3,7 @@
 #include "storage/saferewrite.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -27,7 +28,7 @@ bool PrintService::savePdf(QWidget &widget, const QString &path, const QString &
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         if (!paintPage(widget, writer)) {
             if (error)
-                *error = QStringLiteral("The certificate could not be drawn.");
+                *error = QCoreApplication::translate("PrintService", "The certificate could not be drawn.");
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "ui/qtdialogservice.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -30,6 +31,7 @@ bool QtPrintService::print(QWidget &widget, const QString &title)
 
 QString QtPrintService::askPdfPath(QWidget *parent, const QString &suggested)
 {
-    return QtDialogService::askSavePath(parent, QStringLiteral("Save Certificate"),
-                                        QStringLiteral("PDF files (*.pdf)"), suggested);
+    return QtDialogService::askSavePath(
+        parent, QCoreApplication::translate("PrintService", "Save Certificate"),
+        QCoreApplication::translate("PrintService", "PDF files (*.pdf)"), suggested);
 }

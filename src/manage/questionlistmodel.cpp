@@ -209,11 +209,11 @@ QVariant QuestionListModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (section) {
     case RoundColumn:
-        return QStringLiteral("Round");
+        return tr("Round");
     case QuestionColumn:
-        return QStringLiteral("Question");
+        return tr("Question");
     case RightColumn:
-        return QStringLiteral("Right");
+        return tr("Right");
     default:
         return {};
     }

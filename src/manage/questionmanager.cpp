@@ -33,13 +33,13 @@ namespace {
 const QColor kWindowColor = Colors::fromBgr(0xFFC0C0); // red 192, green 192, blue 255
 const QColor kLabelColor = Colors::fromBgr(0xFF8080);  // red 128, green 128, blue 255
 
-const QString kSetProblemTitle = QStringLiteral("Question Set");
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+const char *const kSetProblemTitle = QT_TRANSLATE_NOOP("QuestionManager", "Question Set");
+const char *const kCsvFilter = QT_TRANSLATE_NOOP("QuestionManager", "CSV files (*.csv);;All files (*)");
 constexpr int kProblemsShown = 10;
 
 QString questionCount(qsizetype n)
 {
-    return n == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(n);
+    return n == 1 ? QuestionManager::tr("1 question") : QuestionManager::tr("%1 questions").arg(n);
 }
 
 // Fills a box with text read from the file even where it is longer than what
@@ -80,7 +80,7 @@ QuestionManager::QuestionManager(const QString &setPath, Services &services, QWi
     , m_set(setPath)
 {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Manage Questions"));
+    setWindowTitle(tr("Manage Questions"));
     WindowIcon::apply(this);
     buildControls();
     TextDisplay::plainLabels(this);
@@ -95,18 +95,18 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, const QString &setPath,
 {
     DialogService::PromptOptions unseen;
     unseen.masked = true;
-    const QString entry = services.dialogs->prompt(mainWindow, QStringLiteral("Type In Password"),
-                                                   QStringLiteral("Password"), unseen);
+    const QString entry = services.dialogs->prompt(mainWindow, tr("Type In Password"),
+                                                   tr("Password"), unseen);
     QString error;
     switch (QuestionSet(setPath).unlock(entry, QuestionSet::Purpose::Managing, &error)) {
     case QuestionSet::Unlock::Opened:
         break;
     case QuestionSet::Unlock::WrongPassword:
-        services.dialogs->message(mainWindow, QStringLiteral("Password Incorrect"),
-                                  QStringLiteral("Password"));
+        services.dialogs->message(mainWindow, tr("Password Incorrect"),
+                                  tr("Password"));
         return false;
     default:
-        services.dialogs->message(mainWindow, error, kSetProblemTitle);
+        services.dialogs->message(mainWindow, error, tr(kSetProblemTitle));
         return false;
     }
     ModalScreen manager(new QuestionManager(setPath, services, mainWindow));
@@ -121,7 +121,7 @@ void QuestionManager::buildControls()
     Colors::setBackground(this, kWindowColor);
     Twips::setClientSize(this, 8895, 6015);
 
-    QLabel *title = addLabel(QStringLiteral("Manage Questions"), "Label1", 120, 120, 8655, 375);
+    QLabel *title = addLabel(tr("Manage Questions"), "Label1", 120, 120, 8655, 375);
     title->setFont(Fonts::sans(14, true));
     title->setAlignment(Qt::AlignCenter);
     buildList();
@@ -135,14 +135,14 @@ void QuestionManager::buildMenu()
     auto *menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("menu"));
     menu->setNativeMenuBar(false);
-    QMenu *file = menu->addMenu(QStringLiteral("&File"));
-    QAction *importCsv = file->addAction(QStringLiteral("&Import Questions from CSV\u2026"));
+    QMenu *file = menu->addMenu(tr("&File"));
+    QAction *importCsv = file->addAction(tr("&Import Questions from CSV\u2026"));
     importCsv->setObjectName(QStringLiteral("importCsv"));
     connect(importCsv, &QAction::triggered, this, &QuestionManager::importQuestions);
-    QAction *exportCsv = file->addAction(QStringLiteral("&Export Questions to CSV\u2026"));
+    QAction *exportCsv = file->addAction(tr("&Export Questions to CSV\u2026"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &QuestionManager::exportQuestions);
-    QAction *find = menu->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Find"));
+    QAction *find = menu->addMenu(tr("&Edit"))->addAction(tr("&Find"));
     find->setObjectName(QStringLiteral("find"));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &QuestionManager::startFinding);
@@ -166,12 +166,12 @@ QWidget *QuestionManager::buildFindBar()
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
     // Room for the largest count from the start: the menu bar places the
     // bar once, as it is shown, and would cut off a count that grew later.
-    const QString widest = QStringLiteral("%1 of %1").arg(SetFile::MAX_RECORDS);
+    const QString widest = tr("%1 of %1").arg(SetFile::MAX_RECORDS);
     m_foundLabel->setMinimumWidth(m_foundLabel->fontMetrics().horizontalAdvance(widest));
     m_findBox = new QLineEdit(bar);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
-    m_findBox->setAccessibleName(QStringLiteral("Find"));
-    m_findBox->setPlaceholderText(QStringLiteral("Find"));
+    m_findBox->setAccessibleName(tr("Find"));
+    m_findBox->setPlaceholderText(tr("Find"));
     m_findBox->setClearButtonEnabled(true);
     m_findBox->installEventFilter(this);
     row->addWidget(m_foundLabel);
@@ -187,7 +187,7 @@ QString QuestionManager::refusedRows(const QString &csvName,
                                      const QList<SetImport::Problem> &problems)
 {
     const QStringList lines = SetImport::problemLines(csvName, problems, kProblemsShown);
-    return QStringLiteral("Nothing was imported: %1 has %2 problem(s).\n\n%3")
+    return tr("Nothing was imported: %1 has %2 problem(s).\n\n%3")
         .arg(csvName, QString::number(problems.size()), lines.join(QLatin1Char('\n')));
 }
 
@@ -195,40 +195,40 @@ QString QuestionManager::refusedRows(const QString &csvName,
 // row is refused whole and the set is left as it was.
 void QuestionManager::importQuestions()
 {
-    const QString title = QStringLiteral("Import");
+    const QString title = tr("Import");
     const QString csvPath = m_services.dialogs->chooseOpenFile(
-        this, QStringLiteral("Import Questions from CSV"), kCsvFilter);
+        this, tr("Import Questions from CSV"), tr(kCsvFilter));
     if (csvPath.isEmpty())
         return;
     QString error;
     const std::optional<SetImport::Rows> rows = SetImport::readCsvFile(csvPath, &error);
     if (!rows)
-        return tell(QStringLiteral("Nothing was imported: %1").arg(error), title);
+        return tell(tr("Nothing was imported: %1").arg(error), title);
     const QString csvName = QFileInfo(csvPath).fileName();
     if (!rows->ok())
         return tell(refusedRows(csvName, rows->problems), title);
     const SetImport::Result result = SetImport::append(m_set.path(), rows->questions);
     if (result.status != SetImport::Result::Written)
-        return tell(QStringLiteral("Nothing was imported: %1")
+        return tell(tr("Nothing was imported: %1")
                         .arg(result.messages.join(QLatin1Char(' '))),
                     title);
-    tell(QStringLiteral("%1 added from %2.").arg(questionCount(rows->questions.size()), csvName),
+    tell(tr("%1 added from %2.").arg(questionCount(rows->questions.size()), csvName),
          title);
     updateList();
 }
 
 void QuestionManager::exportQuestions()
 {
-    const QString title = QStringLiteral("Export");
+    const QString title = tr("Export");
     const QString csvPath = m_services.dialogs->chooseSaveFile(
-        this, QStringLiteral("Export Questions to CSV"), kCsvFilter,
+        this, tr("Export Questions to CSV"), tr(kCsvFilter),
         QFileInfo(m_set.path()).completeBaseName() + QStringLiteral(".csv"));
     if (csvPath.isEmpty())
         return;
     const SetExport::Result result = SetExport::toFile(m_set.path(), csvPath);
     if (!result.error.isEmpty())
-        return tell(QStringLiteral("Nothing was exported: %1").arg(result.error), title);
-    QString text = QStringLiteral("%1 written to %2.")
+        return tell(tr("Nothing was exported: %1").arg(result.error), title);
+    QString text = tr("%1 written to %2.")
                        .arg(questionCount(result.rows), QFileInfo(csvPath).fileName());
     // Only a damaged set has records that cannot go out as they are.
     if (!result.warnings.isEmpty())
@@ -257,7 +257,7 @@ void QuestionManager::showFound()
 {
     const QString found = m_findBox->text().isEmpty()
                               ? QString()
-                              : QStringLiteral("%1 of %2").arg(m_model->rowCount())
+                              : tr("%1 of %2").arg(m_model->rowCount())
                                     .arg(m_model->totalCount());
     m_foundLabel->setText(found);
     TextDisplay::setSpokenName(m_foundLabel, found);
@@ -306,7 +306,7 @@ void QuestionManager::buildList()
 {
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
-    m_list->setAccessibleName(QStringLiteral("Questions"));
+    m_list->setAccessibleName(tr("Questions"));
     Twips::place(m_list, 120, 600, 8655, 2175);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -341,24 +341,24 @@ void QuestionManager::buildList()
 
 QWidget *QuestionManager::buildQuestionSide()
 {
-    const char *captions[] = {"Question", "A", "B", "C", "D"};
+    const char *captions[] = {QT_TR_NOOP("Question"), "A", "B", "C", "D"};
     const char *labelNames[] = {"Label5", "Label6", "Label7", "Label8", "Label9"};
     QLabel *labels[5];
     for (int i = 0; i < 5; ++i)
-        labels[i] = addLabel(QLatin1String(captions[i]), labelNames[i], 120, 2880 + 360 * i, 855,
+        labels[i] = addLabel(tr(captions[i]), labelNames[i], 120, 2880 + 360 * i, 855,
                              285);
     m_questionBox = addBox(labels[0], "txt_q", 1080, 2880, 3135);
     const char *answerNames[] = {"txt_a", "txt_b", "txt_c", "txt_d"};
     for (int i = 0; i < 4; ++i)
         m_answerBoxes[i] = addBox(labels[i + 1], answerNames[i], 1080, 3240 + 360 * i, 3135);
-    m_rightBox = addBox(addLabel(QStringLiteral("Right"), "Label10", 120, 4800, 855, 285),
+    m_rightBox = addBox(addLabel(tr("Right"), "Label10", 120, 4800, 855, 285),
                         "txt_right", 1080, 4800, 2295);
-    m_roundBox = addBox(addLabel(QStringLiteral("Round"), "Label11", 120, 5160, 855, 285),
+    m_roundBox = addBox(addLabel(tr("Round"), "Label11", 120, 5160, 855, 285),
                         "txt_round", 1080, 5160, 2295);
     m_numberBox = addBox(nullptr, "txt_id", 840, 5520, 150);
     m_numberBox->hide();
-    QPushButton *edit = addButton(QStringLiteral("Edit"), "cmd_edit", 1080, 5520, 1095);
-    QPushButton *remove = addButton(QStringLiteral("Delete"), "cmd_delete", 2280, 5520, 1095);
+    QPushButton *edit = addButton(tr("Edit"), "cmd_edit", 1080, 5520, 1095);
+    QPushButton *remove = addButton(tr("Delete"), "cmd_delete", 2280, 5520, 1095);
     connect(edit, &QPushButton::clicked, this, &QuestionManager::editQuestion);
     connect(remove, &QPushButton::clicked, this, &QuestionManager::deleteQuestion);
     chainTabOrder({m_list, m_questionBox, m_answerBoxes[0], m_answerBoxes[1], m_answerBoxes[2],
@@ -375,7 +375,7 @@ void QuestionManager::buildDetailsSide(QWidget *tabbedFrom)
     Twips::place(divider, 4313, 2880, 15, 3000);
 
     QLabel *note = addLabel(
-        QStringLiteral("If you want to change your question set details, then change the "
+        tr("If you want to change your question set details, then change the "
                        "contents of the boxes below and press OK. NOTE: Remember that other "
                        "people may have possibly an older version of your questions, so "
                        "therefore the password for those questions would still be your old "
@@ -386,17 +386,17 @@ void QuestionManager::buildDetailsSide(QWidget *tabbedFrom)
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     note->setFont(Fonts::sans(7.5));
 
-    m_creatorBox = addBox(addLabel(QStringLiteral("Your Name"), "Label15", 4440, 4320, 1455, 285),
+    m_creatorBox = addBox(addLabel(tr("Your Name"), "Label15", 4440, 4320, 1455, 285),
                           "txt_name", 6000, 4320, 2775, 30);
-    m_messageBox = addBox(addLabel(QStringLiteral("Message"), "Label16", 4440, 4680, 1455, 285),
+    m_messageBox = addBox(addLabel(tr("Message"), "Label16", 4440, 4680, 1455, 285),
                           "txt_message", 6000, 4680, 2775, 150);
     m_passwordBox =
-        addBox(addLabel(QStringLiteral("Type Password"), "Label2", 4440, 5160, 1455, 285),
+        addBox(addLabel(tr("Type Password"), "Label2", 4440, 5160, 1455, 285),
                "txt_p1", 6000, 5160, 2775, 6);
-    QPushButton *ok = addButton(QStringLiteral("OK"), "cmd_ok", 4440, 5520, 1335);
+    QPushButton *ok = addButton(tr("OK"), "cmd_ok", 4440, 5520, 1335);
     m_headerNumberBox = addBox(nullptr, "txt_id2", 6000, 5520, 150);
     m_headerNumberBox->hide();
-    QPushButton *back = addButton(QStringLiteral("Back"), "cmd_back", 7440, 5520, 1335);
+    QPushButton *back = addButton(tr("Back"), "cmd_back", 7440, 5520, 1335);
     connect(ok, &QPushButton::clicked, this, &QuestionManager::saveDetails);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
     chainTabOrder({tabbedFrom, m_creatorBox, m_messageBox, m_passwordBox, ok, back});
@@ -460,7 +460,7 @@ void QuestionManager::showDetails()
     } else if (!error.isEmpty()) {
         showProblem(error);
     } else {
-        tell(QStringLiteral("Question Data Could Not Be Found"), QStringLiteral("Found"));
+        tell(tr("Question Data Could Not Be Found"), tr("Found"));
     }
 }
 
@@ -519,7 +519,7 @@ void QuestionManager::selectQuietly(int index)
 void QuestionManager::forgetPick()
 {
     dropPick();
-    showProblem(QStringLiteral("This question was changed by another program. Pick it again "
+    showProblem(tr("This question was changed by another program. Pick it again "
                                "from the list."));
     updateList();
 }
@@ -568,9 +568,9 @@ void QuestionManager::editQuestion()
         return;
     QString error;
     if (!changeMade(m_set.edit(*m_pick, *edited, &error), error,
-                    QStringLiteral("The question could not be saved. %1")))
+                    tr("The question could not be saved. %1")))
         return;
-    tell(QStringLiteral("Question Edited"), QStringLiteral("Edited"));
+    tell(tr("Question Edited"), tr("Edited"));
     updateList();
 }
 
@@ -582,20 +582,20 @@ void QuestionManager::deleteQuestion()
     QString error;
     QuestionSet::Removal removal;
     if (!changeMade(m_set.remove(*m_pick, removal, &error), error,
-                    QStringLiteral("The question could not be deleted; the question set is "
+                    tr("The question could not be deleted; the question set is "
                                    "unchanged. %1")))
         return;
     dropPick();
-    tell(QStringLiteral("Question Deleted"), QStringLiteral("Deleted"));
+    tell(tr("Question Deleted"), tr("Deleted"));
     updateList();
 }
 
 void QuestionManager::saveDetails()
 {
     const std::pair<QString, QLineEdit *> boxes[] = {
-        {QStringLiteral("Your name"), m_creatorBox},
-        {QStringLiteral("The message"), m_messageBox},
-        {QStringLiteral("The password"), m_passwordBox}};
+        {tr("Your name"), m_creatorBox},
+        {tr("The message"), m_messageBox},
+        {tr("The password"), m_passwordBox}};
     for (const auto &[field, box] : boxes) {
         if (QString problem = QuestionSet::textProblem(field, box->text()); !problem.isEmpty())
             return showProblem(problem);
@@ -605,15 +605,15 @@ void QuestionManager::saveDetails()
                                      m_passwordBox->text()};
     switch (m_set.changeDetails(m_header, typed, &error)) {
     case QuestionSet::Change::Done:
-        return tell(QStringLiteral("Details Changed"), QStringLiteral("Changed"));
+        return tell(tr("Details Changed"), tr("Changed"));
     case QuestionSet::Change::Unreadable:
         return showProblem(error);
     case QuestionSet::Change::Moved:
-        showProblem(QStringLiteral("The details were changed by another program. They are shown "
+        showProblem(tr("The details were changed by another program. They are shown "
                                    "again as they are now; make your change again."));
         return showDetails();
     default:
-        return showProblem(QStringLiteral("The details could not be saved. %1").arg(error));
+        return showProblem(tr("The details could not be saved. %1").arg(error));
     }
 }
 
@@ -628,7 +628,7 @@ bool QuestionManager::questionChosen()
 {
     if (!FixedText::trimSpaces(m_numberBox->text()).isEmpty())
         return true;
-    tell(QStringLiteral("Choose A Question From The List"), QStringLiteral("List"));
+    tell(tr("Choose A Question From The List"), tr("List"));
     return false;
 }
 
@@ -639,12 +639,12 @@ std::optional<QuestionRecord> QuestionManager::editedQuestion()
     // The round is checked as the whole number it will be stored as.
     const std::optional<qint16> round = QuestionSet::typedRound(m_roundBox->text());
     if (!round) {
-        tell(QStringLiteral("Round Must Be Between 1 And 15"), QStringLiteral("Round"));
+        tell(tr("Round Must Be Between 1 And 15"), tr("Round"));
         return std::nullopt;
     }
     const QString right = QuestionSet::typedRight(m_rightBox->text());
     if (right.isEmpty()) {
-        tell(QStringLiteral("Right Answer Must Be Between 'A' And 'D'"), QStringLiteral("Answer"));
+        tell(tr("Right Answer Must Be Between 'A' And 'D'"), tr("Answer"));
         return std::nullopt;
     }
     QuestionRecord edited = m_pick ? m_pick->question() : QuestionRecord{};
@@ -689,5 +689,5 @@ void QuestionManager::tell(const QString &text, const QString &title)
 
 void QuestionManager::showProblem(const QString &text)
 {
-    m_services.dialogs->message(this, text, kSetProblemTitle);
+    m_services.dialogs->message(this, text, tr(kSetProblemTitle));
 }

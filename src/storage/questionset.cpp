@@ -160,7 +160,7 @@ QString QuestionSet::textProblem(const QString &field, const QString &text)
     }
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("%1 holds characters that a question set cannot store: %2")
+    return tr("%1 holds characters that a question set cannot store: %2")
         .arg(field, missing.join(QLatin1Char(' ')));
 }
 
@@ -207,11 +207,11 @@ QString QuestionSet::storedText(const QString &typed)
 QString QuestionSet::questionProblem(const QuestionRecord &typed)
 {
     const std::pair<QString, const QString *> fields[] = {
-        {QStringLiteral("The question"), &typed.question},
-        {QStringLiteral("Answer A"), &typed.answer_a},
-        {QStringLiteral("Answer B"), &typed.answer_b},
-        {QStringLiteral("Answer C"), &typed.answer_c},
-        {QStringLiteral("Answer D"), &typed.answer_d}};
+        {tr("The question"), &typed.question},
+        {tr("Answer A"), &typed.answer_a},
+        {tr("Answer B"), &typed.answer_b},
+        {tr("Answer C"), &typed.answer_c},
+        {tr("Answer D"), &typed.answer_d}};
     for (const auto &[field, text] : fields) {
         if (QString problem = textProblem(field, upperCased(*text)); !problem.isEmpty())
             return problem;
@@ -222,18 +222,18 @@ QString QuestionSet::questionProblem(const QuestionRecord &typed)
 QString QuestionSet::nameProblem(const QString &fileName)
 {
     if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
-        return QStringLiteral("The set name must not contain / or \\.");
+        return tr("The set name must not contain / or \\.");
     if (fileName == QLatin1String(".") || fileName == QLatin1String(".."))
-        return QStringLiteral("The set name must not be \".\" or \"..\".");
+        return tr("The set name must not be \".\" or \"..\".");
     for (const QChar c : fileName) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control)
-            return QStringLiteral("The set name must not contain control characters.");
+            return tr("The set name must not contain control characters.");
     }
     // Every change writes a copy whose name is longer than the set's, and
     // a set that can never be changed is no use.
     if (QFile::encodeName(fileName).size() > SafeRewrite::LONGEST_NAME)
-        return QStringLiteral("The set name is too long: a set's file name may take at most %1 "
-                              "bytes (an accented letter takes two).")
+        return tr("The set name is too long: a set's file name may take at most %1 bytes (an "
+                  "accented letter takes two).")
             .arg(SafeRewrite::LONGEST_NAME);
     return {};
 }
@@ -326,7 +326,7 @@ QString QuestionSet::openProblem() const
     }
     if (why.isEmpty())
         return {};
-    return QStringLiteral("The question set \"%1\" cannot be opened or created: %2")
+    return tr("The question set \"%1\" cannot be opened or created: %2")
         .arg(QFileInfo(m_path).fileName(), why);
 }
 
@@ -401,9 +401,8 @@ QString QuestionSet::missingHeader() const
 {
     const QString name = QFileInfo(m_path).fileName();
     if (!QFileInfo::exists(m_path))
-        return QStringLiteral("The question set \"%1\" no longer exists.").arg(name);
-    return QStringLiteral("The question set \"%1\" has lost its header and cannot be changed.")
-        .arg(name);
+        return tr("The question set \"%1\" no longer exists.").arg(name);
+    return tr("The question set \"%1\" has lost its header and cannot be changed.").arg(name);
 }
 
 std::optional<QuestionSet::Pick> QuestionSet::pick(int n, QString *error) const
@@ -448,8 +447,8 @@ std::optional<QuestionSet::Slot> slotFrom(const std::optional<QuestionSet::Numbe
     if (!numbering)
         return std::nullopt;
     if (numbering->room() < 1) {
-        setText(problem, QStringLiteral("This question set is full: no more questions can be "
-                                        "added to it."));
+        setText(problem, QuestionSet::tr("This question set is full: no more questions can be "
+                                         "added to it."));
         return std::nullopt;
     }
     return QuestionSet::Slot{numbering->records + 1, numbering->next()};

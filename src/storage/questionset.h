@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,9 @@ class SetLock;
 // again, so nothing stays open between events.
 class QuestionSet
 {
+    // Its messages are shown by the screens in the player's language.
+    Q_DECLARE_TR_FUNCTIONS(QuestionSet)
+
 public:
     // Numbers from here on are never given to a question, and a record that
     // holds one is no question: 9999 marks the header and the numbers close

@@ -4,6 +4,7 @@
 #include "saferewrite.h"
 #include "systemio.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -102,13 +103,14 @@ bool SetLock::usable(SystemIo::Status &held)
 
 QString SetLock::busyText() const
 {
-    return QStringLiteral("%1 is being changed by another program; try again.")
+    return QCoreApplication::translate("SetLock", "%1 is being changed by another program; try again.")
         .arg(quotedName(m_path));
 }
 
 QString SetLock::readOnlyText() const
 {
-    return QStringLiteral("%1 is read-only: nothing in it can be changed.").arg(quotedName(m_path));
+    return QCoreApplication::translate("SetLock", "%1 is read-only: nothing in it can be changed.")
+        .arg(quotedName(m_path));
 }
 
 SetLock::~SetLock()

@@ -5,13 +5,14 @@
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
 
-const char *const kLegalText =
+const char *const kLegalText = QT_TRANSLATE_NOOP("AboutScreen",
     "DISCLAIMER\n"
     "\n"
     "Quorvane is given away free of charge. Its makers accept no responsibility for any "
@@ -42,7 +43,7 @@ const char *const kLegalText =
     "feedback@quorvane.example\n"
     "\n"
     "We would also love to hear your comments and wishes about the software. Tell us what "
-    "you like, what you miss and what we could do better.";
+    "you like, what you miss and what we could do better.");
 
 QLabel *banner(const QString &text, const char *name, qreal pointSize, QWidget *parent)
 {
@@ -60,31 +61,31 @@ AboutScreen::AboutScreen(QWidget *parent)
     : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About Game"));
+    setWindowTitle(tr("About Game"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 5640, 5985);
     Colors::setBackground(this, Colors::fromBgr(0xFFC0C0));
 
-    auto *title = banner(QStringLiteral("About Game"), "Label1", 13.5, this);
+    auto *title = banner(tr("About Game"), "Label1", 13.5, this);
     title->setAlignment(Qt::AlignCenter);
     Twips::place(title, 120, 120, 5415, 375);
 
-    auto *version = banner(QStringLiteral("Version 1.0.0"), "Label2", 8.25, this);
+    auto *version = banner(tr("Version %1").arg(QStringLiteral("1.0.0")), "Label2", 8.25, this);
     Twips::place(version, 120, 600, 5415, 255);
 
     auto *legal = new QPlainTextEdit(this);
     legal->setObjectName(QStringLiteral("Text2"));
-    legal->setAccessibleName(QStringLiteral("Legal information"));
+    legal->setAccessibleName(tr("Legal information"));
     legal->setReadOnly(true);
     legal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    legal->setPlainText(QString::fromUtf8(kLegalText));
+    legal->setPlainText(tr(kLegalText));
     Twips::place(legal, 120, 960, 5415, 4095);
 
-    auto *helpNote = banner(QStringLiteral("Troubleshooting and FAQ coming in next update"),
+    auto *helpNote = banner(tr("Troubleshooting and FAQ coming in next update"),
                             "Label3", 8.25, this);
     Twips::place(helpNote, 120, 5160, 5415, 255);
 
-    auto *back = new QPushButton(QStringLiteral("Back"), this);
+    auto *back = new QPushButton(tr("Back"), this);
     back->setObjectName(QStringLiteral("Command1"));
     Twips::place(back, 3840, 5520, 1695, 375);
     back->setDefault(true);

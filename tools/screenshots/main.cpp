@@ -1,7 +1,10 @@
 // Plays one scripted session through every screen over a copy of the bundled
 // question set and saves a picture of each screen as a PNG:
 //
-//   quorvane-screenshots <set file> <output folder>
+//   quorvane-screenshots <set file> <output folder> [language]
+//
+// With a language ("fr", "de"), the start screen and the game are pictured in
+// it, as start-screen-fr.png and game-fr.png.
 //
 // The player, her answers, the question draw and the poll are scripted, so
 // every run shows the same questions and the same chart.
@@ -21,6 +24,7 @@
 #include "scriptedrandom.h"
 #include "testprogram.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
@@ -69,9 +73,10 @@ void settle(QWidget *window)
 class Session
 {
 public:
-    Session(const QString &setFile, const QString &outDir)
+    Session(const QString &setFile, const QString &outDir, const QString &language)
         : m_setFile(setFile)
         , m_outDir(outDir)
+        , m_language(language)
     {
         m_program.services.sound = &m_sound;
         m_program.services.random = &m_random;
@@ -108,9 +113,11 @@ public:
 private:
     void save(QWidget *window, const char *name)
     {
+        if (!m_language.isEmpty() && qstrcmp(name, "start-screen") != 0 && qstrcmp(name, "game") != 0)
+            return;
         settle(window);
         const QString path = m_outDir + QLatin1Char('/') + QLatin1String(name) +
-                             QStringLiteral(".png");
+                             (m_language.isEmpty() ? QString() : u'-' + m_language) + QStringLiteral(".png");
         if (!window->grab().save(path)) {
             err() << "cannot write " << path << Qt::endl;
             m_ok = false;
@@ -260,6 +267,7 @@ private:
 
     QString m_setFile;
     QString m_outDir;
+    QString m_language; // empty: English
     TestProgram m_program;
     FakeSoundService m_sound;
     ScriptedRandom m_random;
@@ -274,8 +282,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setWindowIcon(WindowIcon::icon());
-    if (argc != 3) {
-        err() << "usage: quorvane-screenshots <set file> <output folder>" << Qt::endl;
+    if (argc != 3 && argc != 4) {
+        err() << "usage: quorvane-screenshots <set file> <output folder> [language]" << Qt::endl;
+        return 2;
+    }
+    const QString language = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (!language.isEmpty() && !Language::install(app, language)) {
+        err() << "no translation for " << language << Qt::endl;
         return 2;
     }
     // The screens are laid out for Liberation Sans and Serif; pictures in a
@@ -289,7 +302,7 @@ int main(int argc, char *argv[])
     }
     bool ok = false;
     {
-        Session session(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+        Session session(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), language);
         ok = session.run();
     }
     return ok ? 0 : 1;
