@@ -25,6 +25,7 @@ private:
     QLayout *buildFields();
     QLayout *buildNotes();
     void listSets();
+    void pickLastSet();
     QStringList listedSets() const;
     void showUnlisted();
     void useChosenSet();
