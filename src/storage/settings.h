@@ -3,10 +3,10 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
-
-class QSettings;
+#include <utility>
 
 // What the program remembers between runs: music on or off, the last set
 // picked, the last player's name, and each window's zoom and place, kept in

@@ -205,9 +205,11 @@ QMargins Zoom::frame() const
 void Zoom::place()
 {
     const QString name = m_window->objectName();
+    // A place was saved with its frame on the screen, where the window
+    // manager keeps it; its inside is what must still be on a screen.
     QList<QRect> areas;
     for (const QScreen *screen : QGuiApplication::screens())
-        areas << screen->availableGeometry().marginsRemoved(frame());
+        areas << screen->availableGeometry();
     if (const auto last = m_settings ? m_settings->windowPlace(name, areas) : std::nullopt) {
         m_window->setGeometry(*last);
     } else {
