@@ -4,6 +4,7 @@
 #include "game/qtsoundservice.h"
 #include "game/systemrandomsource.h"
 #include "storage/appstate.h"
+#include "storage/settings.h"
 #include "ui/language.h"
 #include "ui/qtdialogservice.h"
 #include "ui/windowicon.h"
@@ -54,6 +55,10 @@ int main(int argc, char *argv[])
     services.random = &random;
     services.sound = &sound;
     services.printer = &printer;
+    // The user's own settings file, where the desktop keeps programs' settings.
+    Settings settings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                      + QStringLiteral("/quorvane.conf"));
+    services.settings = &settings;
 
     Navigator::openStartScreen(state, services);
     // For measuring start-up: leave as soon as the start screen is up.

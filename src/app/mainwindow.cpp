@@ -79,7 +79,7 @@ MainWindow::MainWindow(AppState &state, Services &services, QWidget *parent)
     buildControls();
     TextDisplay::plainLabels(this);
     load();
-    Zoom::attach(this);
+    Zoom::attach(this, m_services.settings);
     // Ctrl+Q ends the program as the close box does.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &QWidget::close);

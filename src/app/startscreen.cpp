@@ -8,6 +8,7 @@
 #include "storage/questionset.h"
 #include "storage/saferewrite.h"
 #include "storage/setadding.h"
+#include "storage/settings.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
 #include "ui/modalscreen.h"
@@ -69,10 +70,11 @@ StartScreen::StartScreen(AppState &state, Services &services, QWidget *parent)
     // A fresh program folder has no Questions folder yet.
     QDir().mkpath(m_state.folders.questionsDir());
     listSets();
+    pickLastSet();
     m_fileNameBox->setFocus();
     connect(new FileWatch(m_state.folders.questionsDir(), this), &FileWatch::changed, this,
             &StartScreen::listSets);
-    Zoom::attach(this);
+    Zoom::attach(this, m_services.settings);
 }
 
 void StartScreen::buildControls()
@@ -245,6 +247,15 @@ void StartScreen::listSets()
         m_setList->setCurrentItem(again.first());
 }
 
+// The set picked last time is picked again, while it is still there.
+void StartScreen::pickLastSet()
+{
+    const QString last = m_services.settings->lastSet();
+    if (const auto found = m_setList->findItems(last, Qt::MatchExactly);
+        !last.isEmpty() && !found.isEmpty())
+        m_setList->setCurrentItem(found.first());
+}
+
 // A bundled set shows in italics, and says so to the pointer and to screen
 // readers; its text stays its name.
 QListWidgetItem *StartScreen::listItem(const ProgramFolders::Listed &set) const
@@ -320,6 +331,7 @@ void StartScreen::openChosenSet()
         QuestionSet::FillEachBlank);
     m_state.set.name = setName;
     m_state.newSet = details;
+    m_services.settings->setLastSet(setName);
 
     // The main window is shown before this one closes, so that closing the
     // last window never ends the program on the way.

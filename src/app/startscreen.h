@@ -32,6 +32,7 @@ private:
     QLayout *buildFields();
     QLayout *buildNotes();
     void listSets();
+    void pickLastSet();
     QListWidgetItem *listItem(const ProgramFolders::Listed &set) const;
     QList<ProgramFolders::Listed> listedSets() const;
     void showUnlisted();

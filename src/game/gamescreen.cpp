@@ -10,6 +10,7 @@
 #include "shapebox.h"
 #include "storage/appstate.h"
 #include "storage/ladder.h"
+#include "storage/settings.h"
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
@@ -88,7 +89,8 @@ GameScreen::GameScreen(const ProgramFolders &folders, const ChosenSet &set, Serv
     , m_services(services)
     , m_game(*services.random)
 {
-    Q_ASSERT(services.dialogs && services.random && services.sound && services.printer);
+    Q_ASSERT(services.dialogs && services.random && services.sound && services.printer
+             && services.settings);
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Quorvane?"));
     WindowIcon::apply(this);
@@ -267,8 +269,9 @@ void GameScreen::buildCommands()
 void GameScreen::load()
 {
     m_sounds = &m_services.sound->loadGame(m_folders.musicDir());
-    m_musicOn = true;
-    m_musicButton->setText(tr("Music Off"));
+    // The music stays as the last game left it.
+    m_musicOn = m_services.settings->musicOn();
+    showMusicSwitch();
     if (!readQuestions())
         return;
     askPlayerName();
@@ -307,6 +310,10 @@ void GameScreen::askPlayerName()
     // Over the main window, a little in from its top-left corner.
     if (QWidget *main = parentWidget())
         options.position = main->mapToGlobal(QPoint(main->width() / 4, main->height() / 4));
+    // The last player is offered, when the name is still one the game takes.
+    const QString last = m_services.settings->lastPlayer();
+    if (!PlayerName::isBlank(last) && PlayerName::lengthProblem(last).isEmpty())
+        options.text = last;
     QString name;
     for (;;) {
         name = m_services.dialogs->prompt(dialogParent(), tr("What Is Your Full Name?"),
@@ -318,6 +325,7 @@ void GameScreen::askPlayerName()
             break;
         message(tooLong, tr("Player"));
     }
+    m_services.settings->setLastPlayer(name);
     message(tr("Lets Play Quorvane!"), tr("Play"));
     m_game.setPlayerName(name);
 }
@@ -504,11 +512,17 @@ void GameScreen::musicClicked()
     if (!m_game.counts(GamePress::Music) || Modal::blocks(this))
         return;
     m_musicOn = !m_musicOn;
-    m_musicButton->setText(m_musicOn ? tr("Music Off") : tr("Music On"));
+    m_services.settings->setMusicOn(m_musicOn);
+    showMusicSwitch();
     if (!m_musicOn)
         stopBackground();
     else if (const auto track = GameRules::stepBackground(m_game.level()))
         playBackground(*track);
+}
+
+void GameScreen::showMusicSwitch()
+{
+    m_musicButton->setText(m_musicOn ? tr("Music Off") : tr("Music On"));
 }
 
 void GameScreen::showCertificate()

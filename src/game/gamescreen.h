@@ -98,6 +98,7 @@ private:
     // Asks whether to quit; on Yes the game is over.
     bool confirmQuit();
     void musicClicked();
+    void showMusicSwitch();
     void fiftyClicked();
     void askFriendsClicked();
     void ringBuddyClicked();

@@ -30,6 +30,8 @@ public:
         bool masked = false;
         // The most characters the box takes; 0 for no limit.
         int maxLength = 0;
+        // Offered in the box, picked so that typing replaces it.
+        QString text;
         // Top-left corner of the prompt in global coordinates, when given.
         std::optional<QPoint> position;
     };

@@ -73,6 +73,8 @@ QString QtDialogService::prompt(QWidget *parent, const QString &text, const QStr
             TextDisplay::maskWithStars(box);
         if (options.maxLength > 0)
             box->setMaxLength(options.maxLength);
+        box->setText(options.text);
+        box->selectAll();
     }
     if (options.position) {
         dialog->adjustSize();

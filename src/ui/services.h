@@ -4,6 +4,7 @@ class DialogService;
 class RandomSource;
 class SoundService;
 class PrintService;
+class Settings;
 
 // The seams through which the screens reach the world outside: real Qt
 // implementations in the program, scripted doubles in tests.
@@ -13,4 +14,6 @@ struct Services
     RandomSource *random = nullptr;
     SoundService *sound = nullptr;
     PrintService *printer = nullptr;
+    // What is remembered between runs.
+    Settings *settings = nullptr;
 };

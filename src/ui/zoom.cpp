@@ -1,16 +1,22 @@
 #include "zoom.h"
 
+#include "screenfit.h"
+#include "storage/settings.h"
+
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -42,6 +48,18 @@ bool holdsControls(const QWidget *w)
            || qobject_cast<const QGroupBox *>(w);
 }
 
+// Until a window manager has framed a window, its frame is a guess: a title
+// bar and thin edges, on the large side.
+const QMargins kGuessedFrame(4, 32, 4, 4);
+
+QMargins frameOf(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
 } // namespace
 
 Zoom::Zoom(QWidget *window)
@@ -51,9 +69,11 @@ Zoom::Zoom(QWidget *window)
 {
 }
 
-Zoom *Zoom::attach(QWidget *window)
+Zoom *Zoom::attach(QWidget *window, Settings *settings)
 {
     auto *zoom = new Zoom(window);
+    const Zoom *below = window->parentWidget() ? of(window->parentWidget()->window()) : nullptr;
+    zoom->m_settings = settings ? settings : below ? below->m_settings : nullptr;
     zoom->m_menuBar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
     if (zoom->m_menuBar) {
         zoom->m_menuHeight = zoom->m_menuBar->height();
@@ -127,29 +147,112 @@ void Zoom::recordTree(QWidget *parent, bool laidOut)
 
 void Zoom::zoomTo(qreal factor)
 {
-    factor = std::clamp(factor, 0.5, 4.0);
     if (m_window->isMaximized() || m_window->isFullScreen())
         m_window->showNormal();
+    const QSize room = screen()->availableGeometry().marginsRemoved(frame()).size();
+    factor = ScreenFit::largestZoom(factor, STEP, room, [this](qreal f) { return sizeAt(f); });
     // A layout's smallest size follows its fonts, so they change first.
-    if (QLayout *layout = m_window->layout()) {
-        layOut(factor, QPoint());
-        layout->activate();
+    const QSize size = sizeAt(factor);
+    m_window->resize(size);
+    // Grown, a window may reach past its screen's edge: it moves back.
+    if (m_window->isVisible())
+        m_window->move(ScreenFit::within(QRect(m_window->pos(), m_window->size().grownBy(frame())),
+                                         screen()->availableGeometry()));
+}
+
+QSize Zoom::sizeAt(qreal factor)
+{
+    const QSize picture = scaled(QRect(QPoint(), m_base), factor).size() + QSize(0, m_menuHeight);
+    QLayout *layout = m_window->layout();
+    if (!layout)
+        return picture;
+    // The layout's smallest size at those fonts; the window follows it only
+    // once a factor is chosen.
+    const bool applying = std::exchange(m_applying, true);
+    layOut(factor, QPoint());
+    layout->activate();
+    m_applying = applying;
+    QSize size = picture.expandedTo(layout->totalMinimumSize());
+    // Wrapped text needs more lines in a narrower window.
+    if (layout->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+    return size;
+}
+
+// A dialog opens over its parent's screen, a new window over the one in use.
+QScreen *Zoom::screen() const
+{
+    if (!m_placed) {
+        if (const QWidget *parent = m_window->parentWidget())
+            return parent->window()->screen();
+        if (const QWidget *active = QApplication::activeWindow())
+            return active->screen();
     }
-    m_window->resize(scaled(QRect(QPoint(), m_base), factor).size() + QSize(0, m_menuHeight));
+    return m_window->screen();
+}
+
+QMargins Zoom::frame() const
+{
+    if (!frameOf(m_window).isNull())
+        return frameOf(m_window);
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other->isVisible() && !frameOf(other).isNull())
+            return frameOf(other);
+    }
+    return kGuessedFrame;
+}
+
+void Zoom::place()
+{
+    const QString name = m_window->objectName();
+    // A place was saved with its frame on the screen, where the window
+    // manager keeps it; its inside is what must still be on a screen.
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    if (const auto last = m_settings ? m_settings->windowPlace(name, areas) : std::nullopt) {
+        m_window->setGeometry(*last);
+    } else {
+        const std::optional<qreal> zoom = m_settings ? m_settings->windowZoom(name) : std::nullopt;
+        zoomTo(zoom.value_or(1.0));
+        m_window->move(ScreenFit::centred(m_window->size().grownBy(frame()),
+                                          screen()->availableGeometry()));
+    }
+    m_placed = true;
+}
+
+void Zoom::remember()
+{
+    // As it stands when neither maximised nor full screen.
+    const QRect normal = m_window->normalGeometry();
+    if (m_settings && m_placed && normal.isValid())
+        m_settings->setWindow(m_window->objectName(), factorFor(normal.size()), normal);
 }
 
 bool Zoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Resize && !m_applying)
+    if (watched != m_window)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize && !m_applying)
         apply();
+    // Minimising a window hides it spontaneously; that is not closing it.
+    else if (event->type() == QEvent::Show && !m_placed && !event->spontaneous())
+        place();
+    else if (event->type() == QEvent::Hide && !event->spontaneous())
+        remember();
     return QObject::eventFilter(watched, event);
+}
+
+qreal Zoom::factorFor(QSize windowSize) const
+{
+    const QSize now = windowSize - QSize(0, m_menuHeight);
+    return std::min(qreal(now.width()) / m_base.width(), qreal(now.height()) / m_base.height());
 }
 
 void Zoom::apply()
 {
     const QSize now = m_window->size() - QSize(0, m_menuHeight);
-    const qreal factor =
-        std::min(qreal(now.width()) / m_base.width(), qreal(now.height()) / m_base.height());
+    const qreal factor = factorFor(m_window->size());
     const QRect area = scaled(QRect(QPoint(), m_base), factor);
     if (m_menuBar)
         m_menuBar->setGeometry(0, 0, m_window->width(), m_menuHeight);
@@ -160,7 +263,7 @@ void Zoom::apply()
 void Zoom::layOut(qreal factor, QPoint offset)
 {
     m_factor = factor;
-    m_applying = true;
+    const bool applying = std::exchange(m_applying, true);
     for (const Item &item : std::as_const(m_items)) {
         if (!item.widget)
             continue;
@@ -175,6 +278,6 @@ void Zoom::layOut(qreal factor, QPoint offset)
             item.widget->setGeometry(scaled(item.rect, factor, top ? offset : QPoint()));
         }
     }
-    m_applying = false;
+    m_applying = applying;
     emit zoomed(factor);
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QList>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -10,7 +11,9 @@
 #include <functional>
 
 class QMenuBar;
+class QScreen;
 class QWidget;
+class Settings;
 
 // Lets a window laid out at fixed positions grow and shrink. Every child keeps
 // its place and proportions, scaled by one factor (the smaller of the width and
@@ -20,6 +23,10 @@ class QWidget;
 // zooms. A window with a layout lets the layout place its children and
 // scales only the fonts. Ctrl++ and Ctrl+- zoom in steps of 25% and the window
 // follows; Ctrl+0 returns to the window's own size.
+// A window never grows larger than the room its screen has: it opens centred
+// there, zoomed no larger than fits, and zooming in stops at the largest step
+// that fits. A window given settings opens where it was last closed, when
+// that is still on a screen, and remembers its zoom and place as it closes.
 class Zoom : public QObject
 {
     Q_OBJECT
@@ -27,8 +34,9 @@ public:
     static constexpr qreal STEP = 0.25;
 
     // Call once the window's children stand at their unzoomed places. The
-    // window opens at the size it has now.
-    static Zoom *attach(QWidget *window);
+    // window opens at the size it has now, or as much of it as fits. Without
+    // settings, a window opened over another remembers in that one's.
+    static Zoom *attach(QWidget *window, Settings *settings = nullptr);
     // The zoom of the given window, if it has one.
     static Zoom *of(const QWidget *window);
     // The factor the window holding widget is zoomed by; 1 without a zoom.
@@ -40,7 +48,8 @@ public:
     qreal factor() const { return m_factor; }
     // The unzoomed size of the area that zooms (below any menu bar).
     QSize baseSize() const { return m_base; }
-    // Resizes the window to factor times its own size.
+    // Resizes the window to factor times its own size, or to the largest
+    // step below that fits its screen.
     void zoomTo(qreal factor);
 
 signals:
@@ -55,6 +64,15 @@ private:
     void recordTree(QWidget *parent, bool laidOut);
     void apply();
     void layOut(qreal factor, QPoint offset);
+    // The factor at which the zooming area fills a window of that size.
+    qreal factorFor(QSize windowSize) const;
+    // The window's size at a factor; a layout may need more than the picture.
+    QSize sizeAt(qreal factor);
+    QScreen *screen() const;
+    QMargins frame() const;
+    // On first showing: where it was last, or centred at a zoom that fits.
+    void place();
+    void remember();
 
     struct Item
     {
@@ -71,4 +89,6 @@ private:
     QSize m_base;
     qreal m_factor = 1.0;
     bool m_applying = false;
+    Settings *m_settings = nullptr;
+    bool m_placed = false;
 };

@@ -220,6 +220,8 @@ private slots:
         QCOMPARE(QDir(program.questionsDir()).entryList(QDir::Files), QStringList{name});
         QVERIFY(TestProgram::visibleWindow(QStringLiteral("Form1")));
         QVERIFY(program.dialogs.shown.isEmpty());
+        // The next start screen, even in the next run, picks it again.
+        QCOMPARE(control<QLineEdit>(Navigator::openStartScreen(program.state, program.services), "Text1")->text(), name);
     }
 
     // Ctrl+Q ends the program from either top-level screen, as its close box does.

@@ -417,6 +417,15 @@ private slots:
         game.program.dialogs.answerYes();
         game.click(form->game().rightLetter() == "a" ? "lbl_b" : "lbl_a");
         QCOMPARE(game.sound.plays(), QStringList{"lose_bg"});
+
+        // The next game, even in the next run, keeps the music off and offers
+        // the last player's name.
+        game.sound.calls.clear();
+        QCOMPARE(game.program.dialogs.shown.first().options.text, QString());
+        form = game.start("Bob");
+        QCOMPARE(form->findChild<QPushButton *>("cmd_music")->text(), QString("Music On"));
+        QVERIFY(game.sound.plays(true).isEmpty());
+        QCOMPARE(game.program.dialogs.shown.at(game.program.dialogs.shown.size() - 2).options.text, QString("Ann"));
     }
 
     // Each lifeline once: what it shows is the game's (tst_game); here, its

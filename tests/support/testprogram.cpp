@@ -13,6 +13,7 @@ TestProgram::TestProgram()
     services.random = &random;
     services.sound = &sound;
     services.printer = &printer;
+    services.settings = &settings;
 }
 
 // The screens a test leaves open are its own and close as a user would close

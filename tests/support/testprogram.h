@@ -6,6 +6,7 @@
 #include "scripteddialogs.h"
 #include "storage/appstate.h"
 #include "storage/questionrecord.h"
+#include "storage/settings.h"
 #include "ui/services.h"
 
 #include <QByteArray>
@@ -19,6 +20,9 @@
 // a fixed seed; one per test.
 class TestProgram
 {
+    // First, so that it is made before the settings that live in it.
+    QTemporaryDir m_dir;
+
 public:
     TestProgram();
     ~TestProgram();
@@ -53,9 +57,8 @@ public:
     RecordingPrinter printer;
     SystemRandomSource random{20240611};
     Services services;
-
-private:
-    QTemporaryDir m_dir;
+    // Kept in the test's own folder, never the user's.
+    Settings settings{m_dir.filePath(QStringLiteral("quorvane.conf"))};
 };
 
 // Handy record builders.

@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -266,12 +267,48 @@ private slots:
         if (language == QLatin1String("marked")) {
             checkMarked(window);
         } else {
+            // Each opens in the middle of the screen.
+            const QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("%1, %2 off centre").arg(off.x()).arg(off.y())));
             checkLayout(window);
             checkSpoken(window);
             checkZoomed(window);
         }
         if (window != game.form.get())
             delete window;
+    }
+
+    // A 1280x1024 screen at twice the scale, the one in use: every screen
+    // opens whole on it, tidy, and zooming in keeps it there.
+    void everyScreenFitsASmallScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Opener>("open");
+        addScreens(QStringLiteral("en"));
+    }
+
+    void everyScreenFitsASmallScreen()
+    {
+        QFETCH(Opener, open);
+        QScreen *small = QGuiApplication::screens().value(1);
+        QVERIFY(small && small->availableGeometry().size() == QSize(640, 512));
+        QWidget inUse;
+        inUse.move(small->geometry().topLeft());
+        inUse.show();
+        inUse.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&inUse));
+        GameDriver game;
+        game.program.state.set.name = QStringLiteral("General Knowledge.dat");
+        QWidget *window = open(game);
+        const auto drop = qScopeGuard([&] { if (window != game.form.get()) delete window; });
+        window->show();
+        for (int press = 0; press < 2; ++press) {
+            QVERIFY2(small->availableGeometry().contains(window->frameGeometry()),
+                     qPrintable(QString("at %1").arg(Zoom::of(window)->factor())));
+            checkLayout(window);
+            Zoom::of(window)->zoomTo(Zoom::of(window)->factor() + Zoom::STEP);
+            QCoreApplication::sendPostedEvents(); // layouts settle
+        }
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "testprogram.h"
+#include "ui/screenfit.h"
 #include "ui/zoom.h"
 
 #include <QLabel>
@@ -65,6 +66,33 @@ private slots:
         // Inside a child, places scale without the window's offset.
         QVERIFY(near(w.deep->geometry(), QRect(QPoint(25, 50) * factor, QSize(50, 25) * factor)));
         QCOMPARE(w.label->font().pointSizeF(), 10 * factor);
+    }
+
+    // The main window's own size (800x540) on the room screens leave it.
+    void largestStepThatFits_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<qreal>("wanted");
+        QTest::addColumn<qreal>("zoom");
+        QTest::addColumn<QPoint>("at"); // where the window, at that zoom, stands centred
+        QTest::newRow("1280x1024, twice asked") << QRect(0, 0, 1280, 1024) << 2.0 << 1.5 << QPoint(40, 107);
+        QTest::newRow("1280x1024, fits as asked") << QRect(0, 0, 1280, 1024) << 1.25 << 1.25 << QPoint(140, 174);
+        QTest::newRow("1920x1080, exactly") << QRect(0, 0, 1920, 1080) << 4.0 << 2.0 << QPoint(160, 0);
+        QTest::newRow("1280x1024 at scale 2") << QRect(0, 0, 640, 512) << 1.0 << 0.75 << QPoint(20, 53);
+        QTest::newRow("second screen") << QRect(1280, 0, 640, 512) << 1.0 << 0.75 << QPoint(1300, 53);
+        QTest::newRow("nothing fits") << QRect(0, 0, 320, 200) << 1.0 << 0.5 << QPoint(0, 0);
+        QTest::newRow("below the smallest") << QRect(0, 0, 1280, 1024) << 0.25 << 0.5 << QPoint(440, 377);
+    }
+
+    void largestStepThatFits()
+    {
+        QFETCH(QRect, area);
+        QFETCH(qreal, wanted);
+        QFETCH(qreal, zoom);
+        QFETCH(QPoint, at);
+        const auto sizeAt = [](qreal f) { return (QSizeF(800, 540) * f).toSize(); };
+        QCOMPARE(ScreenFit::largestZoom(wanted, Zoom::STEP, area.size(), sizeAt), zoom);
+        QCOMPARE(ScreenFit::centred(sizeAt(zoom), area), at);
     }
 
     void keysZoomInSteps()
