@@ -103,7 +103,7 @@ void MainWindow::buildControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    Colors::setForeground(title, QColor(20, 40, 140)); // as on the start screen
+    Colors::setForeground(title, Colors::title(palette())); // as on the start screen
     auto *hint = label(tr("Add a question for every round, then press Play Game."),
                        QStringLiteral("Label5"));
     hint->setWordWrap(true);

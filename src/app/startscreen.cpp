@@ -84,7 +84,7 @@ void StartScreen::buildControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    Colors::setForeground(title, QColor(20, 40, 140));
+    Colors::setForeground(title, Colors::title(palette()));
 
     auto *pickNote = wrapped(tr("If you would like to load a set of questions, select "
                                             "it from the list below."),
@@ -200,7 +200,7 @@ QLayout *StartScreen::buildNotes()
                                  "Label7");
     passwordNote->setFrameShape(QFrame::StyledPanel);
     passwordNote->setMargin(6);
-    Colors::setBackground(passwordNote, QColor(255, 248, 214));
+    Colors::setPair(passwordNote, Colors::note);
     auto *sharingNote = wrapped(
         tr("The beauty of this system is you can send and receive the question "
                        "files between friends across the net and play what they have made. "

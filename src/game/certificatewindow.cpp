@@ -12,7 +12,6 @@
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -86,8 +85,8 @@ CertificateWindow::CertificateWindow(const Certificate &shown, Services &service
     m_client->move(0, menuHeight);
     resize(m_client->width(), menuHeight + m_client->height());
     // Paper round the certificate when the window is larger than it.
-    Colors::setBackground(this, Qt::white);
-    m_menu->setPalette(QApplication::palette(m_menu));
+    Colors::setPair(this, Colors::paper);
+    Colors::followTheme(m_menu);
     fillIn(shown);
     Zoom::attach(this);
 }
@@ -111,7 +110,7 @@ void CertificateWindow::buildCertificate()
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     Twips::setClientSize(m_client, CLIENT_WIDTH, CLIENT_HEIGHT);
-    Colors::setBackground(m_client, Qt::white);
+    Colors::setPair(m_client, Colors::paper);
     QWidget *c = m_client;
 
     auto *frame = new ShapeBox(c);

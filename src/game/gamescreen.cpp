@@ -74,8 +74,8 @@ QString answerOf(const QuestionRecord &question, int i)
 
 } // namespace
 
-QColor GameScreen::ladderNormal() { return Colors::fromBgr(0x000000); }
-QColor GameScreen::ladderReached() { return Colors::fromBgr(33023); }
+QColor GameScreen::ladderNormal() { return Colors::ladder.background; }
+QColor GameScreen::ladderReached() { return Colors::ladderReached.background; }
 QColor GameScreen::boxNormal() { return Colors::fromBgr(0x404040); }
 QColor GameScreen::boxHover() { return Colors::fromBgr(0x808080); }
 QColor GameScreen::boxChosen() { return Colors::fromBgr(33023); }
@@ -95,7 +95,7 @@ GameScreen::GameScreen(const ProgramFolders &folders, const ChosenSet &set, Serv
     setWindowTitle(tr("Quorvane?"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 8895, 5055);
-    Colors::setBackground(this, Colors::fromBgr(0x800000));
+    Colors::setPair(this, Colors::board);
     buildQuestion();
     buildAnswers();
     buildLadder();
@@ -185,7 +185,7 @@ void GameScreen::buildLadder()
         amount->setIndent(4);
         Twips::place(amount, 7800, top, 855, 255);
         for (QLabel *label : {number, amount})
-            Colors::setBackground(label, ladderNormal());
+            Colors::setPair(label, Colors::ladder);
         m_stepLabels.append(number);
         m_amountLabels.append(amount);
     }
@@ -383,10 +383,10 @@ void GameScreen::showMoney()
             playBackground(*track);
     }
     for (QLabel *label : m_stepLabels + m_amountLabels)
-        Colors::setBackground(label, ladderNormal());
+        Colors::setPair(label, Colors::ladder);
     if (level >= 1 && level <= Ladder::STEPS) {
-        Colors::setBackground(m_stepLabels.at(level - 1), ladderReached());
-        Colors::setBackground(m_amountLabels.at(level - 1), ladderReached());
+        Colors::setPair(m_stepLabels.at(level - 1), Colors::ladderReached);
+        Colors::setPair(m_amountLabels.at(level - 1), Colors::ladderReached);
     }
     m_winningsLabel->setText(m_game.winnings());
     speakAnswers();

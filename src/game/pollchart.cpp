@@ -54,7 +54,7 @@ PollChart::PollChart(const std::array<qint16, 4> &votes, QWidget *parent)
     setWindowTitle(tr("Ask Your Friends"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 2640, 2925);
-    Colors::setBackground(this, QColor(0, 0, 128));
+    Colors::setPair(this, Colors::board);
     buildGrid();
     buildColumns();
     TextDisplay::plainLabels(this);

@@ -30,9 +30,6 @@
 
 namespace {
 
-const QColor kWindowColor = Colors::fromBgr(0xFFC0C0); // red 192, green 192, blue 255
-const QColor kLabelColor = Colors::fromBgr(0xFF8080);  // red 128, green 128, blue 255
-
 const char *const kSetProblemTitle = QT_TRANSLATE_NOOP("QuestionManager", "Question Set");
 const char *const kCsvFilter = QT_TRANSLATE_NOOP("QuestionManager", "CSV files (*.csv);;All files (*)");
 constexpr int kProblemsShown = 10;
@@ -118,7 +115,7 @@ bool QuestionManager::openGuarded(QWidget *mainWindow, const QString &setPath,
 void QuestionManager::buildControls()
 {
     setFont(Fonts::sans(8));
-    Colors::setBackground(this, kWindowColor);
+    Colors::setPair(this, Colors::form);
     Twips::setClientSize(this, 8895, 6015);
 
     QLabel *title = addLabel(tr("Manage Questions"), "Label1", 120, 120, 8655, 375);
@@ -135,6 +132,7 @@ void QuestionManager::buildMenu()
     auto *menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("menu"));
     menu->setNativeMenuBar(false);
+    Colors::followTheme(menu);
     QMenu *file = menu->addMenu(tr("&File"));
     QAction *importCsv = file->addAction(tr("&Import Questions from CSV\u2026"));
     importCsv->setObjectName(QStringLiteral("importCsv"));
@@ -407,7 +405,7 @@ QLabel *QuestionManager::addLabel(const QString &text, const char *name, int lef
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(QLatin1String(name));
-    Colors::setBackground(label, kLabelColor);
+    Colors::setPair(label, Colors::caption);
     Twips::place(label, left, top, width, height);
     return label;
 }

@@ -50,7 +50,7 @@ QLabel *banner(const QString &text, const char *name, qreal pointSize, QWidget *
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(Fonts::dialog(pointSize, true));
-    Colors::setBackground(label, Colors::fromBgr(0xFF8080));
+    Colors::setPair(label, Colors::caption);
     return label;
 }
 
@@ -64,7 +64,7 @@ AboutScreen::AboutScreen(QWidget *parent)
     setWindowTitle(tr("About Game"));
     WindowIcon::apply(this);
     Twips::setClientSize(this, 5640, 5985);
-    Colors::setBackground(this, Colors::fromBgr(0xFFC0C0));
+    Colors::setPair(this, Colors::form);
 
     auto *title = banner(tr("About Game"), "Label1", 13.5, this);
     title->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,5 @@
 #include "geometry.h"
 
-#include <QPalette>
 #include <QWidget>
 
 namespace Twips {
@@ -16,24 +15,3 @@ void setClientSize(QWidget *window, int width, int height)
 }
 
 } // namespace Twips
-
-namespace Colors {
-
-void setBackground(QWidget *widget, const QColor &color)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, color);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
-void setForeground(QWidget *widget, const QColor &color)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, color);
-    pal.setColor(QPalette::Text, color);
-    pal.setColor(QPalette::ButtonText, color);
-    widget->setPalette(pal);
-}
-
-} // namespace Colors

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "ui/colors.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -34,17 +35,3 @@ void place(QWidget *widget, int left, int top, int width, int height);
 void setClientSize(QWidget *window, int width, int height);
 
 } // namespace Twips
-
-namespace Colors {
-
-// A colour stored with red in the low byte (0xBBGGRR).
-constexpr QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-// Background colour of a widget, painted even where the style would not.
-void setBackground(QWidget *widget, const QColor &color);
-void setForeground(QWidget *widget, const QColor &color);
-
-} // namespace Colors

@@ -24,6 +24,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -221,6 +222,68 @@ void checkZoomed(QWidget *window)
     }
 }
 
+// WCAG's contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto linear = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Whether a widget shows text, and so must show it readably.
+bool showsText(const QWidget *w)
+{
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return !label->text().isEmpty();
+    if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        return !button->text().isEmpty();
+    if (auto *frame = qobject_cast<const QGroupBox *>(w))
+        return !frame->title().isEmpty();
+    return w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QMenuBar")
+           || w->objectName() == QLatin1String("qt_scrollarea_viewport");
+}
+
+// Each text whose colour has less than WCAG's 4.5:1 against what it stands
+// on: the widget's own background where it paints one (a filled label, a
+// button, a text box, a menu bar), else its parent's.
+QStringList unreadableTexts(const QWidget *window)
+{
+    QStringList found;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || !showsText(w))
+            continue;
+        const QPalette::ColorGroup group = w->palette().currentColorGroup();
+        // A menu bar draws its items in the buttons' colour.
+        const QColor text = w->palette().color(
+            group, w->inherits("QMenuBar") ? QPalette::ButtonText : w->foregroundRole());
+        const QWidget *under = w;
+        while (!under->isWindow() && !under->autoFillBackground()
+               && under->backgroundRole() == QPalette::Window && !under->inherits("QMenuBar"))
+            under = under->parentWidget();
+        const QColor background = under->palette().color(group, under->backgroundRole());
+        // The game's winnings label is kept invisible by design.
+        if (text.alpha() != 0 && contrast(text, background) < 4.5)
+            found << QStringLiteral("%1 %2 on %3").arg(w->objectName(), text.name(), background.name());
+    }
+    return found;
+}
+
+// A dark desktop theme, as a dark Fusion palette gives it.
+QPalette darkPalette()
+{
+    QPalette pal(QColor(53, 53, 53), QColor(53, 53, 53));
+    pal.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(role, QColor(238, 238, 238));
+        pal.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
+    }
+    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return pal;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
@@ -342,6 +405,27 @@ private:
             return form;
         });
         newRow("about") << Opener([](GameDriver &) { return new AboutScreen; });
+    }
+    // Under a light and a dark theme every text reads on what it stands on,
+    // whether the screen fixes its colours or follows the theme's.
+    void everyTextReads_data() { everyScreenIsTidy_data(); }
+
+    void everyTextReads()
+    {
+        QFETCH(Opener, open);
+        const QPalette before = QApplication::palette();
+        for (const QPalette &theme : {QApplication::style()->standardPalette(), darkPalette()}) {
+            QApplication::setPalette(theme);
+            GameDriver game;
+            game.program.state.set.name = QStringLiteral("General Knowledge.dat");
+            QWidget *window = open(game);
+            window->show();
+            const QStringList unreadable = unreadableTexts(window);
+            if (window != game.form.get())
+                delete window;
+            QApplication::setPalette(before);
+            QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(u", ")));
+        }
     }
 };
 

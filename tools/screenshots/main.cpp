@@ -1,11 +1,14 @@
 // Plays one scripted session through every screen over a copy of the bundled
 // question set and saves a picture of each screen as a PNG:
 //
-//   quorvane-screenshots <set file> <output folder> [language]
+//   quorvane-screenshots [--suffix -dark] [--dark] [--language fr] <set file> <output folder>
 //
-// With a language ("fr", "de"), the start screen and the game are pictured in
-// it, as start-screen-fr.png and game-fr.png.
+// With a language ("fr", "de"), only the start screen and the game are
+// pictured, in that language.
 //
+// --suffix goes after each picture's name (a set of pictures at another scale
+// or under another theme beside the usual ones); --dark paints the screens
+// with a dark Fusion palette, for a desktop without a dark platform theme.
 // The player, her answers, the question draw and the poll are scripted, so
 // every run shows the same questions and the same chart.
 
@@ -30,6 +33,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +42,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -73,9 +79,10 @@ void settle(QWidget *window)
 class Session
 {
 public:
-    Session(const QString &setFile, const QString &outDir, const QString &language)
+    Session(const QString &setFile, const QString &outDir, const QString &suffix, const QString &language)
         : m_setFile(setFile)
         , m_outDir(outDir)
+        , m_suffix(suffix)
         , m_language(language)
     {
         m_program.services.sound = &m_sound;
@@ -116,8 +123,8 @@ private:
         if (!m_language.isEmpty() && qstrcmp(name, "start-screen") != 0 && qstrcmp(name, "game") != 0)
             return;
         settle(window);
-        const QString path = m_outDir + QLatin1Char('/') + QLatin1String(name) +
-                             (m_language.isEmpty() ? QString() : u'-' + m_language) + QStringLiteral(".png");
+        const QString path = m_outDir + QLatin1Char('/') + QLatin1String(name) + m_suffix +
+                             QStringLiteral(".png");
         if (!window->grab().save(path)) {
             err() << "cannot write " << path << Qt::endl;
             m_ok = false;
@@ -210,11 +217,16 @@ private:
                 m_ok = false;
             }
         }
-        save(form, "game");
-        // The same moment zoomed to twice the size, as on a large monitor.
-        Zoom::of(form)->zoomTo(2.0);
-        save(form, "game-2x");
-        Zoom::of(form)->zoomTo(1.0);
+        // The same moment zoomed to twice the size, as on a large monitor,
+        // in the usual set only: it stands for the game of the -2x set too.
+        if (m_suffix.isEmpty()) {
+            save(form, "game");
+            Zoom::of(form)->zoomTo(2.0);
+            save(form, "game-2x");
+            Zoom::of(form)->zoomTo(1.0);
+        } else if (m_suffix != QLatin1String("-2x")) {
+            save(form, "game");
+        }
 
         climbTo(11);
         if (!guard) {
@@ -267,6 +279,7 @@ private:
 
     QString m_setFile;
     QString m_outDir;
+    QString m_suffix;
     QString m_language; // empty: English
     TestProgram m_program;
     FakeSoundService m_sound;
@@ -275,6 +288,20 @@ private:
     bool m_ok = true;
 };
 
+// Close to a dark desktop theme's colours.
+QPalette darkPalette()
+{
+    QPalette pal(QColor(53, 53, 53), QColor(53, 53, 53));
+    pal.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(role, QColor(238, 238, 238));
+        pal.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
+    }
+    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    return pal;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -282,14 +309,28 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setWindowIcon(WindowIcon::icon());
-    if (argc != 3 && argc != 4) {
-        err() << "usage: quorvane-screenshots <set file> <output folder> [language]" << Qt::endl;
+    QCommandLineParser args;
+    const QCommandLineOption suffix(QStringLiteral("suffix"), QStringLiteral("After each name."),
+                                    QStringLiteral("text"));
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("A dark palette."));
+    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("A translation."),
+                                      QStringLiteral("code"));
+    args.addOptions({suffix, dark, language});
+    args.addPositionalArgument(QStringLiteral("set"), QStringLiteral("The set file."));
+    args.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The output folder."));
+    args.process(app);
+    if (args.positionalArguments().size() != 2) {
+        err() << "usage: quorvane-screenshots [--suffix text] [--dark] [--language code] <set file> <output folder>"
+              << Qt::endl;
         return 2;
     }
-    const QString language = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
-    if (!language.isEmpty() && !Language::install(app, language)) {
-        err() << "no translation for " << language << Qt::endl;
+    if (args.isSet(language) && !Language::install(app, args.value(language))) {
+        err() << "no translation for " << args.value(language) << Qt::endl;
         return 2;
+    }
+    if (args.isSet(dark)) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
     }
     // The screens are laid out for Liberation Sans and Serif; pictures in a
     // stand-in font would show clipping a user never sees.
@@ -302,7 +343,8 @@ int main(int argc, char *argv[])
     }
     bool ok = false;
     {
-        Session session(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), language);
+        Session session(args.positionalArguments().at(0), args.positionalArguments().at(1),
+                        args.value(suffix), args.value(language));
         ok = session.run();
     }
     return ok ? 0 : 1;
