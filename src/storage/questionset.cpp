@@ -45,6 +45,14 @@ SetFile::Visitor firstHeader(std::optional<QuestionSet::Found> &found)
 // text is not a plain decimal number.
 std::optional<int> wholeNumber(const QString &text)
 {
+    // Plain digits, as nearly every imported round is, need no parsing.
+    if (!text.isEmpty() && text.size() <= 9
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        int value = 0;
+        for (const QChar c : text)
+            value = value * 10 + (c.unicode() - u'0');
+        return value;
+    }
     static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!decimal.match(text).hasMatch())
         return std::nullopt;
@@ -266,6 +274,9 @@ std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 
 QString QuestionSet::typedRight(const QString &typed)
 {
+    // A single letter, as nearly every imported row has, is answered at once.
+    if (typed.size() == 1 && (typed[0].unicode() | 0x20) >= u'a' && (typed[0].unicode() | 0x20) <= u'd')
+        return QString(QChar(char16_t(typed[0].unicode() | 0x20)));
     const QString right = FixedText::trimSpaces(typed.toUpper());
     if (right < QLatin1String("A") || right > QLatin1String("D"))
         return {};
