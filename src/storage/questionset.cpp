@@ -136,9 +136,12 @@ QuestionSet::TextFault QuestionSet::textFault(QStringView typed, qsizetype width
 {
     // The whole text is looked at first, and character by character only
     // when it fails: an import checks hundreds of thousands of fields.
-    const bool controls =
-        std::any_of(typed.begin(), typed.end(), [](QChar c) { return isControl(c.unicode()); });
-    if (controls || !Cp1252::canEncode(typed)) {
+    // One pass: printable ASCII, nearly all of any text, is passed at once.
+    const bool fine = std::all_of(typed.begin(), typed.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return char16_t(u - 0x20) < 0x5F || (!isControl(u) && Cp1252::byteOf(c) >= 0);
+    });
+    if (!fine) {
         const QList<uint> characters = typed.toUcs4();
         for (const TextFault::Kind kind : {TextFault::ControlCharacter, TextFault::OutsideCodePage}) {
             for (qsizetype i = 0; i < characters.size(); ++i) {
