@@ -196,9 +196,14 @@ QString QuestionSet::upperCased(const QString &typed)
         const int b = Cp1252::byteOf(c);
         return b >= 0 ? capitals[b] : capital(c);
     };
-    // Text already in capitals is handed back as it is, without a copy.
+    // Text already in capitals is handed back as it is, without a copy. ASCII
+    // other than a to z, most of such a text, is its own capital.
+    auto ownCapital = [&](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 ? (u < u'a' || u > u'z') : capitalOf(c) == c;
+    };
     qsizetype i = 0;
-    while (i < typed.size() && capitalOf(typed[i]) == typed[i])
+    while (i < typed.size() && ownCapital(typed[i]))
         ++i;
     if (i == typed.size())
         return typed;
