@@ -56,6 +56,10 @@ void encodeInto(QByteArray &out, QStringView text)
     char *to = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c.unicode() < 0x80) { // ASCII, most of any text, is its own byte
+            *to++ = char(c.unicode());
+            continue;
+        }
         // A surrogate pair is one character and becomes one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;

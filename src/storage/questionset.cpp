@@ -45,6 +45,14 @@ SetFile::Visitor firstHeader(std::optional<QuestionSet::Found> &found)
 // text is not a plain decimal number.
 std::optional<int> wholeNumber(const QString &text)
 {
+    // Plain digits, as nearly every imported round is, need no parsing.
+    if (!text.isEmpty() && text.size() <= 9
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        int value = 0;
+        for (const QChar c : text)
+            value = value * 10 + (c.unicode() - u'0');
+        return value;
+    }
     static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!decimal.match(text).hasMatch())
         return std::nullopt;
@@ -128,9 +136,12 @@ QuestionSet::TextFault QuestionSet::textFault(QStringView typed, qsizetype width
 {
     // The whole text is looked at first, and character by character only
     // when it fails: an import checks hundreds of thousands of fields.
-    const bool controls =
-        std::any_of(typed.begin(), typed.end(), [](QChar c) { return isControl(c.unicode()); });
-    if (controls || !Cp1252::canEncode(typed)) {
+    // One pass: printable ASCII, nearly all of any text, is passed at once.
+    const bool fine = std::all_of(typed.begin(), typed.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return char16_t(u - 0x20) < 0x5F || (!isControl(u) && Cp1252::byteOf(c) >= 0);
+    });
+    if (!fine) {
         const QList<uint> characters = typed.toUcs4();
         for (const TextFault::Kind kind : {TextFault::ControlCharacter, TextFault::OutsideCodePage}) {
             for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -185,9 +196,14 @@ QString QuestionSet::upperCased(const QString &typed)
         const int b = Cp1252::byteOf(c);
         return b >= 0 ? capitals[b] : capital(c);
     };
-    // Text already in capitals is handed back as it is, without a copy.
+    // Text already in capitals is handed back as it is, without a copy. ASCII
+    // other than a to z, most of such a text, is its own capital.
+    auto ownCapital = [&](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 ? (u < u'a' || u > u'z') : capitalOf(c) == c;
+    };
     qsizetype i = 0;
-    while (i < typed.size() && capitalOf(typed[i]) == typed[i])
+    while (i < typed.size() && ownCapital(typed[i]))
         ++i;
     if (i == typed.size())
         return typed;
@@ -289,6 +305,9 @@ std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 
 QString QuestionSet::typedRight(const QString &typed)
 {
+    // A single letter, as nearly every imported row has, is answered at once.
+    if (typed.size() == 1 && (typed[0].unicode() | 0x20) >= u'a' && (typed[0].unicode() | 0x20) <= u'd')
+        return QString(QChar(char16_t(typed[0].unicode() | 0x20)));
     const QString right = FixedText::trimSpaces(typed.toUpper());
     if (right < QLatin1String("A") || right > QLatin1String("D"))
         return {};

@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,6 +27,9 @@ constexpr int kColumns = 7;
 QString fieldProblem(const QString &name, const QString &typed, int width)
 {
     const QuestionSet::TextFault fault = QuestionSet::textFault(typed, width);
+    // Nearly every field is fine: its message is made only when it is not.
+    if (fault.kind == QuestionSet::TextFault::None)
+        return {};
     const QString c = Csv::shown(QString::fromUcs4(&fault.character, 1));
     const QString at = QString::number(fault.at + 1);
     switch (fault.kind) {
@@ -125,10 +129,11 @@ bool pack(const QList<QuestionRecord> &questions, const QuestionSet::Numbering &
         return false;
     }
     set.reserve(set.size() + count * QuestionRecord::LENGTH);
+    // Each record is packed as it is and numbered in place, without a copy.
     for (qsizetype k = 0; k < count; ++k) {
-        QuestionRecord numbered = questions[k];
-        numbered.number = qint16(first + k);
-        numbered.appendTo(set);
+        const qsizetype at = set.size();
+        questions[k].appendTo(set);
+        qToLittleEndian<qint16>(qint16(first + k), set.data() + at + QuestionRecord::NUMBER_AT);
     }
     return true;
 }

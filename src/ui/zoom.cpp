@@ -267,7 +267,10 @@ void Zoom::layOut(qreal factor, QPoint offset)
     for (const Item &item : std::as_const(m_items)) {
         if (!item.widget)
             continue;
-        item.widget->setFont(scaled(item.font, factor));
+        // A font that is already right is left alone: setting it again would
+        // make every label measure its text anew, as the window first shows.
+        if (const QFont font = scaled(item.font, factor); item.widget->font() != font)
+            item.widget->setFont(font);
         if (auto *label = qobject_cast<QLabel *>(item.widget)) {
             if (item.labelSpacing.x() > 0)
                 label->setIndent(int(std::lround(item.labelSpacing.x() * factor)));

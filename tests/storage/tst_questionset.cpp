@@ -234,7 +234,7 @@ private slots:
         QTest::addColumn<QString>("right");
         QTest::newRow("round 1") << QStringList{"1", QStringLiteral("\u00A3100"), "0.6"} << 1 << "";
         QTest::newRow("round 15") << QStringList{"15", QStringLiteral(" \u00A31000000 ")} << 15 << "";
-        QTest::newRow("spaces, plus and zero") << QStringList{"  7  ", "+07"} << 7 << "";
+        QTest::newRow("spaces, plus and zero") << QStringList{"  7  ", "+07", "07"} << 7 << "";
         QTest::newRow("2.5 to even") << QStringList{"2.5"} << 2 << "";
         QTest::newRow("neither") << QStringList{"0", "16", QStringLiteral("\u00A31001"), "0.5", "15.5", "1 2", "1e1",
                                                 "", "DA", "E", "@"} << 0 << "";

@@ -44,6 +44,7 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<qreal>("factor");
         QTest::addColumn<QPoint>("offset"); // where the zoomed picture starts
+        QTest::newRow("own size") << QSize(200, 100) << 1.0 << QPoint(0, 0);
         QTest::newRow("three times") << QSize(600, 300) << 3.0 << QPoint(0, 0);
         QTest::newRow("wider than tall: centred") << QSize(600, 200) << 2.0 << QPoint(100, 0);
         QTest::newRow("taller than wide: centred") << QSize(300, 400) << 1.5 << QPoint(0, 125);
@@ -66,6 +67,8 @@ private slots:
         // Inside a child, places scale without the window's offset.
         QVERIFY(near(w.deep->geometry(), QRect(QPoint(25, 50) * factor, QSize(50, 25) * factor)));
         QCOMPARE(w.label->font().pointSizeF(), 10 * factor);
+        // At its own size no font is set again, which would measure all text anew.
+        QCOMPARE(w.inner->testAttribute(Qt::WA_SetFont), factor != 1.0);
     }
 
     // The main window's own size (800x540) on the room screens leave it.
