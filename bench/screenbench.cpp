@@ -15,6 +15,7 @@
 #include "manage/questionlistmodel.h"
 #include "manage/questionmanager.h"
 #include "storage/questionset.h"
+#include "storage/settings.h"
 #include "ui/dialogservice.h"
 #include "ui/services.h"
 #include "ui/zoom.h"
@@ -26,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 #include <benchmark/benchmark.h>
@@ -41,6 +43,7 @@ class QuietDialogs final : public DialogService
 public:
     void message(QWidget *, const QString &, const QString &) override {}
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+    int choose(QWidget *, const QString &, const QString &, const QStringList &) override { return -1; }
     QString prompt(QWidget *, const QString &, const QString &, const PromptOptions &) override
     {
         return QStringLiteral("Ann");
@@ -65,7 +68,10 @@ struct BenchServices
     QuietDialogs dialogs;
     SilentSound sound;
     SystemRandomSource random;
-    Services services{&dialogs, &random, &sound, nullptr};
+    // Settings of their own, never the user's.
+    QTemporaryDir settingsDir;
+    Settings settings{settingsDir.filePath(QStringLiteral("quorvane.conf"))};
+    Services services{&dialogs, &random, &sound, nullptr, &settings};
 };
 
 BenchServices &services()
