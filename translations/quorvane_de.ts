@@ -529,6 +529,16 @@ Stattdessen als PDF-Datei speichern?</translation>
         <source>Answer</source>
         <translation>Antwort</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; came with Quorvane and cannot be changed.
+Copy it into your own question sets and change the copy?</source>
+        <translation>„%1“ gehört zum Lieferumfang von Quorvane und kann nicht geändert werden.
+In Ihre eigenen Fragensätze kopieren und die Kopie ändern?</translation>
+    </message>
+    <message>
+        <source>The question set cannot be copied.</source>
+        <translation>Der Fragensatz kann nicht kopiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>PlayerName</name>
@@ -956,6 +966,46 @@ Stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>%1 files are not listed: their names are not valid UTF-8.</source>
         <translation>%1 Dateien werden nicht angezeigt: Ihre Namen sind kein gültiges UTF-8.</translation>
+    </message>
+    <message>
+        <source>Sets in italics came with Quorvane: they play, and can be copied into your own sets to be changed.</source>
+        <translation>Kursive Sätze gehören zu Quorvane: Sie können damit spielen und sie zum Ändern in Ihre eigenen Sätze kopieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Set from a File…</source>
+        <translation>Satz aus &amp;Datei Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Copies a .dat file, such as one a friend sent, into your question sets. You can also drop files onto the list.</source>
+        <translation>Kopiert eine .dat-Datei, etwa von einem Freund, in Ihre Fragensätze. Sie können Dateien auch auf die Liste ziehen.</translation>
+    </message>
+    <message>
+        <source>%1 (came with Quorvane, cannot be changed)</source>
+        <translation>%1 (gehört zu Quorvane, nicht änderbar)</translation>
+    </message>
+    <message>
+        <source>Add a Set from a File</source>
+        <translation>Satz aus Datei Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Question sets (*.dat);;All files (*)</source>
+        <translation>Fragensätze (*.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Add a Set</source>
+        <translation>Satz Hinzufügen</translation>
+    </message>
+    <message>
+        <source>A set named &quot;%1&quot; is already there. Keep both, or replace it?</source>
+        <translation>Ein Satz namens „%1“ ist bereits vorhanden. Beide behalten oder ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Both</source>
+        <translation>&amp;Beide Behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,16 @@ Save it as a PDF file instead?</source>
         <source>Answer</source>
         <translation>Respuesta</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; came with Quorvane and cannot be changed.
+Copy it into your own question sets and change the copy?</source>
+        <translation>«%1» viene con Quorvane y no se puede cambiar.
+¿Copiarla a tus colecciones de preguntas y cambiar la copia?</translation>
+    </message>
+    <message>
+        <source>The question set cannot be copied.</source>
+        <translation>La colección de preguntas no se puede copiar.</translation>
+    </message>
 </context>
 <context>
     <name>PlayerName</name>
@@ -956,6 +966,46 @@ Save it as a PDF file instead?</source>
     <message>
         <source>%1 files are not listed: their names are not valid UTF-8.</source>
         <translation>%1 archivos no aparecen en la lista: sus nombres no son UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>Sets in italics came with Quorvane: they play, and can be copied into your own sets to be changed.</source>
+        <translation>Las colecciones en cursiva vienen con Quorvane: se puede jugar con ellas y copiarlas a las tuyas para cambiarlas.</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Set from a File…</source>
+        <translation>&amp;Añadir Colección desde Archivo…</translation>
+    </message>
+    <message>
+        <source>Copies a .dat file, such as one a friend sent, into your question sets. You can also drop files onto the list.</source>
+        <translation>Copia un archivo .dat, como uno que te haya enviado un amigo, a tus colecciones de preguntas. También puedes soltar archivos sobre la lista.</translation>
+    </message>
+    <message>
+        <source>%1 (came with Quorvane, cannot be changed)</source>
+        <translation>%1 (viene con Quorvane, no se puede cambiar)</translation>
+    </message>
+    <message>
+        <source>Add a Set from a File</source>
+        <translation>Añadir Colección desde Archivo</translation>
+    </message>
+    <message>
+        <source>Question sets (*.dat);;All files (*)</source>
+        <translation>Colecciones de preguntas (*.dat);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Add a Set</source>
+        <translation>Añadir Colección</translation>
+    </message>
+    <message>
+        <source>A set named &quot;%1&quot; is already there. Keep both, or replace it?</source>
+        <translation>Ya hay una colección llamada «%1». ¿Conservar las dos o reemplazarla?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Both</source>
+        <translation>&amp;Conservar las Dos</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
     </message>
 </context>
 </TS>

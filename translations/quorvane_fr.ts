@@ -529,6 +529,16 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
         <source>Answer</source>
         <translation>Réponse</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; came with Quorvane and cannot be changed.
+Copy it into your own question sets and change the copy?</source>
+        <translation>« %1 » est fournie avec Quorvane et ne peut pas être modifiée.
+La copier dans vos propres séries de questions et modifier la copie ?</translation>
+    </message>
+    <message>
+        <source>The question set cannot be copied.</source>
+        <translation>La série de questions ne peut pas être copiée.</translation>
+    </message>
 </context>
 <context>
     <name>PlayerName</name>
@@ -956,6 +966,46 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     <message>
         <source>%1 files are not listed: their names are not valid UTF-8.</source>
         <translation>%1 fichiers ne sont pas affichés&#xa0;: leurs noms ne sont pas en UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>Sets in italics came with Quorvane: they play, and can be copied into your own sets to be changed.</source>
+        <translation>Les séries en italique sont fournies avec Quorvane : on peut y jouer, et les copier dans vos séries pour les modifier.</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Set from a File…</source>
+        <translation>&amp;Ajouter une Série d&apos;un Fichier…</translation>
+    </message>
+    <message>
+        <source>Copies a .dat file, such as one a friend sent, into your question sets. You can also drop files onto the list.</source>
+        <translation>Copie un fichier .dat, par exemple envoyé par un ami, dans vos séries de questions. Vous pouvez aussi déposer des fichiers sur la liste.</translation>
+    </message>
+    <message>
+        <source>%1 (came with Quorvane, cannot be changed)</source>
+        <translation>%1 (fournie avec Quorvane, non modifiable)</translation>
+    </message>
+    <message>
+        <source>Add a Set from a File</source>
+        <translation>Ajouter une Série d&apos;un Fichier</translation>
+    </message>
+    <message>
+        <source>Question sets (*.dat);;All files (*)</source>
+        <translation>Séries de questions (*.dat);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Add a Set</source>
+        <translation>Ajouter une Série</translation>
+    </message>
+    <message>
+        <source>A set named &quot;%1&quot; is already there. Keep both, or replace it?</source>
+        <translation>Une série nommée « %1 » existe déjà. Garder les deux, ou la remplacer ?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Both</source>
+        <translation>&amp;Garder les Deux</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
     </message>
 </context>
 </TS>
