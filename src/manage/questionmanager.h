@@ -41,7 +41,7 @@ private:
     void buildMenu();
     void importQuestions();
     void exportQuestions();
-    QWidget *buildFindBar();
+    void buildFindBar();
     void startFinding();
     void filterList(const QString &text);
     void sortList(int column);
@@ -88,7 +88,6 @@ private:
     QuestionSet::Pick m_header;
 
     QTreeView *m_list = nullptr;
-    QWidget *m_findBar = nullptr;
     QLineEdit *m_findBox = nullptr;
     QLabel *m_foundLabel = nullptr;
     QLineEdit *m_questionBox = nullptr;
