@@ -260,8 +260,8 @@ void QuestionManager::filterList(const QString &text)
     showFound();
 }
 
-// The count beside the find box, which a screen reader also hears with the
-// box as it changes; the list says how many questions it shows.
+// The count beside the find box, which a screen reader also hears in the
+// box's name; the list's name says how many questions it shows.
 void QuestionManager::showFound()
 {
     const QString found = m_findBox->text().isEmpty()
@@ -273,8 +273,9 @@ void QuestionManager::showFound()
     // A reader says a new name of the control with the focus as it changes.
     TextDisplay::setSpokenName(m_findBox, found.isEmpty() ? tr("Find")
                                                           : tr("Find, %1", "the count").arg(found));
-    m_list->setAccessibleDescription(
-        found.isEmpty() ? questionCount(m_model->totalCount())
+    // Readers say the list's name as the focus enters it, even on a row.
+    TextDisplay::setSpokenName(
+        m_list, found.isEmpty() ? questionCount(m_model->totalCount())
                                 : tr("%1 of %2", "questions listed of the set's")
                                       .arg(m_model->rowCount())
                                       .arg(questionCount(m_model->totalCount())));
@@ -322,7 +323,6 @@ void QuestionManager::buildList()
 {
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
-    m_list->setAccessibleName(QStringLiteral("Questions"));
     ListReading::sayCurrentOnFocus(m_list);
     Twips::place(m_list, 120, 600, 8655, 2175);
     m_list->setRootIsDecorated(false);
