@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -617,7 +618,7 @@ void QuestionManager::saveDetails()
         {QStringLiteral("The password"), m_passwordBox}};
     for (const auto &[field, box] : boxes) {
         if (QString problem = QuestionSet::textProblem(field, box->text()); !problem.isEmpty())
-            return showProblem(problem);
+            return complain(problem, kSetProblemTitle, box);
     }
     QString error;
     const QuestionSet::Details typed{m_creatorBox->text(), m_messageBox->text(),
@@ -647,7 +648,7 @@ bool QuestionManager::questionChosen()
 {
     if (!FixedText::trimSpaces(m_numberBox->text()).isEmpty())
         return true;
-    tell(QStringLiteral("Choose A Question From The List"), QStringLiteral("List"));
+    complain(QStringLiteral("Choose A Question From The List"), QStringLiteral("List"), m_list);
     return false;
 }
 
@@ -658,12 +659,14 @@ std::optional<QuestionRecord> QuestionManager::editedQuestion()
     // The round is checked as the whole number it will be stored as.
     const std::optional<qint16> round = QuestionSet::typedRound(m_roundBox->text());
     if (!round) {
-        tell(QStringLiteral("Round Must Be Between 1 And 15"), QStringLiteral("Round"));
+        complain(QStringLiteral("Round Must Be Between 1 And 15"), QStringLiteral("Round"),
+                 m_roundBox);
         return std::nullopt;
     }
     const QString right = QuestionSet::typedRight(m_rightBox->text());
     if (right.isEmpty()) {
-        tell(QStringLiteral("Right Answer Must Be Between 'A' And 'D'"), QStringLiteral("Answer"));
+        complain(QStringLiteral("Right Answer Must Be Between 'A' And 'D'"),
+                 QStringLiteral("Answer"), m_rightBox);
         return std::nullopt;
     }
     QuestionRecord edited = m_pick ? m_pick->question() : QuestionRecord{};
@@ -704,6 +707,16 @@ bool QuestionManager::changeMade(QuestionSet::Change change, const QString &erro
 void QuestionManager::tell(const QString &text, const QString &title)
 {
     m_services.dialogs->message(this, text, title);
+}
+
+// Tells the user what is wrong, then takes them to the box it is about; the
+// manager may have gone meanwhile, and the box with it.
+void QuestionManager::complain(const QString &text, const QString &title, QWidget *field)
+{
+    const QPointer<QWidget> about(field);
+    tell(text, title);
+    if (about)
+        about->setFocus();
 }
 
 void QuestionManager::showProblem(const QString &text)

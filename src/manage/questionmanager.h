@@ -75,6 +75,7 @@ private:
     std::optional<QuestionRecord> editedQuestion();
     bool changeMade(QuestionSet::Change change, const QString &error, const QString &failure);
     void tell(const QString &text, const QString &title);
+    void complain(const QString &text, const QString &title, QWidget *field);
     void showProblem(const QString &text);
 
     Services &m_services;
