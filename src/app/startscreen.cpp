@@ -11,6 +11,7 @@
 #include "storage/settings.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/listreading.h"
 #include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
@@ -93,6 +94,7 @@ void StartScreen::buildControls()
     m_setList->setMinimumHeight(120);
     pickNote->setBuddy(m_setList);
     m_setList->setAccessibleName(tr("Question sets"));
+    ListReading::sayCurrentOnFocus(m_setList);
     m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
     m_bundledNote = wrapped(tr("Sets in italics came with Quorvane: they play, and can be "
                                "copied into your own sets to be changed."),
@@ -240,11 +242,16 @@ void StartScreen::listSets()
     const QString picked = chosen.isEmpty() ? QString() : chosen.first()->text();
     const QSignalBlocker quiet(m_setList);
     m_setList->clear();
-    for (const ProgramFolders::Listed &set : sets)
-        m_setList->addItem(listItem(set));
+    m_setList->addItems(sets);
+    // Screen readers say where in the list each set stands.
+    for (int i = 0; i < m_setList->count(); ++i)
+        m_setList->item(i)->setData(Qt::AccessibleDescriptionRole,
+                                    tr("%1 of %2", "place in the list").arg(i + 1).arg(sets.size()));
     if (const auto again = m_setList->findItems(picked, Qt::MatchExactly);
         !picked.isEmpty() && !again.isEmpty())
         m_setList->setCurrentItem(again.first());
+    else if (!sets.isEmpty()) // tabbing in finds one to read out; only a choice picks it
+        m_setList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 // The set picked last time is picked again, while it is still there.

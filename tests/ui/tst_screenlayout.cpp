@@ -99,7 +99,7 @@ void checkLayout(const QWidget *window)
 bool isControl(const QWidget *w, const QWidget *window)
 {
     for (const QWidget *p = w; p != window; p = p->parentWidget()) {
-        if (p->inherits("QMenuBar") || (p != w && p->inherits("QAbstractScrollArea")))
+        if (p->inherits("QMenuBar") || (p != w && (p->inherits("QAbstractScrollArea") || p->inherits("QLineEdit"))))
             return false;
     }
     return !w->isWindow();
@@ -284,6 +284,19 @@ QPalette darkPalette()
     return pal;
 }
 
+// What a screen reader says as a window opens: the window's name and
+// description, then those of the control with the focus.
+QString heardOnOpening(QWidget *window)
+{
+    QStringList said;
+    for (QWidget *w : {window, window->focusWidget()}) {
+        QAccessibleInterface *a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+        if (a)
+            said << a->text(QAccessible::Name) << a->text(QAccessible::Description);
+    }
+    return said.join(u' ');
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
@@ -311,6 +324,7 @@ private slots:
         // English, each translation, and the marking language.
         QTest::addColumn<QString>("language");
         QTest::addColumn<Opener>("open");
+        QTest::addColumn<QStringList>("heard"); // in English, as it opens, among other things
         for (const QString &language : QStringList{"en"} + Language::available() + QStringList{"marked"})
             addScreens(language);
     }
@@ -327,6 +341,11 @@ private slots:
         game.program.state.set.name = QStringLiteral("General Knowledge.dat");
         QWidget *window = open(game);
         window->show();
+        if (language == QLatin1String("en")) {
+            QFETCH(QStringList, heard);
+            for (const QString &text : heard)
+                QVERIFY2(heardOnOpening(window).contains(text), qPrintable(heardOnOpening(window)));
+        }
         if (language == QLatin1String("marked")) {
             checkMarked(window);
         } else {
@@ -347,6 +366,7 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<Opener>("open");
+        QTest::addColumn<QStringList>("heard"); // in English, as it opens, among other things
         addScreens(QStringLiteral("en"));
     }
 
@@ -380,18 +400,21 @@ private:
         const auto newRow = [&](const char *screen) -> QTestData & {
             return QTest::newRow(qPrintable(language + u' ' + QLatin1String(screen))) << language;
         };
-        newRow("start screen") << Opener([](GameDriver &g) { return new StartScreen(g.program.state, g.program.services); });
-        newRow("main window") << Opener([](GameDriver &g) { return new MainWindow(g.program.state, g.program.services); });
-        newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); });
-        newRow("poll chart") << Opener([](GameDriver &) { return new PollChart({100, 0, 0, 0}); });
+        newRow("start screen") << Opener([](GameDriver &g) { return new StartScreen(g.program.state, g.program.services); })
+                               << QStringList();
+        newRow("main window") << Opener([](GameDriver &g) { return new MainWindow(g.program.state, g.program.services); })
+                              << QStringList();
+        newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); }) << QStringList();
+        newRow("poll chart") << Opener([](GameDriver &) { return new PollChart({100, 0, 0, 0}); })
+                             << QStringList{"A: 100%, B: 0%, C: 0%, D: 0%"};
         newRow("certificate") << Opener([](GameDriver &g) {
             // A long name, so that texts filled in at run time are measured too.
             return new CertificateWindow({"Bartholomew Montgomery-Smythe", "£1000000", 3, g.program.state.set.name},
                                          g.program.services);
-        });
+        }) << QStringList{"BARTHOLOMEW MONTGOMERY-SMYTHE won £1000000", "GENERAL KNOWLEDGE"};
         newRow("manager") << Opener([](GameDriver &g) -> QWidget * {
-            return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", "")});
-        });
+            return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q")});
+        }) << QStringList{"1 question"};
         newRow("manager, finding in the largest set") << Opener([](GameDriver &g) {
             QList<QuestionRecord> all; // no header: every record counts, the widest count
             for (int i = 0; i < SetFile::MAX_RECORDS; ++i)
@@ -403,8 +426,8 @@ private:
                             QCoreApplication::translate("QuestionManager", "%1 of %2").arg(32767).arg(32767),
                             "count", "widest", __FILE__, __LINE__);
             return form;
-        });
-        newRow("about") << Opener([](GameDriver &) { return new AboutScreen; });
+        }) << QStringList{"Find, 32767 of 32767"};
+        newRow("about") << Opener([](GameDriver &) { return new AboutScreen; }) << QStringList();
     }
     // Under a light and a dark theme every text reads on what it stands on,
     // whether the screen fixes its colours or follows the theme's.
