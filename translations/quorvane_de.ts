@@ -162,6 +162,11 @@ Stattdessen als PDF-Datei speichern?</translation>
         <source>won</source>
         <translation>folgenden Gewinn erzielt hat</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>window title: the certificate&apos;s text</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -357,6 +362,10 @@ Stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>removed</source>
         <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>Answers %1 and %2 were removed.</source>
+        <translation>Die Antworten %1 und %2 wurden entfernt.</translation>
     </message>
 </context>
 <context>
@@ -647,10 +656,6 @@ In Ihre eigenen Fragensätze kopieren und die Kopie ändern?</translation>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <source>%1 of %1</source>
-        <translation>%1 von %1</translation>
-    </message>
-    <message>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
@@ -697,10 +702,6 @@ In Ihre eigenen Fragensätze kopieren und die Kopie ändern?</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>Questions</source>
-        <translation>Fragen</translation>
     </message>
     <message>
         <source>Question</source>
@@ -829,6 +830,16 @@ In Ihre eigenen Fragensätze kopieren und die Kopie ändern?</translation>
     <message>
         <source>Answer</source>
         <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Find, %1</source>
+        <comment>the count</comment>
+        <translation>Suchen, %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>questions listed of the set&apos;s</comment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1017,11 @@ In Ihre eigenen Fragensätze kopieren und die Kopie ändern?</translation>
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>place in the list</comment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 </TS>

@@ -162,6 +162,11 @@ Save it as a PDF file instead?</source>
         <source>won</source>
         <translation>ha ganado</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>window title: the certificate&apos;s text</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -357,6 +362,10 @@ Save it as a PDF file instead?</source>
     <message>
         <source>removed</source>
         <translation>eliminada</translation>
+    </message>
+    <message>
+        <source>Answers %1 and %2 were removed.</source>
+        <translation>Se han quitado las respuestas %1 y %2.</translation>
     </message>
 </context>
 <context>
@@ -647,10 +656,6 @@ Copy it into your own question sets and change the copy?</source>
         <translation>&amp;Buscar</translation>
     </message>
     <message>
-        <source>%1 of %1</source>
-        <translation>%1 de %1</translation>
-    </message>
-    <message>
         <source>Find</source>
         <translation>Buscar</translation>
     </message>
@@ -697,10 +702,6 @@ Copy it into your own question sets and change the copy?</source>
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>Questions</source>
-        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Question</source>
@@ -829,6 +830,16 @@ Copy it into your own question sets and change the copy?</source>
     <message>
         <source>Answer</source>
         <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Find, %1</source>
+        <comment>the count</comment>
+        <translation>Buscar, %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>questions listed of the set&apos;s</comment>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1017,11 @@ Copy it into your own question sets and change the copy?</source>
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>place in the list</comment>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 </TS>

@@ -162,6 +162,11 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
         <source>won</source>
         <translation>a gagné</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>window title: the certificate&apos;s text</comment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -358,6 +363,10 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
         <source>removed</source>
         <translation>retirée</translation>
     </message>
+    <message>
+        <source>Answers %1 and %2 were removed.</source>
+        <translation>Les réponses %1 et %2 ont été retirées.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,7 +542,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
         <source>&quot;%1&quot; came with Quorvane and cannot be changed.
 Copy it into your own question sets and change the copy?</source>
         <translation>« %1 » est fournie avec Quorvane et ne peut pas être modifiée.
-La copier dans vos propres séries de questions et modifier la copie ?</translation>
+La copier dans vos propres séries de questions et modifier la copie&#xa0;?</translation>
     </message>
     <message>
         <source>The question set cannot be copied.</source>
@@ -647,10 +656,6 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
         <translation>&amp;Rechercher</translation>
     </message>
     <message>
-        <source>%1 of %1</source>
-        <translation>%1 sur %1</translation>
-    </message>
-    <message>
         <source>Find</source>
         <translation>Rechercher</translation>
     </message>
@@ -697,10 +702,6 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>Questions</source>
-        <translation>Questions</translation>
     </message>
     <message>
         <source>Question</source>
@@ -829,6 +830,16 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
     <message>
         <source>Answer</source>
         <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Find, %1</source>
+        <comment>the count</comment>
+        <translation>Rechercher, %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>questions listed of the set&apos;s</comment>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -969,7 +980,7 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
     </message>
     <message>
         <source>Sets in italics came with Quorvane: they play, and can be copied into your own sets to be changed.</source>
-        <translation>Les séries en italique sont fournies avec Quorvane : on peut y jouer, et les copier dans vos séries pour les modifier.</translation>
+        <translation>Les séries en italique sont fournies avec Quorvane&#xa0;: on peut y jouer, et les copier dans vos séries pour les modifier.</translation>
     </message>
     <message>
         <source>&amp;Add a Set from a File…</source>
@@ -997,7 +1008,7 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
     </message>
     <message>
         <source>A set named &quot;%1&quot; is already there. Keep both, or replace it?</source>
-        <translation>Une série nommée « %1 » existe déjà. Garder les deux, ou la remplacer ?</translation>
+        <translation>Une série nommée « %1 » existe déjà. Garder les deux, ou la remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Keep Both</source>
@@ -1006,6 +1017,11 @@ La copier dans vos propres séries de questions et modifier la copie ?</transla
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>place in the list</comment>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 </TS>

@@ -242,7 +242,8 @@ void StartScreen::listSets()
     const QString picked = chosen.isEmpty() ? QString() : chosen.first()->text();
     const QSignalBlocker quiet(m_setList);
     m_setList->clear();
-    m_setList->addItems(sets);
+    for (const ProgramFolders::Listed &set : sets)
+        m_setList->addItem(listItem(set));
     // Screen readers say where in the list each set stands.
     for (int i = 0; i < m_setList->count(); ++i)
         m_setList->item(i)->setData(Qt::AccessibleDescriptionRole,

@@ -158,8 +158,7 @@ void CertificateWindow::fillIn(const Certificate &shown)
     m_moneyLabel->setText(shown.winnings);
     // The set's file name less its ".dat".
     fill(m_subjectLabel, shown.setName.left(qMax(0, shown.setName.size() - 4)).toUpper());
-    m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(shown.lifelinesUsed) +
-                              QStringLiteral(" LIFELINES USED ]"));
+    m_lifelinesLabel->setText(tr("[ %1 LIFELINES USED ]").arg(shown.lifelinesUsed));
     sayWhatItCertifies();
 }
 
