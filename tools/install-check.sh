@@ -35,6 +35,7 @@ window() {
             shown=$id
             return 0
         fi
+        [[ -z ${game:-} ]] || kill -0 "$game" 2>/dev/null || fail "Quorvane ended"
         sleep 0.2
     done
     fail "no window \"$1\""
@@ -167,7 +168,13 @@ dpkg -s quorvane >/dev/null 2>&1 && skip "quorvane is installed already"
 home=$(mktemp -d)
 xvfb=
 cleanup() {
-    [[ -z $xvfb ]] || kill "$xvfb"
+    local status=$?
+    # A display that went away under the check is told apart from a fault.
+    if ((status != 0)) && [[ -n $xvfb ]]; then
+        kill -0 "$xvfb" 2>/dev/null || echo "the virtual display had ended" >&2
+        tail -n 5 "$home/xvfb.log" >&2
+    fi
+    [[ -z $xvfb ]] || kill "$xvfb" 2>/dev/null || true
     dpkg --purge quorvane >/dev/null 2>&1 || true
     rm -rf "$home"
 }
@@ -179,13 +186,16 @@ entry=$(dpkg -L quorvane | grep -x '/usr/share/applications/[^/]*\.desktop')
 [[ $(wc -l <<<"$entry") == 1 ]] || fail "the package holds desktop entries: ${entry:-none}"
 cp "$0" "$home/check.sh"
 # A virtual display on a number no other is using, which the server picks
-# and tells; it takes any local client.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>/dev/null &
+# and tells; it takes any local client. Without -noreset it starts afresh
+# whenever its last client leaves, and may refuse a program starting then.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$home/display" 2>"$home/xvfb.log" &
 xvfb=$!
 waitFor '[[ -s $home/display ]]' "no virtual display"
+display=":$(cat "$home/display")"
+waitFor 'DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1' "display $display does not answer"
 # A user with nothing of root's environment: only a fresh home.
 runuser -u nobody -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 ENTRY="$entry" \
-    DISPLAY=":$(cat "$home/display")" bash "$home/check.sh" --session
+    DISPLAY="$display" bash "$home/check.sh" --session
 dpkg --purge quorvane >/dev/null
 for installed in /usr/games/quorvane "$entry"; do
     [[ ! -e $installed ]] || fail "the package left $installed"
