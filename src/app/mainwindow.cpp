@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QRadioButton>
@@ -204,9 +205,9 @@ QLayout *MainWindow::buildAddFrame()
 
 void MainWindow::addRoundAndPassword(QGridLayout *grid)
 {
+    // A list to choose from: nothing typed stands for a round.
     m_roundBox = named(new QComboBox, QStringLiteral("cmb_round"));
-    m_roundBox->setEditable(true);
-    m_roundBox->setInsertPolicy(QComboBox::NoInsert);
+    m_roundBox->setPlaceholderText(QStringLiteral("Select Round"));
     m_roundBox->setAccessibleName(QStringLiteral("Round"));
     m_roundBox->setMinimumContentsLength(12);
     m_roundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -411,7 +412,6 @@ void MainWindow::clearFields()
         option->setChecked(false);
     m_rightAnswer->setExclusive(true);
     m_roundBox->setCurrentIndex(-1);
-    m_roundBox->setEditText(QStringLiteral("Select Round"));
     m_questionBox->clear();
     for (QLineEdit *box : m_answerBoxes)
         box->clear();
@@ -517,8 +517,7 @@ bool MainWindow::passwordAccepted()
     case QuestionSet::Unlock::Opened:
         return true;
     case QuestionSet::Unlock::WrongPassword:
-        m_services.dialogs->message(this, QStringLiteral("Password Incorrect"),
-                                    QStringLiteral("Password"));
+        complain(QStringLiteral("Password Incorrect"), QStringLiteral("Password"), m_passwordBox);
         return false;
     default:
         reportFileProblem(kNotAdded, error);
@@ -527,40 +526,56 @@ bool MainWindow::passwordAccepted()
 }
 
 // The question as typed, once every field is filled in, a right answer is
-// chosen and every text can be stored; otherwise the user is told why.
+// chosen and every text can be stored; otherwise the user is told why and
+// taken to the field the message is about.
 std::optional<QuestionRecord> MainWindow::typedQuestion()
 {
-    auto refuse = [this](const QString &text, const QString &title) {
-        m_services.dialogs->message(this, text, title);
+    auto refuse = [this](const QString &text, const QString &title, QWidget *field) {
+        complain(text, title, field);
         return std::nullopt;
     };
+    if (QWidget *empty = firstEmptyField())
+        return refuse(QStringLiteral("Fill In All Fields"), QStringLiteral("Fields"), empty);
+    const int checked = m_rightAnswer->checkedId();
+    if (checked < 0)
+        return refuse(QStringLiteral("Choose Correct Answer Box"), QStringLiteral("Answer"),
+                      m_rightAnswer->button(0));
     QuestionRecord typed;
     typed.round = qint16(chosenRound());
     typed.question = m_questionBox->text();
     QString *answers[] = {&typed.answer_a, &typed.answer_b, &typed.answer_c, &typed.answer_d};
-    bool anyEmpty = typed.question.isEmpty() || typed.round == 0;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         *answers[i] = m_answerBoxes[i]->text();
-        anyEmpty = anyEmpty || answers[i]->isEmpty();
-    }
-    if (anyEmpty)
-        return refuse(QStringLiteral("Fill In All Fields"), QStringLiteral("Fields"));
-    const int checked = m_rightAnswer->checkedId();
-    if (checked < 0)
-        return refuse(QStringLiteral("Choose Correct Answer Box"), QStringLiteral("Answer"));
     typed.right_answer = QuestionSet::typedRight(QString(QChar(u'A' + checked)));
     if (const QString problem = QuestionSet::questionProblem(typed); !problem.isEmpty())
-        return refuse(problem, QStringLiteral("Add Question"));
+        return refuse(problem, QStringLiteral("Add Question"), nullptr);
     return typed;
+}
+
+// The first field of the add frame, in tab order, that is still empty.
+QWidget *MainWindow::firstEmptyField() const
+{
+    for (QLineEdit *box : {m_questionBox, m_answerBoxes[0], m_answerBoxes[1], m_answerBoxes[2],
+                           m_answerBoxes[3]}) {
+        if (box->text().isEmpty())
+            return box;
+    }
+    return chosenRound() == 0 ? m_roundBox : nullptr;
 }
 
 int MainWindow::chosenRound() const
 {
-    // Only a picked entry counts: text typed over it no longer stands for it.
-    const int index = m_roundBox->currentIndex();
-    if (index < 0 || m_roundBox->currentText() != m_roundBox->itemText(index))
-        return 0;
-    return QuestionSet::typedRound(m_roundBox->currentText()).value_or(0);
+    return m_roundBox->currentIndex() + 1;
+}
+
+// Tells the user what is wrong, then takes them to the field it is about;
+// the window may have gone meanwhile, and the field with it.
+void MainWindow::complain(const QString &text, const QString &title, QWidget *field)
+{
+    const QPointer<QWidget> about(field);
+    m_services.dialogs->message(this, text, title);
+    if (about)
+        about->setFocus();
 }
 
 void MainWindow::reportFileProblem(const QString &what, const QString &error)

@@ -58,8 +58,10 @@ private:
     void addQuestion();
     bool passwordAccepted();
     std::optional<QuestionRecord> typedQuestion();
+    QWidget *firstEmptyField() const;
     // List position + 1, or 0 when no round is picked from the list.
     int chosenRound() const;
+    void complain(const QString &text, const QString &title, QWidget *field);
     void reportFileProblem(const QString &what, const QString &error);
 
     AppState &m_state;

@@ -312,17 +312,19 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<int>("right"); // 0 to 3, -1 none
         QTest::addColumn<int>("round"); // list position, -1 none
-        QTest::addColumn<QString>("roundText"); // typed over the round box, if any
+        QTest::addColumn<QString>("roundKeys"); // typed into the round list
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("focus"); // where a refusal takes the player
 
         const QString fields = QStringLiteral("Fill In All Fields|Fields");
         QTest::newRow("wrong password before empty fields") << "PW" << "" << -1 << -1 << QString()
-                                                            << "Password Incorrect|Password";
-        QTest::newRow("round typed, not picked") << "pw" << "Q?" << 1 << -1 << "£1000" << fields;
-        QTest::newRow("picked round typed over") << "pw" << "Q?" << 1 << 4 << "£1000x" << fields;
-        QTest::newRow("empty question before no answer") << "pw" << "" << -1 << 4 << QString() << fields;
-        QTest::newRow("no right answer") << "pw" << "Q?" << -1 << 4 << QString() << "Choose Correct Answer Box|Answer";
-        QTest::newRow("added") << " pw " << " what is it? " << 1 << 4 << QString() << "Question Added|Added";
+                                                            << "Password Incorrect|Password" << "txt_pass";
+        QTest::newRow("no round, none picked by typing") << "pw" << "Q?" << 1 << -1 << "SIX" << fields << "cmb_round";
+        QTest::newRow("empty question before no answer") << "pw" << "" << -1 << 4 << QString() << fields << "txt_q";
+        QTest::newRow("no right answer") << "pw" << "Q?" << -1 << 4 << QString() << "Choose Correct Answer Box|Answer"
+                                         << "opt_a";
+        QTest::newRow("added, the picked round kept") << " pw " << " what is it? " << 1 << 4 << "SIX"
+                                                      << "Question Added|Added" << "cmd_add";
     }
 
     void addQuestion()
@@ -331,25 +333,26 @@ private slots:
         QFETCH(QString, question);
         QFETCH(int, right);
         QFETCH(int, round);
-        QFETCH(QString, roundText);
+        QFETCH(QString, roundKeys);
         QFETCH(QString, shown);
+        QFETCH(QString, focus);
         TestProgram program;
         auto *form = openSet(program, {makeHeader("m", "c", "pw"), makeQuestion(5, 2, "Q"), makeQuestion(1, 4, "R")});
         typeQuestion(form, question, right, round, password);
         auto *roundBox = control<QComboBox>(form, "cmb_round");
-        if (!roundText.isNull())
-            roundBox->setEditText(roundText);
+        QTest::keyClicks(roundBox, roundKeys);
         auto *passwordBox = control<QLineEdit>(form, "txt_pass");
         QCOMPARE(passwordBox->displayText(), QString(password.size(), u'*'));
         const QByteArray before = program.readFile(program.state.set.path);
-        const QString roundShown = roundBox->currentText();
+        control(form, "cmd_add")->setFocus();
         click(form, "cmd_add");
         QCOMPARE(program.dialogs.log(), QStringList{shown});
+        QCOMPARE(form->focusWidget()->objectName(), focus);
 
         if (!shown.startsWith(QLatin1String("Question Added"))) { // refused: nothing changes
             QCOMPARE(program.readFile(program.state.set.path), before);
             QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), question);
-            QCOMPARE(roundBox->currentText(), roundShown);
+            QCOMPARE(roundBox->currentIndex(), round);
             return;
         }
         // Written behind the last record, numbered past the highest number.
@@ -359,7 +362,7 @@ private slots:
         QCOMPARE(text(form, "lbl_total"), QStringLiteral("3"));
         // The fields are cleared and the password kept for the next question.
         QCOMPARE(control<QLineEdit>(form, "txt_q")->text(), QString());
-        QCOMPARE(roundBox->currentText(), QStringLiteral("Select Round"));
+        QCOMPARE(roundBox->currentIndex(), -1);
         QCOMPARE(passwordBox->text(), password);
     }
 
