@@ -239,7 +239,8 @@ press Return then 'Quorvane\?'
 move_to Tab 'Play Game push button'
 press space then 'What Is Your Full Name'
 type_text 'Ann Tester'
-press Return then 'Lets Play Quorvane'
+# Once in ten runs Orca said only the box's button here, not its text.
+press Return then 'Lets Play Quorvane|OK push button'
 press Return then 'Question 1: WHAT IS 1 PLUS 1'
 
 # answer KEY ROUND: answers the question of ROUND (rightly) and moves on.
@@ -260,7 +261,9 @@ fifty=$last
 press Return then '.'
 # Heard with the message or after it.
 last=$fifty
-check "50:50: says which answers went" 'remov' '\b[ACD]\b.*\b[ACD]\b'
+# Two of the wrong letters named as removed, in one sentence or one by one.
+check "50:50: says which answers went" \
+    '\b[ACD]\b[^.]*\b[ACD]\b[^.]*remov|remov[^.]*\b[ACD]\b[^.]*\b[ACD]\b|([ACD]: removed.*){2}'
 answer b 2 '£200'
 
 move_to Tab 'Ask Your Friends'
