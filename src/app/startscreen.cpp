@@ -9,6 +9,7 @@
 #include "storage/saferewrite.h"
 #include "ui/dialogservice.h"
 #include "ui/geometry.h"
+#include "ui/listreading.h"
 #include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
@@ -86,6 +87,7 @@ void StartScreen::buildControls()
     m_setList->setMinimumHeight(120);
     pickNote->setBuddy(m_setList);
     m_setList->setAccessibleName(QStringLiteral("Question sets"));
+    ListReading::sayCurrentOnFocus(m_setList);
     m_unlistedLabel = wrapped(QString(), "lbl_unlisted");
 
     auto *newSetNote = wrapped(QStringLiteral("If you would like to create a new set of questions, "
@@ -220,9 +222,15 @@ void StartScreen::listSets()
     const QSignalBlocker quiet(m_setList);
     m_setList->clear();
     m_setList->addItems(sets);
+    // Screen readers say where in the list each set stands.
+    for (int i = 0; i < m_setList->count(); ++i)
+        m_setList->item(i)->setData(Qt::AccessibleDescriptionRole,
+                                    tr("%1 of %2", "place in the list").arg(i + 1).arg(sets.size()));
     if (const auto again = m_setList->findItems(picked, Qt::MatchExactly);
         !picked.isEmpty() && !again.isEmpty())
         m_setList->setCurrentItem(again.first());
+    else if (!sets.isEmpty()) // tabbing in finds one to read out; only a choice picks it
+        m_setList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 QStringList StartScreen::listedSets() const

@@ -161,6 +161,21 @@ void CertificateWindow::fillIn(const Certificate &shown)
     fill(m_subjectLabel, shown.setName.left(qMax(0, shown.setName.size() - 4)).toUpper());
     m_lifelinesLabel->setText(QStringLiteral("[ ") + QString::number(shown.lifelinesUsed) +
                               QStringLiteral(" LIFELINES USED ]"));
+    sayWhatItCertifies();
+}
+
+// A screen reader says a window's name as it opens, and then the texts of the
+// window that its name does not already hold. Named with its whole
+// certificate, it reads who won how much on which subject, in the order it is
+// read on paper, and no line twice.
+void CertificateWindow::sayWhatItCertifies()
+{
+    QStringList lines;
+    for (const char *name : {"Label1", "lbl_name", "Label3", "lbl_money", "lbl_life", "Label6",
+                             "lbl_subject"})
+        lines << m_client->findChild<QLabel *>(QLatin1String(name))->text();
+    setAccessibleName(tr("%1: %2", "window title: the certificate's text")
+                          .arg(windowTitle(), lines.join(QLatin1Char(' '))));
 }
 
 QString CertificateWindow::documentTitle()

@@ -36,6 +36,7 @@ private:
     void buildMenu();
     void buildCertificate();
     void fillIn(const Certificate &shown);
+    void sayWhatItCertifies();
     void printClicked();
     void saveAsPdf();
 

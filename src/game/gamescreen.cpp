@@ -332,14 +332,27 @@ void GameScreen::showQuestion()
 
 void GameScreen::speakQuestion()
 {
-    TextDisplay::setSpokenName(m_questionLabel,
-                               QStringLiteral("Question %1: %2")
-                                   .arg(m_game.questionNumber())
-                                   .arg(m_game.question().question));
+    nameQuestion();
     speakAnswers();
     speakLadder();
     // Readers follow the focus: a new question is read before its answers.
     m_questionLabel->setFocus();
+}
+
+// The question as a reader hears it: its number, its text and, once 50:50
+// has been used on it, which answers went.
+void GameScreen::nameQuestion()
+{
+    QString said = QStringLiteral("Question %1: %2")
+                       .arg(m_game.questionNumber())
+                       .arg(m_game.question().question);
+    QStringList gone = m_game.removed();
+    if (gone.size() == 2) {
+        gone.sort();
+        said += QLatin1Char(' ')
+                + tr("Answers %1 and %2 were removed.").arg(gone[0].toUpper(), gone[1].toUpper());
+    }
+    TextDisplay::setSpokenName(m_questionLabel, said);
 }
 
 void GameScreen::speakAnswers()
@@ -562,7 +575,12 @@ void GameScreen::showLifelineUsed(Lifeline lifeline)
         for (const QString &letter : m_game.removed())
             answerLabelOf(letter)->hide();
         speakAnswers();
+        nameQuestion();
     }
+    // The question takes the focus, so that once the lifeline's message or
+    // chart closes a screen reader reads it again with what the lifeline
+    // changed, rather than moving on to the next lifeline.
+    m_questionLabel->setFocus();
     // The lifeline's sound plays as its cross appears, over no music.
     stopBackground();
     const GameSound sounds[] = {GameSound::fifty, GameSound::ask, GameSound::ring};

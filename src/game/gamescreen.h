@@ -79,6 +79,7 @@ private:
     void showLifelineUsed(Lifeline lifeline);
     // Tell screen readers what the question, the answers and the ladder now say.
     void speakQuestion();
+    void nameQuestion();
     void speakAnswers();
     void speakLadder();
     // Redraws the ladder, the winnings and the answers from the level, and

@@ -115,6 +115,7 @@ void PollChart::buildColumns()
 
 void PollChart::showVotes(const std::array<qint16, 4> &votes)
 {
+    QStringList results;
     for (int i = 0; i < 4; ++i) {
         const int height = TWIPS_PER_VOTE * votes[i];
         Twips::place(m_bars[i], COLUMN_LEFT[i], BASE_Y - height, COLUMN_WIDTH, height);
@@ -122,5 +123,8 @@ void PollChart::showVotes(const std::array<qint16, 4> &votes)
         setFittingText(m_percentLabels[i], percent);
         // Heard with its letter, as the chart is seen with the letters below.
         m_percentLabels[i]->setAccessibleName(QChar(u'A' + i) + QStringLiteral(": ") + percent);
+        results << m_percentLabels[i]->accessibleName();
     }
+    // Said as the chart opens, after its title: the four results at once.
+    setAccessibleDescription(results.join(QStringLiteral(", ")));
 }

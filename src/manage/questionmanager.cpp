@@ -9,18 +9,21 @@
 #include "ui/dialogservice.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/listreading.h"
 #include "ui/modalscreen.h"
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +74,16 @@ protected:
     }
 };
 
+// The manager is a window of its own, not a dialog: a screen reader reads a
+// dialog's loose texts as it opens, and here that would be the long note
+// about passwords before the list.
+QAccessibleInterface *accessibleManager(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QuestionManager") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 // An ordinary window, as it always was, that exec() makes modal.
@@ -79,6 +92,8 @@ QuestionManager::QuestionManager(const QString &setPath, Services &services, QWi
     , m_services(services)
     , m_set(setPath)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleManager), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Manage Questions"));
     WindowIcon::apply(this);
@@ -124,9 +139,12 @@ void QuestionManager::buildControls()
     QLabel *title = addLabel(QStringLiteral("Manage Questions"), "Label1", 120, 120, 8655, 375);
     title->setFont(Fonts::sans(14, true));
     title->setAlignment(Qt::AlignCenter);
+    buildFindBar();
     buildList();
     buildDetailsSide(buildQuestionSide());
     buildMenu();
+    // A screen reader first hears the list and how many questions it holds.
+    m_list->setFocus();
 }
 
 // A menu bar above the client area, whose controls keep their places below it.
@@ -146,7 +164,6 @@ void QuestionManager::buildMenu()
     find->setObjectName(QStringLiteral("find"));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &QuestionManager::startFinding);
-    menu->setCornerWidget(buildFindBar(), Qt::TopRightCorner);
 
     const int height = menu->sizeHint().height();
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -157,29 +174,21 @@ void QuestionManager::buildMenu()
     resize(width(), this->height() + height);
 }
 
-QWidget *QuestionManager::buildFindBar()
+// The find box and its count stand at the right of the title, ordinary
+// controls of the window, so that exploring it finds them.
+void QuestionManager::buildFindBar()
 {
-    auto *bar = new QWidget;
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 4, 0);
-    m_foundLabel = new QLabel(bar);
+    m_foundLabel = new QLabel(this);
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
-    // Room for the largest count from the start: the menu bar places the
-    // bar once, as it is shown, and would cut off a count that grew later.
-    const QString widest = QStringLiteral("%1 of %1").arg(SetFile::MAX_RECORDS);
-    m_foundLabel->setMinimumWidth(m_foundLabel->fontMetrics().horizontalAdvance(widest));
-    m_findBox = new QLineEdit(bar);
+    m_foundLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Twips::place(m_foundLabel, 5880, 165, 1380, 285);
+    m_findBox = new QLineEdit(this);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
-    m_findBox->setAccessibleName(QStringLiteral("Find"));
     m_findBox->setPlaceholderText(QStringLiteral("Find"));
     m_findBox->setClearButtonEnabled(true);
     m_findBox->installEventFilter(this);
-    row->addWidget(m_foundLabel);
-    row->addWidget(m_findBox);
+    Twips::place(m_findBox, 7320, 165, 1395, 285);
     connect(m_findBox, &QLineEdit::textChanged, this, &QuestionManager::filterList);
-    m_findBar = bar;
-    bar->hide();
-    return bar;
 }
 
 // Why a file was refused: how many rows are bad, and the first of them.
@@ -239,7 +248,6 @@ void QuestionManager::exportQuestions()
 
 void QuestionManager::startFinding()
 {
-    m_findBar->show();
     m_findBox->setFocus();
     m_findBox->selectAll();
 }
@@ -253,6 +261,8 @@ void QuestionManager::filterList(const QString &text)
     showFound();
 }
 
+// The count beside the find box, which a screen reader also hears in the
+// box's name; the list's name says how many questions it shows.
 void QuestionManager::showFound()
 {
     const QString found = m_findBox->text().isEmpty()
@@ -261,6 +271,15 @@ void QuestionManager::showFound()
                                     .arg(m_model->totalCount());
     m_foundLabel->setText(found);
     TextDisplay::setSpokenName(m_foundLabel, found);
+    // A reader says a new name of the control with the focus as it changes.
+    TextDisplay::setSpokenName(m_findBox, found.isEmpty() ? tr("Find")
+                                                          : tr("Find, %1", "the count").arg(found));
+    // Readers say the list's name as the focus enters it, even on a row.
+    TextDisplay::setSpokenName(
+        m_list, found.isEmpty() ? questionCount(m_model->totalCount())
+                                : tr("%1 of %2", "questions listed of the set's")
+                                      .arg(m_model->rowCount())
+                                      .arg(questionCount(m_model->totalCount())));
 }
 
 // Escape in the search field clears the search instead of closing the window.
@@ -269,7 +288,6 @@ bool QuestionManager::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_findBox && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         m_findBox->clear();
-        m_findBar->hide();
         m_list->setFocus();
         return true;
     }
@@ -306,7 +324,7 @@ void QuestionManager::buildList()
 {
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
-    m_list->setAccessibleName(QStringLiteral("Questions"));
+    ListReading::sayCurrentOnFocus(m_list);
     Twips::place(m_list, 120, 600, 8655, 2175);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -361,7 +379,7 @@ QWidget *QuestionManager::buildQuestionSide()
     QPushButton *remove = addButton(QStringLiteral("Delete"), "cmd_delete", 2280, 5520, 1095);
     connect(edit, &QPushButton::clicked, this, &QuestionManager::editQuestion);
     connect(remove, &QPushButton::clicked, this, &QuestionManager::deleteQuestion);
-    chainTabOrder({m_list, m_questionBox, m_answerBoxes[0], m_answerBoxes[1], m_answerBoxes[2],
+    chainTabOrder({m_findBox, m_list, m_questionBox, m_answerBoxes[0], m_answerBoxes[1], m_answerBoxes[2],
                  m_answerBoxes[3], m_rightBox, m_roundBox, edit, remove});
     return remove;
 }
@@ -388,6 +406,8 @@ void QuestionManager::buildDetailsSide(QWidget *tabbedFrom)
 
     m_creatorBox = addBox(addLabel(QStringLiteral("Your Name"), "Label15", 4440, 4320, 1455, 285),
                           "txt_name", 6000, 4320, 2775, 30);
+    // Heard on the way into the details rather than first thing in the window.
+    m_creatorBox->setAccessibleDescription(note->text());
     m_messageBox = addBox(addLabel(QStringLiteral("Message"), "Label16", 4440, 4680, 1455, 285),
                           "txt_message", 6000, 4680, 2775, 150);
     m_passwordBox =
@@ -598,7 +618,7 @@ void QuestionManager::saveDetails()
         {QStringLiteral("The password"), m_passwordBox}};
     for (const auto &[field, box] : boxes) {
         if (QString problem = QuestionSet::textProblem(field, box->text()); !problem.isEmpty())
-            return showProblem(problem);
+            return complain(problem, kSetProblemTitle, box);
     }
     QString error;
     const QuestionSet::Details typed{m_creatorBox->text(), m_messageBox->text(),
@@ -628,7 +648,7 @@ bool QuestionManager::questionChosen()
 {
     if (!FixedText::trimSpaces(m_numberBox->text()).isEmpty())
         return true;
-    tell(QStringLiteral("Choose A Question From The List"), QStringLiteral("List"));
+    complain(QStringLiteral("Choose A Question From The List"), QStringLiteral("List"), m_list);
     return false;
 }
 
@@ -639,12 +659,14 @@ std::optional<QuestionRecord> QuestionManager::editedQuestion()
     // The round is checked as the whole number it will be stored as.
     const std::optional<qint16> round = QuestionSet::typedRound(m_roundBox->text());
     if (!round) {
-        tell(QStringLiteral("Round Must Be Between 1 And 15"), QStringLiteral("Round"));
+        complain(QStringLiteral("Round Must Be Between 1 And 15"), QStringLiteral("Round"),
+                 m_roundBox);
         return std::nullopt;
     }
     const QString right = QuestionSet::typedRight(m_rightBox->text());
     if (right.isEmpty()) {
-        tell(QStringLiteral("Right Answer Must Be Between 'A' And 'D'"), QStringLiteral("Answer"));
+        complain(QStringLiteral("Right Answer Must Be Between 'A' And 'D'"),
+                 QStringLiteral("Answer"), m_rightBox);
         return std::nullopt;
     }
     QuestionRecord edited = m_pick ? m_pick->question() : QuestionRecord{};
@@ -685,6 +707,16 @@ bool QuestionManager::changeMade(QuestionSet::Change change, const QString &erro
 void QuestionManager::tell(const QString &text, const QString &title)
 {
     m_services.dialogs->message(this, text, title);
+}
+
+// Tells the user what is wrong, then takes them to the box it is about; the
+// manager may have gone meanwhile, and the box with it.
+void QuestionManager::complain(const QString &text, const QString &title, QWidget *field)
+{
+    const QPointer<QWidget> about(field);
+    tell(text, title);
+    if (about)
+        about->setFocus();
 }
 
 void QuestionManager::showProblem(const QString &text)

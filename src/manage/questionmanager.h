@@ -41,7 +41,7 @@ private:
     void buildMenu();
     void importQuestions();
     void exportQuestions();
-    QWidget *buildFindBar();
+    void buildFindBar();
     void startFinding();
     void filterList(const QString &text);
     void sortList(int column);
@@ -75,6 +75,7 @@ private:
     std::optional<QuestionRecord> editedQuestion();
     bool changeMade(QuestionSet::Change change, const QString &error, const QString &failure);
     void tell(const QString &text, const QString &title);
+    void complain(const QString &text, const QString &title, QWidget *field);
     void showProblem(const QString &text);
 
     Services &m_services;
@@ -88,7 +89,6 @@ private:
     QuestionSet::Pick m_header;
 
     QTreeView *m_list = nullptr;
-    QWidget *m_findBar = nullptr;
     QLineEdit *m_findBox = nullptr;
     QLabel *m_foundLabel = nullptr;
     QLineEdit *m_questionBox = nullptr;

@@ -4,6 +4,7 @@
 #include "managerhelpers.h"
 #include "testprogram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -128,14 +129,24 @@ private slots:
                  QStringLiteral("1 file is not listed: its name is not valid UTF-8."));
         QVERIFY(!QFile::exists(left));
 
-        // Tabbing into the list makes a row current but chooses nothing.
+        // Tabbing into the list makes a row current but chooses nothing; a
+        // screen reader is told that row and its place in the list.
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
         auto *name = control<QLineEdit>(form, "Text1");
         name->setText(QStringLiteral("typed"));
         control(form, "txt_pass")->setFocus();
+        static QStringList focused;
+        focused.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::Focus)
+                focused << event->accessibleInterface()->text(QAccessible::Name) + ", "
+                               + event->accessibleInterface()->text(QAccessible::Description);
+        });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), list);
+        QTRY_COMPARE(focused, QStringList{"a.dat, 1 of 3"});
+        QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(name->text(), QStringLiteral("typed"));
 
         clickRow(list, 1);

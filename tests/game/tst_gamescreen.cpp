@@ -154,8 +154,14 @@ private slots:
                 QCOMPARE(spoken(lifeline)->text(QAccessible::Description), QString("Used"));
                 QVERIFY(spoken(lifeline)->state().disabled && chart.ran() == (level == 8));
             }
-            if (level == 3) // the two answers taken away, and the reader told so
+            if (level == 3) { // the two answers taken away, and the reader told so by the question
                 QCOMPARE(heard.filter(": removed").size(), 2);
+                QCOMPARE(form->focusWidget(), control(form, "lbl_q"));
+                QStringList gone = form->game().removed();
+                gone.sort();
+                QVERIFY(heard.filter("lbl_q: ").last().endsWith(QString(" Answers %1 and %2 were removed.")
+                                                  .arg(gone[0].toUpper(), gone[1].toUpper())));
+            }
             game.program.dialogs.answerYes();
             if (level < 15)
                 game.random.push(0.0);

@@ -89,15 +89,19 @@ private slots:
         QTest::addColumn<QString>("right");
         QTest::addColumn<QString>("changedElsewhere"); // "before" or "after" the pick
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("focus"); // after the messages
 
         const QString changed = "This question was changed by another program. Pick it again from the list.|Question Set";
         const QString choose = "Choose A Question From The List|List";
-        QTest::newRow("nothing picked") << -1 << "99" << "Z" << "" << QStringList{choose};
-        QTest::newRow("letter outside A to D") << 1 << "3" << "E" << "" << QStringList{"Right Answer Must Be Between 'A' And 'D'|Answer"};
-        QTest::newRow("changed by another program") << 1 << "3" << "a" << "after" << QStringList{changed};
+        QTest::newRow("nothing picked") << -1 << "99" << "Z" << "" << QStringList{choose} << "ListView1";
+        QTest::newRow("letter outside A to D") << 1 << "3" << "E" << ""
+                                               << QStringList{"Right Answer Must Be Between 'A' And 'D'|Answer"} << "txt_right";
+        QTest::newRow("round outside 1 to 15") << 1 << "16" << "a" << "" << QStringList{"Round Must Be Between 1 And 15|Round"}
+                                               << "txt_round";
+        QTest::newRow("changed by another program") << 1 << "3" << "a" << "after" << QStringList{changed} << "cmd_edit";
         // The list still shows the old row: it picks nothing.
-        QTest::newRow("changed before the pick") << 1 << "3" << "a" << "before" << QStringList{changed, choose};
-        QTest::newRow("the second twin") << 2 << "2.5" << " b " << "" << QStringList{"Question Edited|Edited"};
+        QTest::newRow("changed before the pick") << 1 << "3" << "a" << "before" << QStringList{changed, choose} << "ListView1";
+        QTest::newRow("the second twin") << 2 << "2.5" << " b " << "" << QStringList{"Question Edited|Edited"} << "cmd_edit";
     }
 
     void edit()
@@ -107,6 +111,7 @@ private slots:
         QFETCH(QString, right);
         QFETCH(QString, changedElsewhere);
         QFETCH(QStringList, shown);
+        QFETCH(QString, focus);
         TestProgram program;
         QWidget *form = openManager(program, mixedSet());
         QList<QuestionRecord> expected = mixedSet();
@@ -122,9 +127,11 @@ private slots:
         box(form, "txt_q")->setText(typed);
         box(form, "txt_round")->setText(round);
         box(form, "txt_right")->setText(right);
+        control(form, "cmd_edit")->setFocus();
         click(form, "cmd_edit");
 
         QCOMPARE(program.dialogs.log(), shown);
+        QCOMPARE(form->focusWidget()->objectName(), focus);
         if (shown.last().endsWith(QLatin1String("Edited")))
             expected[3] = makeQuestion(2, 5, "CHANGED?", "b");
         QCOMPARE(readRecords(program.state.set.path), expected);

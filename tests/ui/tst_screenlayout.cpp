@@ -90,7 +90,7 @@ void checkLayout(const QWidget *window)
 bool isControl(const QWidget *w, const QWidget *window)
 {
     for (const QWidget *p = w; p != window; p = p->parentWidget()) {
-        if (p->inherits("QMenuBar") || (p != w && p->inherits("QAbstractScrollArea")))
+        if (p->inherits("QMenuBar") || (p != w && (p->inherits("QAbstractScrollArea") || p->inherits("QLineEdit"))))
             return false;
     }
     return !w->isWindow();
@@ -129,6 +129,19 @@ void checkSpoken(const QWidget *window)
     }
 }
 
+// What a screen reader says as a window opens: the window's name and
+// description, then those of the control with the focus.
+QString heardOnOpening(QWidget *window)
+{
+    QStringList said;
+    for (QWidget *w : {window, window->focusWidget()}) {
+        QAccessibleInterface *a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+        if (a)
+            said << a->text(QAccessible::Name) << a->text(QAccessible::Description);
+    }
+    return said.join(u' ');
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
@@ -145,18 +158,22 @@ private slots:
     void everyScreenIsTidy_data()
     {
         QTest::addColumn<Opener>("open");
-        QTest::newRow("start screen") << Opener([](GameDriver &g) { return new StartScreen(g.program.state, g.program.services); });
-        QTest::newRow("main window") << Opener([](GameDriver &g) { return new MainWindow(g.program.state, g.program.services); });
-        QTest::newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); });
-        QTest::newRow("poll chart") << Opener([](GameDriver &) { return new PollChart({100, 0, 0, 0}); });
+        QTest::addColumn<QStringList>("heard"); // as it opens, among other things
+        QTest::newRow("start screen") << Opener([](GameDriver &g) { return new StartScreen(g.program.state, g.program.services); })
+                                      << QStringList();
+        QTest::newRow("main window") << Opener([](GameDriver &g) { return new MainWindow(g.program.state, g.program.services); })
+                                     << QStringList();
+        QTest::newRow("game") << Opener([](GameDriver &g) -> QWidget * { return g.start(); }) << QStringList();
+        QTest::newRow("poll chart") << Opener([](GameDriver &) { return new PollChart({100, 0, 0, 0}); })
+                                    << QStringList{"A: 100%, B: 0%, C: 0%, D: 0%"};
         QTest::newRow("certificate") << Opener([](GameDriver &g) {
             // A long name, so that texts filled in at run time are measured too.
             return new CertificateWindow({"Bartholomew Montgomery-Smythe", "£1000000", 3, g.program.state.set.name},
                                          g.program.services);
-        });
+        }) << QStringList{"BARTHOLOMEW MONTGOMERY-SMYTHE won £1000000", "GENERAL KNOWLEDGE"};
         QTest::newRow("manager") << Opener([](GameDriver &g) -> QWidget * {
-            return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", "")});
-        });
+            return ManagerHelpers::openManager(g.program, {makeHeader("Hi", "Ann", ""), makeQuestion(1, 2, "Q")});
+        }) << QStringList{"1 question"};
         QTest::newRow("manager, finding in the largest set") << Opener([](GameDriver &g) {
             QList<QuestionRecord> all; // no header: every record counts, the widest count
             for (int i = 0; i < SetFile::MAX_RECORDS; ++i)
@@ -167,17 +184,20 @@ private slots:
             QTest::qCompare(control<QLabel>(form, "lbl_found")->text(), "32767 of 32767", "count",
                             "widest", __FILE__, __LINE__);
             return form;
-        });
-        QTest::newRow("about") << Opener([](GameDriver &) { return new AboutScreen; });
+        }) << QStringList{"Find, 32767 of 32767"};
+        QTest::newRow("about") << Opener([](GameDriver &) { return new AboutScreen; }) << QStringList();
     }
 
     void everyScreenIsTidy()
     {
         QFETCH(Opener, open);
+        QFETCH(QStringList, heard);
         GameDriver game;
         game.program.state.set.name = QStringLiteral("General Knowledge.dat");
         QWidget *window = open(game);
         window->show();
+        for (const QString &text : heard)
+            QVERIFY2(heardOnOpening(window).contains(text), qPrintable(heardOnOpening(window)));
         checkLayout(window);
         checkSpoken(window);
         // At twice the size a window laid out by hand is the same picture to a
