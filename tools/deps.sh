@@ -16,6 +16,9 @@ packages+=(fonts-dejavu-core)
 packages+=(xauth)
 # The sanitizer build, fuzz targets included, is built with clang.
 packages+=(clang libclang-rt-14-dev)
+# tools/screen-reader-check.sh: the Orca screen reader, the accessibility bus,
+# a window manager and a way to press keys on the virtual display.
+packages+=(orca at-spi2-core dbus openbox xdotool)
 # Tests link with lld.
 packages+=(lld)
 # The Debian package: dpkg-shlibdeps finds its dependencies, and the tests run
