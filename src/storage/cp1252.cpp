@@ -1,5 +1,7 @@
 #include "cp1252.h"
 
+#include "charscan.h"
+
 #include <array>
 
 namespace {
@@ -55,11 +57,13 @@ void encodeInto(QByteArray &out, QStringView text)
     out.resize(start + text.size());
     char *to = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // ASCII, most of any text, is its own byte.
+        const qsizetype ascii = CharScan::narrowAscii(text.sliced(i), to);
+        to += ascii;
+        i += ascii;
+        if (i == text.size())
+            break;
         const QChar c = text[i];
-        if (c.unicode() < 0x80) { // ASCII, most of any text, is its own byte
-            *to++ = char(c.unicode());
-            continue;
-        }
         // A surrogate pair is one character and becomes one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
