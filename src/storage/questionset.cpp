@@ -299,7 +299,12 @@ QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rul
 
 std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 {
-    const QString text = FixedText::trimSpaces(typed.toUpper());
+    // Plain digits, as nearly every imported round is, are their own capitals
+    // and have no spaces to trim.
+    const bool digits = !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    const QString text = digits ? typed : FixedText::trimSpaces(typed.toUpper());
     // A prize, as the main window's round box shows it.
     if (text.startsWith(u'\u00A3')) {
         const int step = Ladder::stepOf(text);
