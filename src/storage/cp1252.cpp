@@ -51,11 +51,16 @@ QByteArray encode(QStringView text)
 
 void encodeInto(QByteArray &out, QStringView text)
 {
-    // Room for a byte per character, written in place: a set of thousands of
-    // questions is packed character by character.
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *to = out.data() + start;
+    out.truncate(start + encodeTo(out.data() + start, text));
+}
+
+qsizetype encodeTo(char *to, QStringView text)
+{
+    // Written in place: a set of thousands of questions is packed character
+    // by character.
+    const char *const start = to;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // ASCII, most of any text, is its own byte.
         const qsizetype ascii = CharScan::narrowAscii(text.sliced(i), to);
@@ -70,7 +75,7 @@ void encodeInto(QByteArray &out, QStringView text)
         const int b = byteOf(c);
         *to++ = b < 0 ? '?' : char(b);
     }
-    out.truncate(to - out.constData());
+    return to - start;
 }
 
 bool canEncode(QStringView text)
