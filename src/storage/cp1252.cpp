@@ -1,5 +1,7 @@
 #include "cp1252.h"
 
+#include "charscan.h"
+
 #include <array>
 
 namespace {
@@ -49,24 +51,31 @@ QByteArray encode(QStringView text)
 
 void encodeInto(QByteArray &out, QStringView text)
 {
-    // Room for a byte per character, written in place: a set of thousands of
-    // questions is packed character by character.
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *to = out.data() + start;
+    out.truncate(start + encodeTo(out.data() + start, text));
+}
+
+qsizetype encodeTo(char *to, QStringView text)
+{
+    // Written in place: a set of thousands of questions is packed character
+    // by character.
+    const char *const start = to;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // ASCII, most of any text, is its own byte.
+        const qsizetype ascii = CharScan::narrowAscii(text.sliced(i), to);
+        to += ascii;
+        i += ascii;
+        if (i == text.size())
+            break;
         const QChar c = text[i];
-        if (c.unicode() < 0x80) { // ASCII, most of any text, is its own byte
-            *to++ = char(c.unicode());
-            continue;
-        }
         // A surrogate pair is one character and becomes one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
         const int b = byteOf(c);
         *to++ = b < 0 ? '?' : char(b);
     }
-    out.truncate(to - out.constData());
+    return to - start;
 }
 
 bool canEncode(QStringView text)

@@ -16,6 +16,9 @@ QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 // The same, behind what out already holds.
 void encodeInto(QByteArray &out, QStringView text);
+// The same into to, which has room for a byte per character of text; the
+// number of bytes written.
+qsizetype encodeTo(char *to, QStringView text);
 
 // The byte of a character beyond Latin-1's, or -1 when the code page has none.
 int highByteOf(char16_t c);

@@ -1,5 +1,6 @@
 #include "csv.h"
 
+#include "charscan.h"
 #include "cp1252.h"
 
 #include <QStringDecoder>
@@ -74,19 +75,6 @@ bool isUtf8(QByteArrayView bytes)
     return fromUtf8(bytes).has_value();
 }
 
-// The characters below 64 that end a plain run of a field, as bits by their
-// codes: the quote, the line breaks and the usual separators.
-quint64 specialsWith(QChar separator)
-{
-    const quint64 always = quint64(1) << '"' | quint64(1) << '\r' | quint64(1) << '\n';
-    return separator.unicode() < 64 ? always | quint64(1) << separator.unicode() : always;
-}
-
-bool isSpecial(QChar c, QChar separator, quint64 specials)
-{
-    return c.unicode() < 64 ? (specials >> c.unicode() & 1) != 0 : c == separator;
-}
-
 // Line of the first bytes that are not UTF-8. Line breaks never fall inside a
 // UTF-8 sequence, so each line can be checked on its own.
 int firstLineNotUtf8(QByteArrayView bytes)
@@ -134,7 +122,6 @@ public:
     RowParser(QStringView text, QChar separator)
         : m_text(text)
         , m_separator(separator)
-        , m_specials(specialsWith(separator))
     {
     }
 
@@ -143,12 +130,12 @@ public:
 private:
     void readQuoted();
     void readPlain();
+    void addToValue(qsizetype start);
     void endRow(qsizetype lineBreak);
     void fail(int line, const QString &why);
 
     const QStringView m_text;
     const QChar m_separator;
-    const quint64 m_specials;
     const std::function<bool(Csv::Row &)> *m_visit = nullptr;
     Csv::Parsed m_out;
     qsizetype m_i = 0;
@@ -202,10 +189,8 @@ void RowParser::readQuoted()
         return;
     }
     const qsizetype start = m_i;
-    while (m_i < m_text.size() && m_text[m_i] != u'"' && m_text[m_i] != u'\r'
-           && m_text[m_i] != u'\n')
-        ++m_i;
-    m_value += m_text.sliced(start, m_i - start);
+    m_i += CharScan::plain(m_text.sliced(m_i), u'"');
+    addToValue(start);
 }
 
 void RowParser::readPlain()
@@ -229,10 +214,20 @@ void RowParser::readPlain()
         ++m_i;
     } else {
         const qsizetype start = m_i;
-        while (m_i < m_text.size() && !isSpecial(m_text[m_i], m_separator, m_specials))
-            ++m_i;
-        m_value += m_text.sliced(start, m_i - start);
+        m_i += CharScan::plain(m_text.sliced(m_i), m_separator);
+        addToValue(start);
     }
+}
+
+// The text from start to here joins the value. Most fields are one piece,
+// which is then copied at its own size rather than appended to an empty value.
+void RowParser::addToValue(qsizetype start)
+{
+    const QStringView piece = m_text.sliced(start, m_i - start);
+    if (m_value.isEmpty())
+        m_value = piece.toString();
+    else
+        m_value += piece;
 }
 
 void RowParser::endRow(qsizetype lineBreak)

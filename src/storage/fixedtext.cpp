@@ -2,6 +2,9 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace FixedText {
 
 QString trimSpaces(QStringView text)
@@ -29,12 +32,15 @@ QByteArray pack(QStringView text, int width)
 
 void packInto(QByteArray &out, QStringView text, int width)
 {
+    // Room for the whole text or the field, whichever is longer, filled in
+    // place and cut to the field.
+    const QStringView kept = trimmedView(text);
     const qsizetype start = out.size();
-    Cp1252::encodeInto(out, trimmedView(text));
-    if (out.size() - start > width)
-        out.truncate(start + width);
-    else
-        out.append(start + width - out.size(), ' ');
+    out.resize(start + std::max(qsizetype(width), kept.size()));
+    const qsizetype written = Cp1252::encodeTo(out.data() + start, kept);
+    if (written < width)
+        std::memset(out.data() + start + written, ' ', width - written);
+    out.truncate(start + width);
 }
 
 } // namespace FixedText

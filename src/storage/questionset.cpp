@@ -1,5 +1,6 @@
 #include "questionset.h"
 
+#include "charscan.h"
 #include "cp1252.h"
 #include "csv.h"
 #include "fixedtext.h"
@@ -136,11 +137,14 @@ QuestionSet::TextFault QuestionSet::textFault(QStringView typed, qsizetype width
 {
     // The whole text is looked at first, and character by character only
     // when it fails: an import checks hundreds of thousands of fields.
-    // One pass: printable ASCII, nearly all of any text, is passed at once.
-    const bool fine = std::all_of(typed.begin(), typed.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return char16_t(u - 0x20) < 0x5F || (!isControl(u) && Cp1252::byteOf(c) >= 0);
-    });
+    // One pass: printable ASCII, nearly all of any text, is passed at once,
+    // eight characters at a time.
+    bool fine = true;
+    for (qsizetype at = 0; fine && at < typed.size(); ++at) {
+        at += CharScan::printableAscii(typed.sliced(at));
+        if (at < typed.size())
+            fine = !isControl(typed[at].unicode()) && Cp1252::byteOf(typed[at]) >= 0;
+    }
     if (!fine) {
         const QList<uint> characters = typed.toUcs4();
         for (const TextFault::Kind kind : {TextFault::ControlCharacter, TextFault::OutsideCodePage}) {
@@ -203,8 +207,12 @@ QString QuestionSet::upperCased(const QString &typed)
         return u < 0x80 ? (u < u'a' || u > u'z') : capitalOf(c) == c;
     };
     qsizetype i = 0;
-    while (i < typed.size() && ownCapital(typed[i]))
+    for (;;) {
+        i += CharScan::capitalAscii(QStringView(typed).sliced(i));
+        if (i == typed.size() || !ownCapital(typed[i]))
+            break;
         ++i;
+    }
     if (i == typed.size())
         return typed;
     QString out = typed;
@@ -291,7 +299,12 @@ QuestionSet::Details QuestionSet::withDefaults(Details details, BlankDetails rul
 
 std::optional<qint16> QuestionSet::typedRound(const QString &typed)
 {
-    const QString text = FixedText::trimSpaces(typed.toUpper());
+    // Plain digits, as nearly every imported round is, are their own capitals
+    // and have no spaces to trim.
+    const bool digits = !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    const QString text = digits ? typed : FixedText::trimSpaces(typed.toUpper());
     // A prize, as the main window's round box shows it.
     if (text.startsWith(u'\u00A3')) {
         const int step = Ladder::stepOf(text);

@@ -169,6 +169,8 @@ private slots:
         QTest::newRow("capitals the code page has, and ones it lacks")
             << QStringLiteral("caf\u00E9 stra\u00DFe 1 \u00B5m \u00FF")
             << QStringLiteral("CAF\u00C9 STRA\u00DFE 1 \u00B5M \u0178") << "";
+        QTest::newRow("lower case after a run of capitals") << "WHAT IS THE capital OF fRANCe?"
+                                                            << "WHAT IS THE CAPITAL OF FRANCE?" << "";
         QTest::newRow("euro and pound") << QStringLiteral("\u20AC5 or \u00A35?") << QStringLiteral("\u20AC5 OR \u00A35?") << "";
         // Letter by letter: "ß" has no one-letter capital, so a full field keeps its length.
         QTest::newRow("a full field keeps its length") << QString(200, u'\u00DF') << QString(200, u'\u00DF') << "";
@@ -210,6 +212,10 @@ private slots:
         QTest::newRow("51 answer characters") << QString(51, u'\u00FF') << 50 << int(Fault::TooLong) << 50;
         QTest::newRow("a control character first, anywhere")
             << QStringLiteral("\u03A9 \U0001F600\x7F") << 50 << int(Fault::ControlCharacter) << 3;
+        QTest::newRow("a control character after a run of plain text")
+            << QStringLiteral("WHICH PLANET IS KNOWN AS THE RED\x01 PLANET OF ALL") << 50 << int(Fault::ControlCharacter) << 32;
+        QTest::newRow("DEL after a run of plain text")
+            << QStringLiteral("WHICH PLANET IS KNOWN AS THE RED\x7F PLANET OF ALL") << 50 << int(Fault::ControlCharacter) << 32;
         QTest::newRow("then Windows-1252") << QStringLiteral("\u20AC\u03A9") << 50 << int(Fault::OutsideCodePage) << 1;
     }
 
