@@ -284,7 +284,9 @@ private slots:
         QCOMPARE(filled.password, given[2]);
 
         TestProgram program;
-        QList<QuestionRecord> records{makeQuestion(4, 2, "Q?"), makeHeader("Hi there", "Ann", "old"), makeQuestion(5, 3, "R?")};
+        // The first header counts wherever it stands; a second one is left alone.
+        QList<QuestionRecord> records{makeQuestion(4, 2, "Q?"), makeHeader("Hi there", "Ann", "old"), makeQuestion(5, 3, "R?"),
+                                      makeHeader("Second", "Bo", "other")};
         const QuestionSet set(program.writeSet("set.dat", records));
         const auto found = set.findHeader();
         QuestionSet::Pick loaded{found->n, found->bytes};
@@ -362,7 +364,6 @@ private slots:
         QTest::addColumn<QString>("says"); // empty: usable
         QTest::newRow("ordinary") << "my quiz.dat" << "";
         QTest::newRow("dots inside") << "..quiz.dat" << "";
-        QTest::newRow("accented") << QStringLiteral("caf\u00E9.dat") << "";
         // Every change writes a copy named ".NAME.quorvane-XXXXXX" beside the set.
         QTest::newRow("238 bytes, the longest whose copy's name fits 255")
             << QStringLiteral("\u00E9") + QString(232, u'x') + ".dat" << "";
@@ -470,12 +471,6 @@ private slots:
         if (root)
             QCOMPARE(std::pair(owner.st_uid, owner.st_gid), std::pair(uid_t(4242), gid_t(4343)));
         QCOMPARE(set.remove(*second, removal), Change::Moved); // deleting twice deletes once
-
-        QVERIFY(QFile::remove(set.path()));
-        QCOMPARE(set.edit(*second, edited), Change::Unreadable);
-        QuestionSet::Pick noHeader;
-        QCOMPARE(set.changeDetails(noHeader, {"Bob", "Hi", ""}), Change::Unreadable);
-        QVERIFY(!QFile::exists(set.path()));
     }
 
     // Only the main window makes a new set; the start screen's check leaves nothing behind.
