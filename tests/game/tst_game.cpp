@@ -29,10 +29,7 @@ private slots:
         // losing keeps the guaranteed amount, not what was held.
         QTest::newRow("lose at 4") << b(4) + "c" << up(4) + "w|lost" << "£0";
         QTest::newRow("quit at 3") << b(3) + "Q" << up(3) + "|quit" << "£0";
-        QTest::newRow("50:50") << "b 50 Q" << "?r?(ac)|quit" << "£0";
         QTest::newRow("ask at 0: 1 of 8 votes A") << "ask:0.1 a" << "?(100/0/0/0)w|lost" << "£0";
-        QTest::newRow("ask at 5: 6 of 6 votes right")
-            << b(5) + "ask:0.9 T" << up(5) + "(0/100/0/0)|walked away" << "£1000";
         QTest::newRow("ring") << "ring:3,2 Q"
                               << "?(Sorry Ann, I'm Not Sure. I'd Guess At 'C')|quit" << "£0";
         QTest::newRow("all three, each once")
