@@ -65,10 +65,8 @@ private slots:
         QTest::addColumn<QString>("player");
         QTest::addColumn<QString>("setName");
         QTest::addColumn<QString>("subject");
-        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645 \u0623\u062D\u0645\u062F")
-                                << "Sport Quiz.dat" << "SPORT QUIZ";
-        QTest::newRow("Latin with Arabic, spaces kept")
-            << QStringLiteral(" jo o'neil \u0645\u0631\u064A\u0645 42 ") << "history.dat" << "HISTORY";
+        QTest::newRow("Latin with Arabic, spaces kept") << QStringLiteral(" jo o'neil \u0645\u0631\u064A\u0645 \u0623\u062D\u0645\u062F 42 ")
+                                                        << "Sport Quiz.dat" << "SPORT QUIZ";
         QTest::newRow("Greek") << QStringLiteral("\u0395\u03BB\u03AD\u03BD\u03B7 \u03A0\u03B1\u03C0\u03AC")
                                << "Mixed Bag.dat" << "MIXED BAG";
         QTest::newRow("Cyrillic") << QStringLiteral("\u041C\u0430\u0440\u0438\u044F \u0418\u0432\u0430\u043D\u043E\u0432\u0430")
