@@ -240,7 +240,7 @@ private slots:
         QTest::newRow("A, and AB sorting inside") << QStringList{"A", "AB"} << 0 << "a";
         QTest::newRow("B, spaces around") << QStringList{"  B  "} << 0 << "b";
         QTest::newRow("C9 sorts inside") << QStringList{"C9"} << 0 << "c";
-        QTest::newRow("d in either case") << QStringList{"d", "D"} << 0 << "d";
+        QTest::newRow("d in either case, alone or spaced") << QStringList{"d", "D", " D "} << 0 << "d";
     }
 
     void typedRoundAndRight()
