@@ -40,13 +40,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("verdict"); // "blank", "too long" or "" (given)
         QTest::newRow("nothing") << "" << "blank";
-        QTest::newRow("spaces, tab, line break") << " \t\n " << "blank";
-        QTest::newRow("no-break spaces") << QStringLiteral("\u00A0\u00A0") << "blank";
-        QTest::newRow("ideographic space") << QStringLiteral("\u3000") << "blank";
-        QTest::newRow("zero-width characters") << QStringLiteral("\u200B\u200C\u200D\uFEFF") << "blank";
-        QTest::newRow("direction marks and a tag") << QStringLiteral("\u200E\u200F\U000E0041") << "blank";
+        QTest::newRow("spaces of every kind") << QStringLiteral(" \t\n\u00A0\u3000 ") << "blank";
+        QTest::newRow("zero-width characters, direction marks and a tag")
+            << QStringLiteral("\u200B\u200C\u200D\uFEFF\u200E\u200F\U000E0041") << "blank";
         QTest::newRow("letter among spaces") << QStringLiteral("\u00A0\u200BA\u3000") << "";
-        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645") << "";
         QTest::newRow("40 characters, 80 code units") << QStringLiteral("\U0001D400").repeated(40) << "";
         QTest::newRow("41 characters") << QString(41, u'a') << "too long";
     }
@@ -68,10 +65,8 @@ private slots:
         QTest::addColumn<QString>("player");
         QTest::addColumn<QString>("setName");
         QTest::addColumn<QString>("subject");
-        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u064A\u0645 \u0623\u062D\u0645\u062F")
-                                << "Sport Quiz.dat" << "SPORT QUIZ";
-        QTest::newRow("Latin with Arabic, spaces kept")
-            << QStringLiteral(" jo o'neil \u0645\u0631\u064A\u0645 42 ") << "history.dat" << "HISTORY";
+        QTest::newRow("Latin with Arabic, spaces kept") << QStringLiteral(" jo o'neil \u0645\u0631\u064A\u0645 \u0623\u062D\u0645\u062F 42 ")
+                                                        << "Sport Quiz.dat" << "SPORT QUIZ";
         QTest::newRow("Greek") << QStringLiteral("\u0395\u03BB\u03AD\u03BD\u03B7 \u03A0\u03B1\u03C0\u03AC")
                                << "Mixed Bag.dat" << "MIXED BAG";
         QTest::newRow("Cyrillic") << QStringLiteral("\u041C\u0430\u0440\u0438\u044F \u0418\u0432\u0430\u043D\u043E\u0432\u0430")

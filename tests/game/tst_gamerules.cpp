@@ -96,7 +96,6 @@ private slots:
         QTest::newRow("c") << "c" << QStringList{"a", "b"};
         QTest::newRow("d") << "d" << QStringList{"c", "b"};
         QTest::newRow("upper-case A is no letter") << "A" << QStringList{};
-        QTest::newRow("x is no letter") << "x" << QStringList{};
     }
 
     void fiftyHides()

@@ -17,7 +17,6 @@ private slots:
     {
         QTest::addColumn<QList<int>>("votes");
         QTest::newRow("62/13/12/13") << QList<int>{62, 13, 12, 13};
-        QTest::newRow("all to one") << QList<int>{0, 0, 100, 0};
         QTest::newRow("0/50/0/100") << QList<int>{0, 50, 0, 100};
         QTest::newRow("no votes") << QList<int>{0, 0, 0, 0};
     }

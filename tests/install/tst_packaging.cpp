@@ -49,6 +49,14 @@ Run run(const QString &program, const QStringList &args,
     return {ok, process.readAll()};
 }
 
+// Whether it succeeded; what it wrote is shown when it did not.
+bool succeeded(const Run &done)
+{
+    if (!done.ok)
+        qWarning("%s", done.out.constData());
+    return done.ok;
+}
+
 // The folders cups-pdf may write this user's jobs to: its Out folder and the
 // one for anonymous jobs, as its configuration names them.
 QStringList pdfFolders()
@@ -133,8 +141,7 @@ private slots:
         QVERIFY(m_tmp.isValid());
         // A space in the folder's name is what a user's folder may well have.
         m_prefix = m_tmp.filePath(QStringLiteral("Quorvane Game"));
-        const Run install = run(QUORVANE_CMAKE_COMMAND, {"--install", m_build, "--prefix", m_prefix});
-        QVERIFY2(install.ok, install.out.constData());
+        QVERIFY(succeeded(run(QUORVANE_CMAKE_COMMAND, {"--install", m_build, "--prefix", m_prefix})));
 
         // The Debian package of the same build, named as Debian names it, and
         // the tree it unpacks to.
@@ -142,17 +149,15 @@ private slots:
         return;
 #endif
         const QString debs = m_tmp.filePath(QStringLiteral("debs"));
-        const Run pack = run(QUORVANE_CPACK_COMMAND,
-                             {"-G", "DEB", "--config", m_build + "/CPackConfig.cmake", "-B", debs});
-        QVERIFY2(pack.ok, pack.out.constData());
+        QVERIFY(succeeded(run(QUORVANE_CPACK_COMMAND,
+                              {"-G", "DEB", "--config", m_build + "/CPackConfig.cmake", "-B", debs})));
         const Run arch = run(QStringLiteral("dpkg"), {"--print-architecture"});
         QVERIFY2(arch.ok, arch.out.constData());
         m_deb = debs + QStringLiteral("/" QUORVANE_DEB_NAME "_") + QString::fromUtf8(arch.out.trimmed()) +
                 QStringLiteral(".deb");
         QVERIFY2(QFileInfo(m_deb).isFile(), qPrintable(m_deb));
         m_debRoot = m_tmp.filePath(QStringLiteral("root"));
-        const Run unpack = run(QStringLiteral("dpkg-deb"), {"-x", m_deb, m_debRoot});
-        QVERIFY2(unpack.ok, unpack.out.constData());
+        QVERIFY(succeeded(run(QStringLiteral("dpkg-deb"), {"-x", m_deb, m_debRoot})));
     }
 
     void cleanup() { QCOMPARE(TestProgram::windowsLeft(), QStringList()); }
@@ -179,24 +184,19 @@ private slots:
         QCOMPARE(filesUnder(m_prefix), expected);
 
         const QString packages = m_tmp.filePath(QStringLiteral("packages"));
-        const Run pack = run(QUORVANE_CPACK_COMMAND,
-                             {"-G", "TGZ", "--config", m_build + "/CPackConfig.cmake", "-B", packages});
-        QVERIFY2(pack.ok, pack.out.constData());
+        QVERIFY(succeeded(run(QUORVANE_CPACK_COMMAND,
+                              {"-G", "TGZ", "--config", m_build + "/CPackConfig.cmake", "-B", packages})));
         const QString name = QStringLiteral(QUORVANE_PACKAGE_NAME);
         QVERIFY(name.startsWith(QLatin1String("quorvane-")) && name.endsWith(QLatin1String("-Linux")));
-        const Run untar = run(QStringLiteral("tar"), {"-xzf", packages + '/' + name + ".tar.gz", "-C", m_tmp.path()});
-        QVERIFY2(untar.ok, untar.out.constData());
+        QVERIFY(succeeded(run(QStringLiteral("tar"), {"-xzf", packages + '/' + name + ".tar.gz", "-C", m_tmp.path()})));
         const QString folder = m_tmp.filePath(name) + QLatin1Char('/');
         QCOMPARE(filesUnder(folder), expected);
-        const Run check = run(folder + "quorvane-sets", {"check", folder + kBundledSet});
-        QVERIFY2(check.ok, check.out.constData());
+        QVERIFY(succeeded(run(folder + "quorvane-sets", {"check", folder + kBundledSet})));
     }
 
+    // The set tool's own run from the folder is the tarball's, above.
     void installedFolderWorks()
     {
-        const Run check = run(file("quorvane-sets"), {"check", file(kBundledSet)});
-        QVERIFY2(check.ok, check.out.constData());
-
         TestProgram program;
         program.state.folders.programDir = m_prefix;
         StartScreen form(program.state, program.services);
@@ -225,8 +225,7 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         const QString script = file(QStringLiteral("install-desktop-entry.sh"));
-        const Run add = run(script, {}, env);
-        QVERIFY2(add.ok, add.out.constData());
+        QVERIFY(succeeded(run(script, {}, env)));
 
         // The menu entry and the folder's own desktop file both start the
         // program in its folder, by absolute paths.
@@ -241,8 +240,7 @@ private slots:
                 QVERIFY2(lines.contains(line), qPrintable(path + " lacks " + line));
         }
 
-        const Run remove = run(script, {QStringLiteral("--remove")}, env);
-        QVERIFY2(remove.ok, remove.out.constData());
+        QVERIFY(succeeded(run(script, {QStringLiteral("--remove")}, env)));
         QVERIFY(!QFileInfo::exists(menuEntry));
         QVERIFY(QFileInfo::exists(file(QStringLiteral("quorvane.desktop"))));
     }
@@ -313,8 +311,7 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QUORVANE_EXIT_AFTER_SHOW"), QStringLiteral("1"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), userData);
-        const Run game = run(games + QStringLiteral("/quorvane"), {}, env);
-        QVERIFY2(game.ok, game.out.constData());
+        QVERIFY(succeeded(run(games + QStringLiteral("/quorvane"), {}, env)));
         QCOMPARE(QDir(games).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"quorvane", "quorvane-sets"}));
         QVERIFY(QFileInfo(installed.questionsDir()).isDir());

@@ -125,7 +125,6 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("room");           // questions that still fit
 
-        QTest::newRow("new set") << QList<int>{9999} << 2 << 2 << 8998;
         QTest::newRow("numbers follow records") << QList<int>{9999, 2, 3} << 4 << 4 << 8996;
         QTest::newRow("a deleted question's number is not reused") << QList<int>{9999, 2, 4} << 4 << 5 << 8995;
         QTest::newRow("header last") << QList<int>{7, 9999} << 3 << 8 << 8992;
@@ -247,7 +246,7 @@ private slots:
         QTest::newRow("A, and AB sorting inside") << QStringList{"A", "AB"} << 0 << "a";
         QTest::newRow("B, spaces around") << QStringList{"  B  "} << 0 << "b";
         QTest::newRow("C9 sorts inside") << QStringList{"C9"} << 0 << "c";
-        QTest::newRow("d in either case") << QStringList{"d", "D"} << 0 << "d";
+        QTest::newRow("d in either case, alone or spaced") << QStringList{"d", "D", " D "} << 0 << "d";
     }
 
     void typedRoundAndRight()
@@ -268,7 +267,6 @@ private slots:
         QTest::addColumn<QString>("newSet");  // creator and message for a new set
         QTest::addColumn<QString>("changed"); // the header after the manager's OK
 
-        QTest::newRow("all given") << "Bob|Enjoy|NewPw" << "Bob|Enjoy" << "Bob|Enjoy|NewPw";
         QTest::newRow("blank password keeps the old") << "Ann|Hi|   " << "Ann|Hi" << "Ann|Hi|old";
         QTest::newRow("password kept as typed") << "Ann|Hi| PaSs " << "Ann|Hi" << "Ann|Hi|PaSs";
         QTest::newRow("message blank") << "Bob||" << "Bob|No Message" << "Not Given|No Message|old";
@@ -290,7 +288,9 @@ private slots:
         QCOMPARE(filled.password, given[2]);
 
         TestProgram program;
-        QList<QuestionRecord> records{makeQuestion(4, 2, "Q?"), makeHeader("Hi there", "Ann", "old"), makeQuestion(5, 3, "R?")};
+        // The first header counts wherever it stands; a second one is left alone.
+        QList<QuestionRecord> records{makeQuestion(4, 2, "Q?"), makeHeader("Hi there", "Ann", "old"), makeQuestion(5, 3, "R?"),
+                                      makeHeader("Second", "Bo", "other")};
         const QuestionSet set(program.writeSet("set.dat", records));
         const auto found = set.findHeader();
         QuestionSet::Pick loaded{found->n, found->bytes};
@@ -368,7 +368,6 @@ private slots:
         QTest::addColumn<QString>("says"); // empty: usable
         QTest::newRow("ordinary") << "my quiz.dat" << "";
         QTest::newRow("dots inside") << "..quiz.dat" << "";
-        QTest::newRow("accented") << QStringLiteral("caf\u00E9.dat") << "";
         // Every change writes a copy named ".NAME.quorvane-XXXXXX" beside the set.
         QTest::newRow("238 bytes, the longest whose copy's name fits 255")
             << QStringLiteral("\u00E9") + QString(232, u'x') + ".dat" << "";
@@ -436,10 +435,8 @@ private slots:
         QList<QuestionRecord> records{makeHeader("Hi", "Ann", ""), makeQuestion(1, 5, "FIRST?"), makeQuestion(2, 5, "SECOND?"),
                                       zero, makeQuestion(3, 8, "C?")};
         const QuestionSet set(program.writeSet("set.dat", records));
-        // The copy a killed write left goes with the next change; others stay.
-        const QStringList beside{".set.dat.quorvane-x1Y2z3", ".set.dat.backup", "set.dat.quorvane-x1Y2z3"};
-        for (const QString &name : beside)
-            program.writeFile(name, "left");
+        // Which copies left beside a set a change sweeps is tst_setfile's
+        // leftoversOfGoneWritersSwept; that its permissions stay, tst_faultinjection's.
         std::optional<QuestionSet::Pick> second = set.pick(3);
         QVERIFY(second);
         QuestionRecord edited = second->question();
@@ -447,7 +444,6 @@ private slots:
         QCOMPARE(set.edit(*second, edited), Change::Done);
         records[2].question = QStringLiteral("EDITED");
         QCOMPARE(readRecords(set.path()), records);
-        QCOMPARE(filesIn(program.questionsDir()), (QStringList{beside[1], "set.dat", beside[2]}));
         QCOMPARE(set.edit(*second, edited), Change::Done); // the pick follows its own edit
 
         // Another program puts a new question where the first one stood.
@@ -459,7 +455,6 @@ private slots:
         QCOMPARE(set.remove(*first, removal), Change::Moved);
         QCOMPARE(readRecords(set.path()), records);
 
-        QFile::setPermissions(set.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         // Another user's set in a shared folder stays theirs (only root can test it).
         const bool root = ::geteuid() == 0;
         if (root)
@@ -469,19 +464,11 @@ private slots:
         QCOMPARE(removal.remaining, 4);
         records.removeAt(2);
         QCOMPARE(readRecords(set.path()), records);
-        QCOMPARE(QFile::permissions(set.path()) & (QFile::ReadGroup | QFile::WriteGroup),
-                 QFile::Permissions(QFile::ReadGroup));
         struct stat owner;
         QCOMPARE(::stat(QFile::encodeName(set.path()).constData(), &owner), 0);
         if (root)
             QCOMPARE(std::pair(owner.st_uid, owner.st_gid), std::pair(uid_t(4242), gid_t(4343)));
         QCOMPARE(set.remove(*second, removal), Change::Moved); // deleting twice deletes once
-
-        QVERIFY(QFile::remove(set.path()));
-        QCOMPARE(set.edit(*second, edited), Change::Unreadable);
-        QuestionSet::Pick noHeader;
-        QCOMPARE(set.changeDetails(noHeader, {"Bob", "Hi", ""}), Change::Unreadable);
-        QVERIFY(!QFile::exists(set.path()));
     }
 
     // Only the main window makes a new set; the start screen's check leaves nothing behind.

@@ -168,29 +168,20 @@ private slots:
 
         const QByteArray ok = "1,Q,A,B,C,D,A\r\n";
         const QString okRead = QStringLiteral("1|0|Q|A|B|C|D|a");
-        QTest::newRow("missing texts, bad letters")
-            << kHeaderRow + "1,,A,B,C,D,A\r\n2,Q,   ,B,C,D,A\r\n1,Q,A,B,C,D,E\r\n1,Q,A,B,C,D,\r\n"
-                   "1,Q,A,B,C,D,AB\r\n" + ok + "1,Q,A,B,C,D,c\r\n"
-            << QStringList{"2|question is missing", "3|answer_a is missing", "4|right \"E\"", "5|right \"\""}
-            << QStringList{"1|0|Q|A|B|C|D|a", okRead, "1|0|Q|A|B|C|D|c"} << QString();
-        QTest::newRow("too long after trimming and upper case")
+        // Which texts, rounds and letters can be stored is the question set's
+        // rule; here, that each refusal is reported with its line and field.
+        QTest::newRow("missing texts, bad letter")
+            << kHeaderRow + "1,,A,B,C,D,A\r\n2,Q,   ,B,C,D,A\r\n1,Q,A,B,C,D,E\r\n" + ok
+            << QStringList{"2|question is missing", "3|answer_a is missing", "4|right \"E\""} << QStringList{okRead}
+            << QString();
+        QTest::newRow("too long after trimming, counted in characters")
             << kHeaderRow + "1," + QByteArray(201, 'q') + ",A,B,C,D,A\r\n"
-                   "1,  " + QByteArray(200, 'q') + "  ,A,B,C,D,A\r\n"
-                   "1,Q," + QByteArray(51, 'a') + ",B,C,D,A\r\n"
                    "1,Q,A," + QByteArray(25, ' ') + QByteArray(50, '\xC3').replace("\xC3", "\xC3\x9F") + ",C,D,A\r\n"
-                   "1,Q,A,B,C," + QByteArray(25, '\xC3').replace("\xC3", "\xC2\xA3") + QByteArray(26, 'x') + ",A\r\n"
-            << QStringList{"2|question is 201 characters long; at most 200",
-                           "4|answer_a is 51 characters long; at most 50",
-                           "6|answer_d is 51 characters long; at most 50"}
-            << QStringList{"1|0|" + QString(200, u'Q') + "|A|B|C|D|a",
-                           "1|0|Q|A|" + QString(50, u'\u00DF') + "|C|D|a"} << QString();
-        QTest::newRow("characters Windows-1252 cannot hold, control characters")
-            << kHeaderRow + "1,\xCE\xA9 OMEGA,A,B,C,D,A\r\n1,Q,\xC2\xB5,B,C,D,A\r\n1,Q,A,B,C,\xE2\x82\xAC,A\r\n"
-                   "1,TAB\tHERE,A,B,C,D,A\r\n1,Q,A\xC2\x85,B,C,D,A\r\n"
-            << QStringList{"2|question holds a character that Windows-1252 cannot store",
-                           "5|question holds a line break or another control character",
-                           "6|answer_a holds a line break or another control character"}
-            << QStringList{"1|0|Q|\u00B5|B|C|D|a", "1|0|Q|A|B|C|\u20AC|a"} << QString();
+                   "1,Q," + QByteArray(51, 'a') + ",B,C,D,A\r\n"
+            << QStringList{"2|question is 201 characters long; at most 200", "4|answer_a is 51 characters long; at most 50"}
+            << QStringList{"1|0|Q|A|" + QString(50, u'\u00DF') + "|C|D|a"} << QString();
+        QTest::newRow("characters Windows-1252 cannot hold") << kHeaderRow + "1,\xCE\xA9 OMEGA,A,B,C,D,A\r\n"
+            << QStringList{"2|question holds a character that Windows-1252 cannot store"} << QStringList{} << QString();
         QTest::newRow("values shown escaped and cut, places counted in characters")
             << kHeaderRow + "1\x01,Q,A,B,C,D," + QByteArray(41, 'y') + "\r\n1,\xF0\x9F\x98\x80\x01,A,B,C,D,A\r\n"
             << QStringList{"2|round \"1[U+0001]\" is not", "2|right \"" + QString(40, u'y') + "\u2026\" is not",

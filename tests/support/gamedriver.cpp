@@ -4,15 +4,12 @@
 
 #include <QTest>
 
-GameDriver::GameDriver(const QString &rightLetter, int perRound)
-    : m_perRound(perRound)
+GameDriver::GameDriver(const QString &rightLetter)
 {
     QList<QuestionRecord> records{makeHeader("Hi", "Ann", "")};
-    for (int k = 1; k <= perRound; ++k) {
-        for (int round = 1; round <= 15; ++round)
-            records << makeQuestion(round, records.size() + 1, questionText(round, k),
-                                    rightLetter.isEmpty() ? QString(QChar('a' + (round + k) % 4)) : rightLetter);
-    }
+    for (int round = 1; round <= 15; ++round)
+        records << makeQuestion(round, round + 1, questionText(round, 1),
+                                rightLetter.isEmpty() ? QString(QChar('a' + (round + 1) % 4)) : rightLetter);
     program.state.set.name = QStringLiteral("quiz.dat");
     program.state.set.path = program.writeSet(program.state.set.name, records);
     program.services.random = &random;
@@ -20,10 +17,10 @@ GameDriver::GameDriver(const QString &rightLetter, int perRound)
 
 GameDriver::~GameDriver() = default;
 
-GameScreen *GameDriver::start(const QString &name, int k)
+GameScreen *GameDriver::start(const QString &name)
 {
     program.dialogs.answerText(name);
-    random.pushPick(k, m_perRound);
+    random.push(0.0); // the only question of round 1
     form = std::make_unique<GameScreen>(program.state.folders, program.state.set, program.services,
                                         nullptr);
     return form.get();
@@ -34,11 +31,11 @@ void GameDriver::click(const QString &name)
     QTest::mouseClick(form->findChild<QWidget *>(name), Qt::LeftButton);
 }
 
-void GameDriver::answerRight(int k)
+void GameDriver::answerRight()
 {
     program.dialogs.answerYes();
     if (form->game().level() < 14)
-        random.pushPick(k, m_perRound);
+        random.push(0.0);
     click(QStringLiteral("lbl_") + form->game().rightLetter());
 }
 

@@ -7,25 +7,24 @@
 
 class GameScreen;
 
-// A game screen over the set quiz.dat, which holds perRound questions in
-// every round, with scripted random numbers wired in.
+// A game screen over the set quiz.dat, which holds one question in every
+// round, with scripted random numbers wired in.
 class GameDriver
 {
 public:
     // Question k of round r reads "ROUND r QUESTION k". Its right letter is
-    // rightLetter, stored as given; when that is empty, "a" .. "d" by r + k.
-    explicit GameDriver(const QString &rightLetter = QString(), int perRound = 1);
+    // rightLetter, stored as given; when that is empty, "a" .. "d" by r + 1.
+    explicit GameDriver(const QString &rightLetter = QString());
     ~GameDriver();
 
     static QString questionText(int round, int k) { return QStringLiteral("ROUND %1 QUESTION %2").arg(round).arg(k); }
 
-    // Opens the game screen for the player; question k of round 1 is drawn.
-    GameScreen *start(const QString &name = QStringLiteral("Ann"), int k = 1);
+    // Opens the game screen for the player.
+    GameScreen *start(const QString &name = QStringLiteral("Ann"));
     // A left click on the game screen's control of that name.
     void click(const QString &name);
-    // Answers the question on screen right and confirms it; question k of
-    // the next round is drawn.
-    void answerRight(int k = 1);
+    // Answers the question on screen right and confirms it.
+    void answerRight();
     void climbTo(int level);
 
     TestProgram program;
@@ -33,7 +32,4 @@ public:
     FakeSoundService &sound = program.sound;
     // Destroyed first, while the program folder is still there.
     std::unique_ptr<GameScreen> form;
-
-private:
-    int m_perRound;
 };
