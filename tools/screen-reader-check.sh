@@ -235,7 +235,7 @@ await 30 "$last" 'File Name' || { echo "Orca never heard the start screen" >&2; 
 
 # ------------------------------------------------------------ start screen
 
-move_to shift+Tab 'Question sets'
+move_to shift+Tab '^Question sets'
 check 'start list: says its current item on entry' 'General Knowledge|Screen Reader Check'
 check 'start list: says the position on entry' '\b[12] of 2\b'
 press End then 'Screen Reader Check'

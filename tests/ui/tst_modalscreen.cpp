@@ -26,6 +26,10 @@ private slots:
         QTest::newRow("message box") << "message";
         QTest::newRow("prompt") << "prompt";
         QTest::newRow("modal screen") << "screen";
+        // One box opening as another closes: the window below must not be
+        // activated in between, or the screen reader hears the second box's
+        // button without its text.
+        QTest::newRow("message box after another") << "two messages";
     }
 
     void windowBelowIsActiveAgain()
@@ -39,13 +43,22 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         second->setFocus();
+        QList<QWindow *> activated;
+        connect(qApp, &QGuiApplication::focusWindowChanged, &window,
+                [&activated](QWindow *focused) { activated << focused; });
 
-        ModalWatch watch([](QWidget *modal) {
+        const auto closeIt = [](QWidget *modal) {
             QVERIFY(QTest::qWaitForWindowActive(modal));
             modal->close();
-        });
+        };
+        ModalWatch watch(closeIt);
         QtDialogService dialogs;
-        if (screen == QLatin1String("message"))
+        if (screen == QLatin1String("two messages")) {
+            dialogs.message(&window, QStringLiteral("First"), QStringLiteral("Title"));
+            ModalWatch next(closeIt);
+            dialogs.message(&window, QStringLiteral("Second"), QStringLiteral("Title"));
+            QVERIFY(next.ran());
+        } else if (screen == QLatin1String("message"))
             dialogs.message(&window, QStringLiteral("Text"), QStringLiteral("Title"));
         else if (screen == QLatin1String("prompt"))
             dialogs.prompt(&window, QStringLiteral("Text"), QStringLiteral("Title"));
@@ -54,6 +67,7 @@ private slots:
         QVERIFY(watch.ran());
         QTRY_COMPARE(QApplication::activeWindow(), &window);
         QCOMPARE(QApplication::focusWidget(), second);
+        QCOMPARE(activated.count(window.windowHandle()), 1);
     }
 };
 
