@@ -281,8 +281,19 @@ void QuestionManager::showFound()
 }
 
 // Escape in the search field clears the search instead of closing the window.
+// The list's current row, which the keyboard rests on and a reader reads, is
+// picked as the list takes the focus from the keyboard and on Space.
 bool QuestionManager::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::FocusIn
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+        QTimer::singleShot(0, this, [this] {
+            if (m_list->hasFocus())
+                pickCurrent();
+        });
+    if (watched == m_list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space)
+        pickCurrent();
     if (watched == m_findBox && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         m_findBox->clear();
@@ -353,6 +364,10 @@ void QuestionManager::buildList()
                 if (current.isValid() && !m_selectingQuietly)
                     showPicked();
             });
+    // Enter picks the current row too: one left alone by finding is current
+    // without having been picked.
+    connect(m_list, &QAbstractItemView::activated, this, &QuestionManager::pickCurrent);
+    m_list->installEventFilter(this);
 }
 
 QWidget *QuestionManager::buildQuestionSide()
@@ -540,6 +555,16 @@ void QuestionManager::forgetPick()
     showProblem(tr("This question was changed by another program. Pick it again "
                                "from the list."));
     updateList();
+}
+
+void QuestionManager::pickCurrent()
+{
+    const QModelIndex current = m_list->currentIndex();
+    if (!current.isValid() || m_list->selectionModel()->isRowSelected(current.row()))
+        return;
+    m_list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect
+                                                  | QItemSelectionModel::Rows);
+    showPicked();
 }
 
 void QuestionManager::showPicked()

@@ -255,6 +255,12 @@ private slots:
         QTest::keyClick(find, Qt::Key_Escape);
         QVERIFY(form->isVisible());
         QCOMPARE(column(form, 1).size(), 3);
+        // The only question found, current but not yet picked, is picked as
+        // the keyboard enters the list.
+        QTest::keyClick(form, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(find, QStringLiteral("tea"));
+        QTest::keyClick(find, Qt::Key_Tab);
+        QTRY_COMPARE(box(form, "txt_q")->text(), QStringLiteral("TEA?"));
     }
 
     // File ▸ Import and Export, one flow each; what a row may hold is the CSV
