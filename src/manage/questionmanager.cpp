@@ -179,6 +179,7 @@ void QuestionManager::buildFindBar()
     m_foundLabel = new QLabel(this);
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
     m_foundLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TextDisplay::makeNotice(m_foundLabel);
     Twips::place(m_foundLabel, 5880, 165, 1380, 285);
     m_findBox = new QLineEdit(this);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
@@ -259,8 +260,8 @@ void QuestionManager::filterList(const QString &text)
     showFound();
 }
 
-// The count beside the find box, which a screen reader also hears in the
-// box's name; the list's name says how many questions it shows.
+// The count beside the find box, which a screen reader hears as it changes
+// and in the box's name; the list's name says how many questions it shows.
 void QuestionManager::showFound()
 {
     const QString found = m_findBox->text().isEmpty()
@@ -268,7 +269,7 @@ void QuestionManager::showFound()
                               : tr("%1 of %2").arg(m_model->rowCount())
                                     .arg(m_model->totalCount());
     m_foundLabel->setText(found);
-    TextDisplay::setSpokenName(m_foundLabel, found);
+    TextDisplay::announce(m_foundLabel);
     // A reader says a new name of the control with the focus as it changes.
     TextDisplay::setSpokenName(m_findBox, found.isEmpty() ? tr("Find")
                                                           : tr("Find, %1", "the count").arg(found));
