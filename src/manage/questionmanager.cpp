@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
