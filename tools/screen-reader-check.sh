@@ -12,7 +12,8 @@
 #
 # The program runs from a fresh copy of the build's program folder, with a
 # small question set made here: one question per round, so the right letter of
-# each question is known beforehand.
+# each question is known beforehand. With a tool it needs missing it says so
+# and exits 77 (skipped).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -23,7 +24,8 @@ program="$build/quorvane"
 }
 orca_bin=/usr/bin/orca
 for tool in Xvfb openbox dbus-daemon xdotool "$orca_bin"; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing: run tools/deps.sh" >&2; exit 2; }
+    # 77: skipped, as test runners count it.
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (tools/deps.sh installs it)"; exit 77; }
 done
 
 started=$EPOCHREALTIME
@@ -235,7 +237,7 @@ await 30 "$last" 'File Name' || { echo "Orca never heard the start screen" >&2; 
 
 # ------------------------------------------------------------ start screen
 
-move_to shift+Tab 'Question sets'
+move_to shift+Tab '^Question sets'
 check 'start list: says its current item on entry' 'General Knowledge|Screen Reader Check'
 check 'start list: says the position on entry' '\b[12] of 2\b'
 press End then 'Screen Reader Check'

@@ -11,6 +11,11 @@ cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# A whole game and the manager under the Orca screen reader (skipped, 77,
+# when its tools are missing).
+status=0
+bash tools/screen-reader-check.sh build || status=$?
+((status == 0 || status == 77)) || exit "$status"
 
 # The Debian package installed as a user would install it, played by a user
 # with a fresh home and removed again (skipped without root or dpkg).

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -179,6 +180,7 @@ void QuestionManager::buildFindBar()
     m_foundLabel = new QLabel(this);
     m_foundLabel->setObjectName(QStringLiteral("lbl_found"));
     m_foundLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TextDisplay::makeNotice(m_foundLabel);
     Twips::place(m_foundLabel, 5880, 165, 1380, 285);
     m_findBox = new QLineEdit(this);
     m_findBox->setObjectName(QStringLiteral("txt_find"));
@@ -259,8 +261,8 @@ void QuestionManager::filterList(const QString &text)
     showFound();
 }
 
-// The count beside the find box, which a screen reader also hears in the
-// box's name; the list's name says how many questions it shows.
+// The count beside the find box, which a screen reader hears as it changes
+// and in the box's name; the list's name says how many questions it shows.
 void QuestionManager::showFound()
 {
     const QString found = m_findBox->text().isEmpty()
@@ -268,7 +270,7 @@ void QuestionManager::showFound()
                               : tr("%1 of %2").arg(m_model->rowCount())
                                     .arg(m_model->totalCount());
     m_foundLabel->setText(found);
-    TextDisplay::setSpokenName(m_foundLabel, found);
+    TextDisplay::announce(m_foundLabel);
     // A reader says a new name of the control with the focus as it changes.
     TextDisplay::setSpokenName(m_findBox, found.isEmpty() ? tr("Find")
                                                           : tr("Find, %1", "the count").arg(found));
@@ -281,8 +283,19 @@ void QuestionManager::showFound()
 }
 
 // Escape in the search field clears the search instead of closing the window.
+// The list's current row, which the keyboard rests on and a reader reads, is
+// picked as the list takes the focus from the keyboard and on Space.
 bool QuestionManager::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::FocusIn
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+        QTimer::singleShot(0, this, [this] {
+            if (m_list->hasFocus())
+                pickCurrent();
+        });
+    if (watched == m_list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space)
+        pickCurrent();
     if (watched == m_findBox && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         m_findBox->clear();
@@ -353,6 +366,10 @@ void QuestionManager::buildList()
                 if (current.isValid() && !m_selectingQuietly)
                     showPicked();
             });
+    // Enter picks the current row too: one left alone by finding is current
+    // without having been picked.
+    connect(m_list, &QAbstractItemView::activated, this, &QuestionManager::pickCurrent);
+    m_list->installEventFilter(this);
 }
 
 QWidget *QuestionManager::buildQuestionSide()
@@ -540,6 +557,16 @@ void QuestionManager::forgetPick()
     showProblem(tr("This question was changed by another program. Pick it again "
                                "from the list."));
     updateList();
+}
+
+void QuestionManager::pickCurrent()
+{
+    const QModelIndex current = m_list->currentIndex();
+    if (!current.isValid() || m_list->selectionModel()->isRowSelected(current.row()))
+        return;
+    m_list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect
+                                                  | QItemSelectionModel::Rows);
+    showPicked();
 }
 
 void QuestionManager::showPicked()

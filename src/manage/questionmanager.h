@@ -59,6 +59,7 @@ private:
                            int width);
     void load();
     void showPicked();
+    void pickCurrent();
     void showQuestion(const QuestionRecord &record);
     static QString refusedRows(const QString &csvName, const QList<SetImport::Problem> &problems);
     void followSet();

@@ -18,6 +18,14 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+// A screen reader may announce a box by its focused button alone, when the
+// box opens as another window closes: the button then says the box's text.
+void sayTextWithButton(QMessageBox *box)
+{
+    if (QPushButton *button = box->defaultButton())
+        button->setAccessibleDescription(box->text());
+}
+
 QString chosenFile(ModalScreen<QFileDialog> &dialog)
 {
     if (!dialog.run() || dialog.result() != QDialog::Accepted)
@@ -32,6 +40,8 @@ void QtDialogService::message(QWidget *parent, const QString &text, const QStrin
     ModalScreen box(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent));
     // Messages quote set texts and names, shown as they stand.
     box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Ok);
+    sayTextWithButton(box.get());
     box.run();
 }
 
@@ -41,6 +51,7 @@ bool QtDialogService::askYesNo(QWidget *parent, const QString &text, const QStri
                                     QMessageBox::Yes | QMessageBox::No, parent));
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Yes);
+    sayTextWithButton(box.get());
     return box.run() && box.result() == QMessageBox::Yes;
 }
 
@@ -54,6 +65,7 @@ int QtDialogService::choose(QWidget *parent, const QString &text, const QString 
         buttons << box->addButton(choice, QMessageBox::AcceptRole);
     if (!buttons.isEmpty())
         box->setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+    sayTextWithButton(box.get());
     box->setEscapeButton(QMessageBox::Cancel);
     if (!box.run())
         return -1;

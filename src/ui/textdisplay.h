@@ -1,6 +1,7 @@
 #pragma once
 
 class QAccessibleEvent;
+class QLabel;
 class QLineEdit;
 class QString;
 class QWidget;
@@ -21,5 +22,10 @@ void maskWithStars(QLineEdit *box);
 void setSpokenName(QWidget *widget, const QString &name);
 // Sends a change to screen readers and to any update handler installed.
 void tellReaders(QAccessibleEvent *event);
+
+// Makes label a notice: screen readers speak its text each time announce()
+// is called, as they speak a notification that shows, wherever the focus is.
+void makeNotice(QLabel *label);
+void announce(QLabel *notice);
 
 } // namespace TextDisplay

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -26,6 +27,10 @@ private slots:
         QTest::newRow("message box") << "message";
         QTest::newRow("prompt") << "prompt";
         QTest::newRow("modal screen") << "screen";
+        // One box opening as another closes: the window below must not be
+        // activated in between, or a screen reader may hear the second box's
+        // button without its text.
+        QTest::newRow("message box after another") << "two messages";
     }
 
     void windowBelowIsActiveAgain()
@@ -39,13 +44,27 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         second->setFocus();
+        QList<QWindow *> activated;
+        connect(qApp, &QGuiApplication::focusWindowChanged, &window,
+                [&activated](QWindow *focused) { activated << focused; });
 
-        ModalWatch watch([](QWidget *modal) {
+        const auto closeIt = [](QWidget *modal) {
             QVERIFY(QTest::qWaitForWindowActive(modal));
+            // A reader that hears only the focused button still hears the text.
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            const QString heard = box ? QApplication::focusWidget()->accessibleDescription() : QString();
             modal->close();
-        });
+            if (box)
+                QCOMPARE(heard, box->text());
+        };
+        ModalWatch watch(closeIt);
         QtDialogService dialogs;
-        if (screen == QLatin1String("message"))
+        if (screen == QLatin1String("two messages")) {
+            dialogs.message(&window, QStringLiteral("First"), QStringLiteral("Title"));
+            ModalWatch next(closeIt);
+            dialogs.message(&window, QStringLiteral("Second"), QStringLiteral("Title"));
+            QVERIFY(next.ran());
+        } else if (screen == QLatin1String("message"))
             dialogs.message(&window, QStringLiteral("Text"), QStringLiteral("Title"));
         else if (screen == QLatin1String("prompt"))
             dialogs.prompt(&window, QStringLiteral("Text"), QStringLiteral("Title"));
@@ -54,6 +73,7 @@ private slots:
         QVERIFY(watch.ran());
         QTRY_COMPARE(QApplication::activeWindow(), &window);
         QCOMPARE(QApplication::focusWidget(), second);
+        QCOMPARE(activated.count(window.windowHandle()), 1);
     }
 };
 
