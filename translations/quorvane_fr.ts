@@ -165,7 +165,7 @@ L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     <message>
         <source>%1: %2</source>
         <comment>window title: the certificate&apos;s text</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
