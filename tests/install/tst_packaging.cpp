@@ -4,7 +4,6 @@
 // real CUPS queue that writes PDF files. Printing runs where
 // tools/printer-setup.sh has made a cups-pdf queue the default printer and
 // skips elsewhere, unless QUORVANE_REQUIRE_PRINTER=1 makes a missing printer fail.
-#include "app/startscreen.h"
 #include "game/certificatewindow.h"
 #include "game/qtprintservice.h"
 #include "game/soundmodule.h"
@@ -15,7 +14,6 @@
 #include "testprogram.h"
 
 #include <QLibrary>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -197,14 +195,6 @@ private slots:
     // The set tool's own run from the folder is the tarball's, above.
     void installedFolderWorks()
     {
-        TestProgram program;
-        program.state.folders.programDir = m_prefix;
-        StartScreen form(program.state, program.services);
-        auto *sets = form.findChild<QListWidget *>(QStringLiteral("File1"));
-        QVERIFY(sets);
-        QCOMPARE(sets->count(), 1);
-        QCOMPARE(sets->item(0)->text(), QStringLiteral("General Knowledge.dat"));
-
         // Started from another folder, the program still finds its own; it keeps
         // running with its start screen until it is ended.
         QProcess process;

@@ -1,3 +1,4 @@
+#include "darkpalette.h"
 #include "app/mainwindow.h"
 #include "app/startscreen.h"
 #include "game/certificatewindow.h"
@@ -271,18 +272,6 @@ QStringList unreadableTexts(const QWidget *window)
     return found;
 }
 
-// A dark desktop theme, as a dark Fusion palette gives it.
-QPalette darkPalette()
-{
-    QPalette pal(QColor(53, 53, 53), QColor(53, 53, 53));
-    pal.setColor(QPalette::Base, QColor(35, 35, 35));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        pal.setColor(role, QColor(238, 238, 238));
-        pal.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-    }
-    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    return pal;
-}
 
 // What a screen reader says as a window opens: the window's name and
 // description, then those of the control with the focus.
@@ -322,11 +311,7 @@ private slots:
     void everyScreenIsTidy_data()
     {
         // English, each translation, and the marking language.
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<Opener>("open");
-        QTest::addColumn<QStringList>("heard"); // in English, as it opens, among other things
-        for (const QString &language : QStringList{"en"} + Language::available() + QStringList{"marked"})
-            addScreens(language);
+        addScreens(QStringList{"en"} + Language::available() + QStringList{"marked"});
     }
 
     void everyScreenIsTidy()
@@ -364,10 +349,7 @@ private slots:
     // opens whole on it, tidy, and zooming in keeps it there.
     void everyScreenFitsASmallScreen_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<Opener>("open");
-        QTest::addColumn<QStringList>("heard"); // in English, as it opens, among other things
-        addScreens(QStringLiteral("en"));
+        addScreens({QStringLiteral("en")});
     }
 
     void everyScreenFitsASmallScreen()
@@ -395,7 +377,16 @@ private slots:
     }
 
 private:
-    static void addScreens(const QString &language)
+    static void addScreens(const QStringList &languages)
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QStringList>("heard"); // in English, as it opens, among other things
+        for (const QString &language : languages)
+            addScreensIn(language);
+    }
+
+    static void addScreensIn(const QString &language)
     {
         const auto newRow = [&](const char *screen) -> QTestData & {
             return QTest::newRow(qPrintable(language + u' ' + QLatin1String(screen))) << language;

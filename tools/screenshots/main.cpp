@@ -12,6 +12,7 @@
 // The player, her answers, the question draw and the poll are scripted, so
 // every run shows the same questions and the same chart.
 
+#include "darkpalette.h"
 #include "app/mainwindow.h"
 #include "app/navigator.h"
 #include "app/startscreen.h"
@@ -288,19 +289,6 @@ private:
     bool m_ok = true;
 };
 
-// Close to a dark desktop theme's colours.
-QPalette darkPalette()
-{
-    QPalette pal(QColor(53, 53, 53), QColor(53, 53, 53));
-    pal.setColor(QPalette::Base, QColor(35, 35, 35));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        pal.setColor(role, QColor(238, 238, 238));
-        pal.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-    }
-    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    pal.setColor(QPalette::HighlightedText, Qt::white);
-    return pal;
-}
 
 } // namespace
 
