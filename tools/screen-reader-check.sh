@@ -316,10 +316,9 @@ for answer in B:GREEN C:RED D:BLACK; do
     type_text "${answer#*:}"
 done
 move_to Tab 'Round'
-press alt+Down then 'List|£'
+last=$(mark)
 key Down
 check 'main window: moving in the Round list says the prize' '£[0-9]'
-key Return
 move_to Tab 'Password'
 type_text pw1
 move_to Tab 'Add Question push button'

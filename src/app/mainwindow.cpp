@@ -15,6 +15,7 @@
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -222,6 +223,17 @@ void MainWindow::addRoundAndPassword(QGridLayout *grid)
     roundLabel->setBuddy(m_roundBox);
     grid->addWidget(roundLabel, 6, 0);
     grid->addWidget(m_roundBox, 6, 1, Qt::AlignLeft);
+    // A reader says nothing when the arrow keys change a closed list, so the
+    // prize chosen is told as a notice too: a label with no room of its own.
+    m_roundSaid = named(new QLabel(this), QStringLiteral("lbl_round_said"));
+    m_roundSaid->resize(0, 0);
+    TextDisplay::makeNotice(m_roundSaid);
+    connect(m_roundBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0 || m_roundBox->view()->isVisible())
+            return;
+        m_roundSaid->setText(m_roundBox->currentText());
+        TextDisplay::announce(m_roundSaid);
+    });
 
     auto [passwordLabel, passwordBox] =
         labelledBox(tr("Password"), QStringLiteral("lbl_pass"),

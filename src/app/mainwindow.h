@@ -99,6 +99,7 @@ private:
     // The four "right answer" options, ids 0 to 3 for A to D.
     QButtonGroup *m_rightAnswer = nullptr;
     QComboBox *m_roundBox = nullptr;
+    QLabel *m_roundSaid = nullptr;
     QLineEdit *m_passwordBox = nullptr;
     QPushButton *m_addButton = nullptr;
 };
