@@ -183,9 +183,10 @@ move_to() {
     for ((tries = 0; tries < 25; tries++)); do
         last=$(mark)
         xdotool key "$key"
-        # Orca may say a control in several utterances: give it a moment
-        # after the first word that is not a key's echo. A control that says
-        # nothing is passed a second after the key's echo.
+        # Orca may say a control in several utterances ("Text unselected."
+        # can come first): give it a second after the first word that is not
+        # a key's echo. A control that says nothing is passed two seconds
+        # after the key's echo (a loaded machine can keep Orca that long).
         local now=${EPOCHREALTIME/./} echoed=0 spoke=0
         local deadline=$((now + 5000000))
         while ((now < deadline)); do
@@ -196,10 +197,10 @@ move_to() {
                 :
             elif ((spoke == 0)) && grep -qav ' $' <<<"$said"; then
                 spoke=1
-                deadline=$((now + 250000))
+                deadline=$((now + 1000000))
             elif ((echoed == 0 && spoke == 0)) && grep -qa ' $' <<<"$said"; then
                 echoed=1
-                deadline=$((now + 1000000))
+                deadline=$((now + 2000000))
             fi
             sleep 0.05
             now=${EPOCHREALTIME/./}
@@ -341,7 +342,7 @@ check 'manager: says the find count as it changes' '\b1 of 16\b'
 move_to Tab 'Questions (tree|table|list)'
 check 'manager: the list says the question found' 'WHICH COLOUR IS THE SKY'
 key Down
-move_to Tab 'Question'
+move_to Tab '^Question( text)?\.?$'
 check 'manager: the Question box is read with its text' 'WHICH COLOUR IS THE SKY'
 move_to Tab '^B\b'
 check 'manager: an answer box is read with its text' 'GREEN'

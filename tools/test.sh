@@ -12,9 +12,14 @@ export QT_QPA_PLATFORM=offscreen
 bash tools/printer-setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 # A whole game and the manager under the Orca screen reader (skipped, 77,
-# when its tools are missing).
+# when its tools are missing). A real screen reader on a loaded machine can
+# lag behind the keys, so a failed run is tried once more; a fault fails both.
 status=0
 bash tools/screen-reader-check.sh build || status=$?
+if ((status == 1)); then
+    status=0
+    bash tools/screen-reader-check.sh build || status=$?
+fi
 ((status == 0 || status == 77)) || exit "$status"
 
 # The Debian package installed as a user would install it, played by a user
