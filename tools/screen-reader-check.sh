@@ -81,10 +81,11 @@ pids+=($!) && disown
 # the process keeps its own name, so another Orca's `--replace` leaves it alone.
 # Speech is generated and logged as usual but sent to no synthesizer.
 launch_orca='
-import builtins, importlib.machinery, importlib.util, sys
-loader = importlib.machinery.SourceFileLoader("orca_launcher", sys.argv[1])
-launcher = importlib.util.module_from_spec(importlib.util.spec_from_loader("orca_launcher", loader))
-loader.exec_module(launcher)
+import builtins, sys, types
+launcher = types.ModuleType("orca_launcher")
+launcher.__file__ = sys.argv[1]
+with open(sys.argv[1]) as source:
+    exec(compile(source.read(), sys.argv[1], "exec"), launcher.__dict__)
 launcher.otherOrcas = lambda: []
 launcher.setProcessName = lambda name: None
 launcher.open = lambda name, mode="r": builtins.open(name, mode, buffering=1)
