@@ -229,7 +229,7 @@ void MainWindow::addRoundAndPassword(QGridLayout *grid)
     m_roundSaid->resize(0, 0);
     TextDisplay::makeNotice(m_roundSaid);
     connect(m_roundBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0 || m_roundBox->view()->isVisible())
+        if (index < 0 || !m_roundBox->hasFocus() || m_roundBox->view()->isVisible())
             return;
         m_roundSaid->setText(m_roundBox->currentText());
         TextDisplay::announce(m_roundSaid);
