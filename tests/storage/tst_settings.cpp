@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Two screens side by side, as the program would pass their free areas.
@@ -76,6 +78,13 @@ private slots:
             settings.setLastSet(expected.set);
             settings.setLastPlayer(expected.player);
             settings.setWindow("Form1", *expected.zoom, *expected.place);
+            // Values already stored leave the file alone (a write makes a new file).
+            auto inode = [&] { struct stat st{}; return ::stat(QFile::encodeName(path), &st) == 0 ? st.st_ino : 0; };
+            const auto written = inode();
+            settings.setWindow("Form1", *expected.zoom, *expected.place);
+            QCOMPARE(inode(), written);
+            settings.setMusicOn(expected.music);
+            QCOMPARE(inode(), written);
         } else if (found != "-") {
             QVERIFY(found == "/" ? QDir().mkpath(path) : out.open(QIODevice::WriteOnly) && out.write(found) == found.size());
             out.close();
