@@ -14,6 +14,7 @@
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
 #include "ui/zoom.h"
+#include "ui/wrappedlabel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -106,9 +107,8 @@ void MainWindow::buildControls()
     titleFont.setBold(true);
     title->setFont(titleFont);
     Colors::setForeground(title, Colors::title(palette())); // as on the start screen
-    auto *hint = label(tr("Add a question for every round, then press Play Game."),
+    auto *hint = named(new WrappedLabel(tr("Add a question for every round, then press Play Game.")),
                        QStringLiteral("Label5"));
-    hint->setWordWrap(true);
 
     auto *stats = frame(tr("Question Stats"), QStringLiteral("Frame2"), buildStats());
     auto *adding = frame(tr("Add Questions"), QStringLiteral("fra_add"),
@@ -280,8 +280,7 @@ QLayout *MainWindow::buildDetails()
     auto *creatorCaption = label(tr("Created By:"), QStringLiteral("Label2"));
     m_creatorLabel = label(QString(), QStringLiteral("lbl_name"));
     m_messageCaption = label(tr("Message"), QStringLiteral("lbl_m"));
-    m_messageLabel = label(QString(), QStringLiteral("lbl_message"));
-    m_messageLabel->setWordWrap(true);
+    m_messageLabel = named(new WrappedLabel, QStringLiteral("lbl_message"));
     m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_messageLabel->setMinimumHeight(3 * m_messageLabel->fontMetrics().lineSpacing());
     for (QLabel *value : {m_setNameLabel, m_creatorLabel, m_messageLabel})

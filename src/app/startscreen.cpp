@@ -16,6 +16,7 @@
 #include "ui/services.h"
 #include "ui/textdisplay.h"
 #include "ui/windowicon.h"
+#include "ui/wrappedlabel.h"
 #include "ui/zoom.h"
 
 #include <QDir>
@@ -47,9 +48,7 @@ T *named(T *widget, const char *name)
 
 QLabel *wrapped(const QString &text, const char *name)
 {
-    auto *label = named(new QLabel(text), name);
-    label->setWordWrap(true);
-    return label;
+    return named(new WrappedLabel(text), name);
 }
 
 const char *const kSetTitle = QT_TRANSLATE_NOOP("StartScreen", "Question Set");

@@ -8,6 +8,7 @@
 #include "modalwatch.h"
 #include "testprogram.h"
 #include "ui/qtdialogservice.h"
+#include "ui/wrappedlabel.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -92,6 +93,40 @@ private slots:
         QVERIFY(watch.ran());
         QCOMPARE(boxText, kPlayer);
         QCOMPARE(boxFormat, Qt::PlainText);
+    }
+
+    // A wrapped label remembers its height for a width only while its text,
+    // font and margins stay as they were: it answers as a plain label does.
+    void wrappedLabelFollowsItsLooks_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *row : {"text", "font", "margin", "indent", "contents margins"})
+            QTest::newRow(row) << QString::fromLatin1(row);
+    }
+
+    void wrappedLabelFollowsItsLooks()
+    {
+        QFETCH(QString, change);
+        const QString text = QStringLiteral("A NOTE THAT WRAPS ").repeated(12);
+        WrappedLabel wrapped(text);
+        QLabel plain(text);
+        plain.setWordWrap(true);
+        const int before = plain.heightForWidth(200);
+        QCOMPARE(wrapped.heightForWidth(200), before);
+        for (QLabel *label : {static_cast<QLabel *>(&wrapped), &plain}) {
+            if (change == "text")
+                label->setText(text + text);
+            else if (change == "font")
+                label->setFont(QFont(label->font().family(), 30));
+            else if (change == "margin")
+                label->setMargin(30);
+            else if (change == "indent")
+                label->setIndent(80);
+            else
+                label->setContentsMargins(0, 40, 90, 0);
+        }
+        QVERIFY(plain.heightForWidth(200) != before);
+        QCOMPARE(wrapped.heightForWidth(200), plain.heightForWidth(200));
     }
 };
 
