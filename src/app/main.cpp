@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -63,6 +65,10 @@ int main(int argc, char *argv[])
     Navigator::openStartScreen(state, services);
     // For measuring start-up: leave as soon as the start screen is up.
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_SHOW") == 1)
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] {
+            std::puts("shown");
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     return app.exec();
 }
