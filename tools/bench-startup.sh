@@ -5,7 +5,8 @@
 # alternately, all under the offscreen platform, in one run of this script.
 # For each: the median wall time from launch until the window is up (the
 # program says so on its output once its event loop has run after showing
-# it), the median wall time from launch until it has exited, its processor
+# it; an older build that says nothing counts as up when it exits), the median
+# wall time from launch until it has exited, its processor
 # time (user + system; on a shared machine most of the wall time can be
 # spent waiting for a processor, which it is not) and its peak memory.
 #   STARTUP_RUNS       runs of each program (default 15)
@@ -35,7 +36,7 @@ launch() {
     start=$EPOCHREALTIME
     cpu=$( { TIMEFORMAT='%3U %3S'; time QUORVANE_EXIT_AFTER_SHOW=1 QT_QPA_PLATFORM=offscreen \
         /usr/bin/time -f %M -o "$scratch/rss" "$@" 2>/dev/null |
-        { read -r _ && echo "$EPOCHREALTIME" >"$scratch/shown"; cat >/dev/null; }; } 2>&1 )
+        { read -r _; echo "$EPOCHREALTIME" >"$scratch/shown"; cat >/dev/null; }; } 2>&1 )
     end=$EPOCHREALTIME
     awk -v s="$start" -v e="$(cat "$scratch/shown")" 'BEGIN { printf "%.3f\n", (e - s) * 1000 }' >>"$out.shown"
     awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f\n", (e - s) * 1000 }' >>"$out.times"
