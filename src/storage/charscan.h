@@ -43,6 +43,32 @@ inline __m128i below0x80(__m128i x)
 {
     return _mm_cmpeq_epi16(_mm_and_si128(x, lanes(0xFF80)), _mm_setzero_si128());
 }
+
+// Printable ASCII, 0x20 to 0x7E.
+inline __m128i printable(__m128i x)
+{
+    // Compared as signed: from 0x8000 up a character is below 0x20.
+    return _mm_and_si128(_mm_cmpgt_epi16(x, lanes(0x1F)), _mm_cmplt_epi16(x, lanes(0x7F)));
+}
+
+// Lower-case letters a to z.
+inline __m128i lowerAscii(__m128i x)
+{
+    return _mm_and_si128(_mm_cmpgt_epi16(x, lanes(u'a' - 1)), _mm_cmplt_epi16(x, lanes(u'z' + 1)));
+}
+
+// Latin-1's characters from U+00A0 to U+00FE.
+inline __m128i latin1Sign(__m128i x)
+{
+    return _mm_and_si128(_mm_cmpgt_epi16(x, lanes(0x9F)), _mm_cmplt_epi16(x, lanes(0xFF)));
+}
+
+// Latin-1's lower-case letters from U+00E0 to U+00FE but the division sign.
+inline __m128i lowerLatin1(__m128i x)
+{
+    const __m128i range = _mm_and_si128(_mm_cmpgt_epi16(x, lanes(0xDF)), _mm_cmplt_epi16(x, lanes(0xFF)));
+    return _mm_andnot_si128(_mm_cmpeq_epi16(x, lanes(0xF7)), range);
+}
 #endif
 
 } // namespace Detail
@@ -65,6 +91,34 @@ inline qsizetype narrowAscii(QStringView text, char *to)
     return i;
 }
 
+// Copies the leading run of printable ASCII and of Latin-1's letters and
+// signs (U+00A0 to U+00FE) into to, a byte each, a to z and à to þ
+// (but ÷) as their capitals, and gives its length: how a set stores
+// nearly all of any typed text.
+inline qsizetype capitalsOfLatin1(QStringView text, char *to)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    using namespace Detail;
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.utf16() + i));
+        if (_mm_movemask_epi8(_mm_or_si128(printable(x), latin1Sign(x))) != 0xFFFF)
+            break;
+        const __m128i lower = _mm_or_si128(lowerAscii(x), lowerLatin1(x));
+        const __m128i upper = _mm_sub_epi16(x, _mm_and_si128(lower, lanes(0x20)));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(to + i), _mm_packus_epi16(upper, upper));
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (!(u >= 0x20 && u <= 0x7E) && !(u >= 0xA0 && u <= 0xFE))
+            break;
+        const bool lower = (u >= u'a' && u <= u'z') || (u >= 0xE0 && u != 0xF7);
+        to[i] = char(lower ? u - 0x20 : u);
+    }
+    return i;
+}
+
 // Characters below 0x80 that are not a lower-case letter a to z.
 inline qsizetype capitalAscii(QStringView text)
 {
@@ -72,9 +126,7 @@ inline qsizetype capitalAscii(QStringView text)
 #ifdef __SSE2__
                        , [](__m128i x) {
                            using namespace Detail;
-                           const __m128i lower = _mm_and_si128(_mm_cmpgt_epi16(x, lanes(u'a' - 1)),
-                                                               _mm_cmplt_epi16(x, lanes(u'z' + 1)));
-                           return _mm_andnot_si128(lower, below0x80(x));
+                           return _mm_andnot_si128(lowerAscii(x), below0x80(x));
                        }
 #endif
     );
@@ -85,12 +137,7 @@ inline qsizetype printableAscii(QStringView text)
 {
     return Detail::run(text, [](char16_t u) { return u >= 0x20 && u <= 0x7E; }
 #ifdef __SSE2__
-                       , [](__m128i x) {
-                           using namespace Detail;
-                           // Compared as signed: from 0x8000 up a character is below 0x20.
-                           return _mm_and_si128(_mm_cmpgt_epi16(x, lanes(0x1F)),
-                                                _mm_cmplt_epi16(x, lanes(0x7F)));
-                       }
+                       , Detail::printable
 #endif
     );
 }

@@ -114,8 +114,10 @@ QString unmarked(QString value)
 }
 
 // Reads rows out of CSV text, one piece at a time, handing each row to visit
-// until it returns false; the row's room serves the next one. Only the error
-// of the result is set.
+// until it returns false. Each value is read straight into its field, whose
+// string from the row before is emptied for it, so that the rows of a large
+// file reuse the room of a few strings instead of each making its own. Only
+// the error of the result is set.
 class RowParser
 {
 public:
@@ -131,6 +133,10 @@ private:
     void readQuoted();
     void readPlain();
     void addToValue(qsizetype start);
+    // The field being read.
+    QString &value() { return m_row.fields[m_field]; }
+    void endField();
+    void endLastField();
     void endRow(qsizetype lineBreak);
     void fail(int line, const QString &why);
 
@@ -140,8 +146,8 @@ private:
     Csv::Parsed m_out;
     qsizetype m_i = 0;
     int m_line = 1;
-    Csv::Row m_row{1, {}};
-    QString m_value;
+    Csv::Row m_row{1, {QString()}};
+    qsizetype m_field = 0; // in m_row.fields, which may hold more of the row before
     bool m_quoted = false;     // inside a quoted field
     bool m_afterQuote = false; // a quoted field has closed, a separator must follow
     bool m_stopped = false;    // visit said enough, or the text was refused
@@ -162,7 +168,7 @@ Csv::Parsed RowParser::run(const std::function<bool(Csv::Row &)> &visit)
         fail(m_row.line, QStringLiteral("a quoted field is never closed"));
         return m_out;
     }
-    m_row.fields << unmarked(std::move(m_value));
+    endLastField();
     visit(m_row);
     return m_out;
 }
@@ -173,7 +179,7 @@ void RowParser::readQuoted()
 {
     if (m_text[m_i] == u'"') {
         if (m_i + 1 < m_text.size() && m_text[m_i + 1] == u'"') {
-            m_value += u'"';
+            value() += u'"';
             m_i += 2;
             return;
         }
@@ -183,7 +189,7 @@ void RowParser::readQuoted()
         return;
     }
     if (const qsizetype n = breakAt(m_text, m_i)) {
-        m_value += m_text.sliced(m_i, n);
+        value() += m_text.sliced(m_i, n);
         m_i += n;
         ++m_line;
         return;
@@ -197,8 +203,7 @@ void RowParser::readPlain()
 {
     const QChar c = m_text[m_i];
     if (c == m_separator) {
-        m_row.fields << unmarked(m_value);
-        m_value.clear();
+        endField();
         m_afterQuote = false;
         ++m_i;
     } else if (const qsizetype n = breakAt(m_text, m_i)) {
@@ -207,7 +212,7 @@ void RowParser::readPlain()
         fail(m_line, QStringLiteral("text after a closing quote; a quote inside a quoted "
                                     "field is written as two quotes"));
     } else if (c == u'"') {
-        if (!m_value.isEmpty())
+        if (!value().isEmpty())
             return fail(m_line, QStringLiteral("a quote inside a field that does not start "
                                                "with a quote"));
         m_quoted = true;
@@ -219,29 +224,41 @@ void RowParser::readPlain()
     }
 }
 
-// The text from start to here joins the value. Most fields are one piece,
-// which is then copied at its own size rather than appended to an empty value.
+// The text from start to here joins the value.
 void RowParser::addToValue(qsizetype start)
 {
-    const QStringView piece = m_text.sliced(start, m_i - start);
-    if (m_value.isEmpty())
-        m_value = piece.toString();
+    value() += m_text.sliced(start, m_i - start);
+}
+
+// The next field is read into the same field of the row before, emptied.
+void RowParser::endField()
+{
+    value() = unmarked(std::move(value()));
+    if (++m_field == m_row.fields.size())
+        m_row.fields.append(QString());
     else
-        m_value += piece;
+        value().truncate(0);
+}
+
+// The row ends here: fields of a longer row before are dropped.
+void RowParser::endLastField()
+{
+    value() = unmarked(std::move(value()));
+    m_row.fields.resize(m_field + 1);
 }
 
 void RowParser::endRow(qsizetype lineBreak)
 {
-    m_row.fields << unmarked(std::move(m_value));
+    endLastField();
     if (!(*m_visit)(m_row)) {
         m_stopped = true;
         return;
     }
-    m_value = QString();
     m_afterQuote = false;
     m_i += lineBreak;
     m_row.line = ++m_line;
-    m_row.fields.clear();
+    m_field = 0;
+    value().truncate(0);
 }
 
 void RowParser::fail(int line, const QString &why)

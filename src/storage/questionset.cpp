@@ -21,6 +21,7 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -72,6 +73,12 @@ std::optional<int> wholeNumber(const QString &text)
 bool isControl(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Whether a text of length characters, once trimmed, is too long for a field.
+bool tooLong(qsizetype length, qsizetype width)
+{
+    return length > width;
 }
 
 void storeTexts(QuestionRecord &record)
@@ -156,8 +163,7 @@ QuestionSet::TextFault QuestionSet::textFault(QStringView typed, qsizetype width
         }
     }
     // Upper case never changes a storable text's length; trimming does.
-    const qsizetype length = FixedText::trimmedView(typed).size();
-    if (length > width)
+    if (tooLong(FixedText::trimmedView(typed).size(), width))
         return {TextFault::TooLong, 0, width};
     return {};
 }
@@ -226,6 +232,38 @@ QString QuestionSet::storedText(const QString &typed)
     const QString upper = upperCased(typed);
     const QStringView kept = FixedText::trimmedView(upper);
     return kept.size() == upper.size() ? upper : kept.toString();
+}
+
+bool QuestionSet::storeInto(char *to, QStringView typed, qsizetype width)
+{
+    // The byte stored for each byte of the code page, worked out once from
+    // the rules above: its capital's, or -1 for a control character.
+    static const std::array<short, 256> stored = [] {
+        std::array<short, 256> table;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString c = Cp1252::decode(QByteArrayView(&byte, 1));
+            table[b] = isControl(c.front().unicode()) ? -1 : short(Cp1252::byteOf(upperCased(c).front()));
+        }
+        return table;
+    }();
+    // Spaces are never upper-cased into anything else, nor anything into them.
+    const QStringView kept = FixedText::trimmedView(typed);
+    if (tooLong(kept.size(), width))
+        return false;
+    // Printable ASCII and Latin-1, nearly all of any text, go eight
+    // characters at a time; each other character through the table.
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        i += CharScan::capitalsOfLatin1(kept.sliced(i), to + i);
+        if (i == kept.size())
+            break;
+        const int b = Cp1252::byteOf(kept[i]);
+        if (b < 0 || stored[b] < 0)
+            return false;
+        to[i] = char(stored[b]);
+    }
+    std::memset(to + kept.size(), ' ', width - kept.size());
+    return true;
 }
 
 QString QuestionSet::questionProblem(const QuestionRecord &typed)

@@ -155,6 +155,10 @@ public:
     static QString upperCased(const QString &typed);
     // A question or answer as it is stored: upper-cased, then trimmed of spaces.
     static QString storedText(const QString &typed);
+    // Packs typed into a field width bytes wide at to, as storedText() and
+    // FixedText::pack() together store it, in one pass; false, with to of
+    // no use, when textFault() finds a fault. An import packs every field so.
+    static bool storeInto(char *to, QStringView typed, qsizetype width);
     // The first of the question and its four answers that cannot be stored
     // once upper-cased, described; or empty.
     static QString questionProblem(const QuestionRecord &typed);

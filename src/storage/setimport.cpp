@@ -51,7 +51,9 @@ QString fieldProblem(const QString &name, const QString &typed, int width)
     }
 }
 
-QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
+// Checks a row and packs it into rec, LENGTH bytes, as a set stores it,
+// numbered 0 until it is written; rec is of use only when no problem is found.
+QList<SetImport::Problem> validate(const Csv::Row &row, char *rec)
 {
     QList<SetImport::Problem> problems;
     auto add = [&](const QString &reason) { problems << SetImport::Problem{row.line, reason}; };
@@ -63,25 +65,31 @@ QList<SetImport::Problem> validate(const Csv::Row &row, QuestionRecord &rec)
     if (!round)
         add(QStringLiteral("round \"%1\" is not 1 to 15 or a prize amount such as \u00A31000")
                 .arg(Csv::shown(row.fields[0].trimmed())));
-    rec.round = round.value_or(0);
+    qToLittleEndian<qint16>(round.value_or(0), rec + QuestionRecord::ROUND_AT);
+    qToLittleEndian<qint16>(0, rec + QuestionRecord::NUMBER_AT);
 
-    QString *texts[] = {&rec.question, &rec.answer_a, &rec.answer_b, &rec.answer_c, &rec.answer_d};
+    static constexpr int at[] = {QuestionRecord::QUESTION_AT, QuestionRecord::ANSWER_A_AT,
+                                 QuestionRecord::ANSWER_B_AT, QuestionRecord::ANSWER_C_AT,
+                                 QuestionRecord::ANSWER_D_AT};
     for (int i = 0; i < 5; ++i) {
         const QString &name = SetExport::columns()[i + 1];
         const QString &typed = row.fields[i + 1];
-        const QString text = QuestionSet::storedText(typed);
         const int width = i == 0 ? QuestionRecord::QUESTION_WIDTH : QuestionRecord::ANSWER_WIDTH;
-        if (text.isEmpty())
+        // Stored texts are trimmed of spaces, and upper case makes no spaces.
+        // A field is packed as it is checked, and looked at again only when
+        // it does not fit, to say why.
+        if (FixedText::trimmedView(typed).isEmpty())
             add(QStringLiteral("%1 is missing").arg(name));
-        else if (const QString why = fieldProblem(name, typed, width); !why.isEmpty())
-            add(why);
-        *texts[i] = text;
+        else if (!QuestionSet::storeInto(rec + at[i], typed, width))
+            add(fieldProblem(name, typed, width));
     }
 
-    rec.right_answer = QuestionSet::typedRight(row.fields[6]);
-    if (rec.right_answer.isEmpty())
+    const QString right = QuestionSet::typedRight(row.fields[6]);
+    if (right.isEmpty())
         add(QStringLiteral("right \"%1\" is not A, B, C or D")
                 .arg(Csv::shown(row.fields[6].trimmed())));
+    else
+        rec[QuestionRecord::RIGHT_AT] = char(right.front().unicode());
     return problems;
 }
 
@@ -105,9 +113,9 @@ SetImport::Result refused(SetImport::Result::Status status, const QString &messa
     return r;
 }
 
-// Packs the questions, numbered as the set numbers them, behind the bytes of
+// Puts the questions, numbered as the set numbers them, behind the bytes of
 // the set's records, refusing to pass the limits.
-bool pack(const QList<QuestionRecord> &questions, const QuestionSet::Numbering &numbering,
+bool pack(const SetImport::Records &questions, const QuestionSet::Numbering &numbering,
           QByteArray &set, SetImport::Result &result)
 {
     const qsizetype count = questions.size();
@@ -128,12 +136,13 @@ bool pack(const QList<QuestionRecord> &questions, const QuestionSet::Numbering &
                              .arg(QuestionSet::FIRST_RESERVED_NUMBER));
         return false;
     }
-    set.reserve(set.size() + count * QuestionRecord::LENGTH);
-    // Each record is packed as it is and numbered in place, without a copy.
+    // The records are copied whole and numbered in place.
+    const qsizetype start = set.size();
+    set.reserve(start + questions.bytes().size());
+    set += questions.bytes();
     for (qsizetype k = 0; k < count; ++k) {
-        const qsizetype at = set.size();
-        questions[k].appendTo(set);
-        qToLittleEndian<qint16>(qint16(first + k), set.data() + at + QuestionRecord::NUMBER_AT);
+        char *rec = set.data() + start + k * QuestionRecord::LENGTH;
+        qToLittleEndian<qint16>(qint16(first + k), rec + QuestionRecord::NUMBER_AT);
     }
     return true;
 }
@@ -141,6 +150,18 @@ bool pack(const QList<QuestionRecord> &questions, const QuestionSet::Numbering &
 } // namespace
 
 namespace SetImport {
+
+Records::Records(const QList<QuestionRecord> &questions)
+{
+    m_bytes.reserve(questions.size() * QuestionRecord::LENGTH);
+    for (const QuestionRecord &q : questions)
+        q.appendTo(m_bytes);
+}
+
+QuestionRecord Records::at(qsizetype k) const
+{
+    return QuestionRecord::fromBytes(QByteArrayView(m_bytes).sliced(k * QuestionRecord::LENGTH));
+}
 
 Rows readCsv(const QByteArray &bytes)
 {
@@ -153,10 +174,10 @@ Rows readCsv(const QByteArray &bytes)
             firstLine = row.line;
             return true;
         }
-        QuestionRecord rec;
+        char rec[QuestionRecord::LENGTH];
         const QList<Problem> problems = validate(row, rec);
         if (problems.isEmpty())
-            out.questions << std::move(rec);
+            out.questions.append(QByteArrayView(rec, QuestionRecord::LENGTH));
         out.problems << problems;
         return true;
     });
@@ -272,7 +293,7 @@ QStringList detailProblems(const Details &details)
     return out;
 }
 
-Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions)
+Result create(const QString &path, const Details &details, const Records &questions)
 {
     if (QFileInfo::exists(path))
         return refused(Result::Failed, QStringLiteral("\"%1\" already exists; give --append to add "
@@ -326,7 +347,7 @@ bool passwordOpens(const QString &path, const QString &password, Result &result,
 
 // No password given: the caller has already let the user into the set.
 Result appendGuarded(const QString &path, const std::optional<QString> &password,
-                     const QList<QuestionRecord> &questions)
+                     const Records &questions)
 {
     int code = 0;
     if (const QString why = PlainFile::whyNoFile(path, &code); !why.isEmpty())
@@ -384,12 +405,12 @@ Result appendGuarded(const QString &path, const std::optional<QString> &password
 
 } // namespace
 
-Result append(const QString &path, const QList<QuestionRecord> &questions)
+Result append(const QString &path, const Records &questions)
 {
     return appendGuarded(path, std::nullopt, questions);
 }
 
-Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions)
+Result append(const QString &path, const QString &password, const Records &questions)
 {
     return appendGuarded(path, password, questions);
 }

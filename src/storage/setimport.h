@@ -22,10 +22,34 @@ struct Problem
     QString reason;
 };
 
+// Questions packed as a set stores them, one record after another: the rows
+// of a large file are kept as one block rather than as tens of thousands of
+// strings, and written as they are.
+class Records
+{
+public:
+    Records() = default;
+    // Each packed as it is; writing numbers them anew.
+    Records(const QList<QuestionRecord> &questions);
+
+    qsizetype size() const { return m_bytes.size() / QuestionRecord::LENGTH; }
+    bool isEmpty() const { return m_bytes.isEmpty(); }
+    QuestionRecord at(qsizetype k) const;
+    const QByteArray &bytes() const { return m_bytes; }
+    // raw holds one whole record.
+    void append(QByteArrayView raw) { m_bytes.append(raw); }
+    void clear() { m_bytes.clear(); }
+
+    friend bool operator==(const Records &, const Records &) = default;
+
+private:
+    QByteArray m_bytes;
+};
+
 struct Rows
 {
     // Ready to store, except number, which is given when they are written.
-    QList<QuestionRecord> questions;
+    Records questions;
     QList<Problem> problems;
     Csv::Format format; // as found in the file
     bool ok() const { return problems.isEmpty(); }
@@ -82,12 +106,12 @@ struct Result
 
 // A new set file: header as record 1, then question k as record k + 1 with
 // number k + 1. Refuses a path that exists.
-Result create(const QString &path, const Details &details, const QList<QuestionRecord> &questions);
+Result create(const QString &path, const Details &details, const Records &questions);
 
 // Adds the questions behind the records of an existing set in one crash-safe
 // write, numbered as QuestionSet::Numbering gives them.
-Result append(const QString &path, const QList<QuestionRecord> &questions);
+Result append(const QString &path, const Records &questions);
 // The same once password matches a header as the adding screen checks it.
-Result append(const QString &path, const QString &password, const QList<QuestionRecord> &questions);
+Result append(const QString &path, const QString &password, const Records &questions);
 
 } // namespace SetImport

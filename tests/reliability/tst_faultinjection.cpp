@@ -89,7 +89,7 @@ std::function<bool()> setUpChange(TestProgram &program, const QString &kind, int
         if (kind == QLatin1String("new header"))
             return set.writeHeader(count, makeHeader("Hi", "Ann", "pw")) == Change::Done;
         if (kind == QLatin1String("import-append"))
-            return SetImport::append(path, {makeQuestion(4, 0, "FOUR?")}).status
+            return SetImport::append(path, QList<QuestionRecord>{makeQuestion(4, 0, "FOUR?")}).status
                    == SetImport::Result::Written;
         if (kind == QLatin1String("edit"))
             return pick && set.edit(*pick, makeQuestion(1, 2, "EDITED?")) == Change::Done;
