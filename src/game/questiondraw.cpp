@@ -7,16 +7,18 @@
 
 bool QuestionDraw::read(const QString &setPath, QString *error)
 {
-    std::array<QByteArray, Ladder::STEPS> rounds;
-    const bool ok = SetFile::scan(
-        setPath,
-        [&](int, QByteArrayView raw) {
-            if (QuestionSet::isQuestion(raw))
-                rounds[QuestionRecord::roundOf(raw) - 1].append(raw.first(QuestionRecord::LENGTH));
-            return true;
-        },
-        error);
-    m_rounds = ok ? rounds : std::array<QByteArray, Ladder::STEPS>{};
+    // The set read whole in one go and kept as it is, each round a list of
+    // where its questions stand in it: no record is copied again.
+    QByteArray records;
+    std::array<QList<qsizetype>, Ladder::STEPS> rounds;
+    const bool ok = SetFile::readAll(setPath, records, error);
+    for (qsizetype at = 0; at < records.size(); at += QuestionRecord::LENGTH) {
+        const QByteArrayView raw = QByteArrayView(records).sliced(at, QuestionRecord::LENGTH);
+        if (QuestionSet::isQuestion(raw))
+            rounds[QuestionRecord::roundOf(raw) - 1].append(at);
+    }
+    m_records = ok ? records : QByteArray();
+    m_rounds = ok ? rounds : std::array<QList<qsizetype>, Ladder::STEPS>{};
     return ok;
 }
 
@@ -24,7 +26,7 @@ int QuestionDraw::count(int round) const
 {
     if (round < 1 || round > Ladder::STEPS)
         return 0;
-    return int(m_rounds[round - 1].size() / QuestionRecord::LENGTH);
+    return int(m_rounds[round - 1].size());
 }
 
 bool QuestionDraw::everyRoundHasAQuestion() const
@@ -41,9 +43,8 @@ std::optional<QuestionRecord> QuestionDraw::draw(int round, RandomSource &random
     if (questions == 0)
         return std::nullopt;
     const int r = random.pick(questions);
-    const QByteArrayView raw = QByteArrayView(m_rounds[round - 1])
-                                   .sliced(qsizetype(r - 1) * QuestionRecord::LENGTH,
-                                           QuestionRecord::LENGTH);
+    const QByteArrayView raw = QByteArrayView(m_records)
+                                   .sliced(m_rounds[round - 1][r - 1], QuestionRecord::LENGTH);
     QuestionRecord drawn = QuestionRecord::fromBytes(raw);
     drawn.right_answer = Cp1252::decode(raw.sliced(QuestionRecord::RIGHT_AT, 1));
     return drawn;

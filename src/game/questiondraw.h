@@ -4,6 +4,7 @@
 #include "storage/questionrecord.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -33,6 +34,8 @@ public:
     std::optional<QuestionRecord> draw(int round, RandomSource &random) const;
 
 private:
-    // Round r's set records, whole and in set order, at index r - 1.
-    std::array<QByteArray, Ladder::STEPS> m_rounds;
+    // The set's records, whole and in set order.
+    QByteArray m_records;
+    // Where round r's questions start in m_records, in set order, at index r - 1.
+    std::array<QList<qsizetype>, Ladder::STEPS> m_rounds;
 };

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -184,20 +185,69 @@ bool SetFile::fail(const QString &what)
     return false;
 }
 
+namespace {
+
+// Opens path to read as a set; false, with error set, when it cannot be
+// opened, and with missing set instead when there is no file.
+bool openToRead(QFile &file, const QString &path, bool &missing, QString *error)
+{
+    QString why;
+    int code = 0;
+    if (PlainFile::open(file, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why, &code))
+        return true;
+    // A missing file has no records; a link or a FIFO is refused.
+    missing = code == ENOENT;
+    if (error && !missing)
+        *error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path), why);
+    return false;
+}
+
+bool readFailed(const QFile &file, const QString &path, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("Could not read \"%1\": %2").arg(describe(path), file.errorString());
+    return false;
+}
+
+} // namespace
+
 bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
 {
     QFile file(path);
-    QString why;
-    int code = 0;
-    if (!PlainFile::open(file, QIODevice::ReadOnly | QIODevice::Unbuffered, false, &why, &code)) {
-        // A missing file has no records; a link or a FIFO is refused.
-        if (code == ENOENT)
-            return true;
+    bool missing = false;
+    if (!openToRead(file, path, missing, error))
+        return missing;
+    return scan(file, path, visit, error);
+}
+
+bool SetFile::readAll(const QString &path, QByteArray &records, QString *error)
+{
+    records.clear();
+    QFile file(path);
+    bool missing = false;
+    if (!openToRead(file, path, missing, error))
+        return missing;
+    if (const QString problem = lengthProblem(path, file.size()); !problem.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path), why);
+            *error = problem;
         return false;
     }
-    return scan(file, path, visit, error);
+    // One read where the file allows, and no further than a set can reach,
+    // even when the file grows meanwhile.
+    records.resize(std::min(file.size(), qint64(MAX_RECORDS) * QuestionRecord::LENGTH));
+    qint64 filled = 0;
+    while (filled < records.size()) {
+        const qint64 got = file.read(records.data() + filled, records.size() - filled);
+        if (got < 0) {
+            records.clear();
+            return readFailed(file, path, error);
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    records.truncate(filled - filled % QuestionRecord::LENGTH);
+    return true;
 }
 
 bool SetFile::scan(QFile &file, const QString &path, const Visitor &visit, QString *error)
@@ -207,23 +257,16 @@ bool SetFile::scan(QFile &file, const QString &path, const Visitor &visit, QStri
             *error = problem;
         return false;
     }
-    if (!file.seek(0)) {
-        if (error)
-            *error = QStringLiteral("Could not read \"%1\": %2").arg(describe(path), file.errorString());
-        return false;
-    }
+    if (!file.seek(0))
+        return readFailed(file, path, error);
     const qint64 chunkBytes = kScanChunkRecords * QuestionRecord::LENGTH;
     QByteArray buffer(chunkBytes, Qt::Uninitialized);
     qint64 filled = 0;
     int n = 0;
     for (;;) {
         const qint64 got = file.read(buffer.data() + filled, chunkBytes - filled);
-        if (got < 0) {
-            if (error)
-                *error = QStringLiteral("Could not read \"%1\": %2")
-                             .arg(describe(path), file.errorString());
-            return false;
-        }
+        if (got < 0)
+            return readFailed(file, path, error);
         if (got == 0)
             return true; // what is left over is a partial record
         filled += got;

@@ -62,6 +62,9 @@ public:
     // The same through the file at path, already open for reading in file.
     static bool scan(QFile &file, const QString &path, const Visitor &visit,
                      QString *error = nullptr);
+    // The whole records of the file at path, read at once, as scan() would
+    // walk them: none for a missing file, a trailing partial record left out.
+    static bool readAll(const QString &path, QByteArray &records, QString *error = nullptr);
     // Record n of the file open in handle; false when it has no whole record n.
     static bool readRaw(int handle, int n, QByteArray &raw);
 

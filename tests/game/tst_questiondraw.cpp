@@ -46,6 +46,8 @@ private slots:
             << 3 << 3 << "THREE THREE" << "D" << 3 << "emptied";
         QTest::newRow("round 4, the only one, texts decoded and trimmed")
             << 4 << 1 << "WHAT IS £5?" << "a" << 1 << "";
+        QTest::newRow("round 4, a torn record behind the last")
+            << 4 << 1 << "WHAT IS £5?" << "a" << 1 << "torn";
         QTest::newRow("round 9 has none") << 9 << 0 << "" << "" << 0 << "";
         QTest::newRow("round 16 is no round") << 16 << 0 << "" << "" << 0 << "";
     }
@@ -61,6 +63,10 @@ private slots:
 
         TestProgram program;
         const QString path = writeMixedSet(program);
+        QFile torn(path);
+        if (after == "torn")
+            QVERIFY(torn.open(QIODevice::Append) && torn.write(QByteArray("\4\0\5\0", 4) + QByteArray(400, 'X')) == 404);
+        torn.close();
         QuestionDraw draw;
         QVERIFY(draw.read(path));
         if (after == "deleted")
