@@ -166,6 +166,10 @@ QuestionRecord Records::at(qsizetype k) const
 Rows readCsv(const QByteArray &bytes)
 {
     Rows out;
+    // Room for as many rows as the text can hold (the shortest row takes 14
+    // bytes) up to what a set can, so that the records are not moved as
+    // they grow.
+    out.questions.reserve(std::min(bytes.size() / 14, qsizetype(SetFile::MAX_RECORDS)));
     int firstLine = 0;
     // Each row is checked as it is parsed; a row that is not the header
     // counts only once the header has been found.

@@ -39,6 +39,7 @@ public:
     // raw holds one whole record.
     void append(QByteArrayView raw) { m_bytes.append(raw); }
     void clear() { m_bytes.clear(); }
+    void reserve(qsizetype records) { m_bytes.reserve(records * QuestionRecord::LENGTH); }
 
     friend bool operator==(const Records &, const Records &) = default;
 
