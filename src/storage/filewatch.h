@@ -19,6 +19,7 @@ public:
     // Watches path, a file or a folder, and the folder that holds it, which
     // sees it replaced, removed or made again.
     explicit FileWatch(const QString &path, QObject *parent = nullptr);
+    ~FileWatch() override;
 
 signals:
     void changed();
@@ -40,7 +41,8 @@ private:
 
     QString m_path;
     QString m_folder;
-    QFileSystemWatcher m_watcher;
+    // Handed on to the next watch when this one ends (see the destructor).
+    QFileSystemWatcher *m_watcher;
     QTimer m_settle;
     Identity m_seen;
     bool m_touched = false; // the path itself reported a change

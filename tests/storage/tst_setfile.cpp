@@ -1,4 +1,5 @@
 #include "storage/cp1252.h"
+#include "storage/filewatch.h"
 #include "managerhelpers.h"
 #include "storage/questionset.h"
 #include "storage/saferewrite.h"
@@ -338,6 +339,27 @@ private slots:
             lettingGo.join();
         QCOMPARE(next.state(), second);
         QVERIFY2(took >= (heldFor < 0 ? 800 : heldFor), qPrintable(QString::number(took)));
+    }
+
+    // A watch that ends leaves nothing behind for the watch after it, which
+    // takes over its emptied watcher: the next is told of its own set only.
+    void nextWatchHearsOnlyItsOwnSet()
+    {
+        TestProgram program;
+        const QString gone = program.writeSet(QStringLiteral("gone.dat"), {makeHeader("m", "c", "")});
+        QDir(program.questionsDir()).mkdir(QStringLiteral("other"));
+        const QString other = program.questionsDir() + QStringLiteral("/other/next.dat");
+        QVERIFY(QFile::copy(gone, other));
+        delete new FileWatch(gone);
+        FileWatch next(other);
+        QSignalSpy told(&next, &FileWatch::changed);
+        QVERIFY(QFile::remove(gone));
+        QTest::qWait(3 * FileWatch::SETTLE_MS);
+        QCOMPARE(told.size(), 0);
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::Append) && file.write(QByteArray(405, ' ')) == 405);
+        file.close();
+        QTRY_COMPARE(told.size(), 1);
     }
 };
 
