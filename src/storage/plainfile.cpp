@@ -61,6 +61,19 @@ int openToRead(const QString &path, QString *why)
     return fd;
 }
 
+bool openToRead(QFile &file, QString *why)
+{
+    int fd = openToRead(file.fileName(), why);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        SystemIo::closeIfOpen(fd);
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool isPlain(const SystemIo::Status &status)
 {
     return status.kind == SystemIo::Status::Kind::Plain;

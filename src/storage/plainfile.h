@@ -28,6 +28,8 @@ QString notPlain();
 // (reading through one changes nothing), never waiting on a FIFO; -1 with why
 // set otherwise.
 int openToRead(const QString &path, QString *why);
+// The same into file, whose name is the path; false with why set otherwise.
+bool openToRead(QFile &file, QString *why);
 // The same into file, whose name is the path.
 bool open(QFile &file, QIODevice::OpenMode mode, bool create, QString *why, int *code = nullptr);
 

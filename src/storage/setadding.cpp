@@ -7,7 +7,6 @@
 #include "setcheck.h"
 #include "setfile.h"
 #include "setlock.h"
-#include "systemio.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,12 +50,8 @@ std::optional<QByteArray> readAdded(const QString &source, QString *error)
     constexpr qint64 most = qint64(SetFile::MAX_RECORDS) * QuestionRecord::LENGTH;
     const QString name = QFileInfo(source).fileName();
     QString why;
-    int fd = PlainFile::openToRead(source, &why);
-    QFile file;
-    if (fd >= 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        SystemIo::closeIfOpen(fd);
-        why = file.errorString();
-    } else if (fd >= 0) {
+    QFile file(source);
+    if (PlainFile::openToRead(file, &why)) {
         const QByteArray bytes = file.read(most + 1);
         if (file.error() != QFileDevice::NoError)
             why = file.errorString();

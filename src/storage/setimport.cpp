@@ -8,7 +8,6 @@
 #include "setexport.h"
 #include "setfile.h"
 #include "setlock.h"
-#include "systemio.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -209,12 +208,8 @@ Rows readCsv(const QByteArray &bytes)
 std::optional<Rows> readCsvFile(const QString &path, QString *error)
 {
     QString why;
-    int fd = PlainFile::openToRead(path, &why);
-    QFile csv;
-    if (fd >= 0 && !csv.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        SystemIo::closeIfOpen(fd);
-        why = csv.errorString();
-    } else if (fd >= 0) {
+    QFile csv(path);
+    if (PlainFile::openToRead(csv, &why)) {
         if (csv.size() <= MAX_CSV_BYTES)
             return readCsv(csv, path, error);
         why = tooLarge();
