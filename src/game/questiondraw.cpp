@@ -8,17 +8,15 @@
 bool QuestionDraw::read(const QString &setPath, QString *error)
 {
     // The set read whole in one go and kept as it is, each round a list of
-    // where its questions stand in it: no record is copied again.
-    QByteArray records;
-    std::array<QList<qsizetype>, Ladder::STEPS> rounds;
-    const bool ok = SetFile::readAll(setPath, records, error);
-    for (qsizetype at = 0; at < records.size(); at += QuestionRecord::LENGTH) {
-        const QByteArrayView raw = QByteArrayView(records).sliced(at, QuestionRecord::LENGTH);
+    // where its questions stand in it: no record is copied again. A set that
+    // cannot be read leaves no records, so no round has a question.
+    m_rounds = {};
+    const bool ok = SetFile::readAll(setPath, m_records, error);
+    for (qsizetype at = 0; at < m_records.size(); at += QuestionRecord::LENGTH) {
+        const QByteArrayView raw = QByteArrayView(m_records).sliced(at, QuestionRecord::LENGTH);
         if (QuestionSet::isQuestion(raw))
-            rounds[QuestionRecord::roundOf(raw) - 1].append(at);
+            m_rounds[QuestionRecord::roundOf(raw) - 1].append(at);
     }
-    m_records = ok ? records : QByteArray();
-    m_rounds = ok ? rounds : std::array<QList<qsizetype>, Ladder::STEPS>{};
     return ok;
 }
 

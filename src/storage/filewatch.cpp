@@ -47,7 +47,6 @@ FileWatch::FileWatch(const QString &path, QObject *parent)
 
 FileWatch::~FileWatch()
 {
-    m_watcher->disconnect(this);
     if (const QStringList watched = m_watcher->files() + m_watcher->directories(); !watched.isEmpty())
         m_watcher->removePaths(watched);
     // Without a program around it, there is no end of the program to close it.

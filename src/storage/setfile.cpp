@@ -189,7 +189,7 @@ namespace {
 
 // Opens path to read as a set; false, with error set, when it cannot be
 // opened, and with missing set instead when there is no file.
-bool openToRead(QFile &file, const QString &path, bool &missing, QString *error)
+bool openSet(QFile &file, const QString &path, bool &missing, QString *error)
 {
     QString why;
     int code = 0;
@@ -200,6 +200,15 @@ bool openToRead(QFile &file, const QString &path, bool &missing, QString *error)
     if (error && !missing)
         *error = QStringLiteral("Could not open \"%1\": %2").arg(describe(path), why);
     return false;
+}
+
+// False, with error saying why, when the file is longer than a set can be.
+bool lengthFits(const QFile &file, const QString &path, QString *error)
+{
+    const QString problem = SetFile::lengthProblem(path, file.size());
+    if (error && !problem.isEmpty())
+        *error = problem;
+    return problem.isEmpty();
 }
 
 bool readFailed(const QFile &file, const QString &path, QString *error)
@@ -215,7 +224,7 @@ bool SetFile::scan(const QString &path, const Visitor &visit, QString *error)
 {
     QFile file(path);
     bool missing = false;
-    if (!openToRead(file, path, missing, error))
+    if (!openSet(file, path, missing, error))
         return missing;
     return scan(file, path, visit, error);
 }
@@ -225,13 +234,10 @@ bool SetFile::readAll(const QString &path, QByteArray &records, QString *error)
     records.clear();
     QFile file(path);
     bool missing = false;
-    if (!openToRead(file, path, missing, error))
+    if (!openSet(file, path, missing, error))
         return missing;
-    if (const QString problem = lengthProblem(path, file.size()); !problem.isEmpty()) {
-        if (error)
-            *error = problem;
+    if (!lengthFits(file, path, error))
         return false;
-    }
     // One read where the file allows, and no further than a set can reach,
     // even when the file grows meanwhile.
     records.resize(std::min(file.size(), qint64(MAX_RECORDS) * QuestionRecord::LENGTH));
@@ -252,11 +258,8 @@ bool SetFile::readAll(const QString &path, QByteArray &records, QString *error)
 
 bool SetFile::scan(QFile &file, const QString &path, const Visitor &visit, QString *error)
 {
-    if (const QString problem = lengthProblem(path, file.size()); !problem.isEmpty()) {
-        if (error)
-            *error = problem;
+    if (!lengthFits(file, path, error))
         return false;
-    }
     if (!file.seek(0))
         return readFailed(file, path, error);
     const qint64 chunkBytes = kScanChunkRecords * QuestionRecord::LENGTH;

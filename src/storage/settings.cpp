@@ -48,16 +48,11 @@ void Settings::write(const QList<std::pair<QString, QVariant>> &values)
         file.clear();
     // A value already stored is not written again: a window closed where it
     // stood leaves the file, and the disk, alone.
-    bool changed = false;
     for (const auto &[key, value] : values) {
         QVariant stored = file.value(key);
-        if (stored.convert(value.metaType()) && stored == value)
-            continue;
-        file.setValue(key, value);
-        changed = true;
+        if (!stored.convert(value.metaType()) || stored != value)
+            file.setValue(key, value);
     }
-    if (!changed)
-        return;
     // Written now, so that a crash later loses nothing; a file that cannot be
     // written leaves the program as it was, remembering nothing.
     file.sync();
